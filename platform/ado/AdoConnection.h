@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+
+namespace ado {
+
+// The one connection of the program. Its connection string is the Jet form
+// ("Provider=...;Data Source=<file>;..."): only the data source is used, and it
+// must name an existing SQLite database file.
+class TADOConnection : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TADOConnection(QObject* owner = nullptr);
+    ~TADOConnection() override;
+
+    QString ConnectionString;
+    bool LoginPrompt = false;
+    bool KeepConnection = true;
+
+    void Open();
+    void Close();
+    bool Connected() const;
+
+    // The data source of the connection string, as given (backslashes kept).
+    QString DataSource() const;
+
+    QSqlDatabase Database() const;
+
+private:
+    QString m_name;
+};
+
+// The data source of a connection string, as it is written there.
+QString DataSourceOf(const QString& connectionString);
+
+// A Windows-style path as the file system takes it.
+QString FileSystemPath(const QString& windowsPath);
+
+} // namespace ado

@@ -1,0 +1,123 @@
+#include "JpegDecoder.h"
+
+#include "GraphicError.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+
+namespace graphics {
+
+namespace {
+
+// libjpeg's own error handler ends the process; this one jumps back instead.
+struct ErrorManager
+{
+    jpeg_error_mgr pub;
+    jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void OnError(j_common_ptr info)
+{
+    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    longjmp(manager->jump, 1);
+}
+
+void OnMessage(j_common_ptr, int) {}
+
+// Decodes into `image`; returns false with the library's message on failure. Kept
+// free of C++ objects with destructors between setjmp and longjmp.
+bool Decode(const QByteArray& bytes, QImage* image, QString* error)
+{
+    jpeg_decompress_struct info;
+    ErrorManager manager;
+    info.err = jpeg_std_error(&manager.pub);
+    manager.pub.error_exit = OnError;
+    manager.pub.emit_message = OnMessage;
+    manager.message[0] = '\0';
+    JSAMPLE* volatile row = nullptr;
+
+    if (setjmp(manager.jump)) {
+        jpeg_destroy_decompress(&info);
+        delete[] row;
+        *error = QString::fromLocal8Bit(manager.message);
+        return false;
+    }
+
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+
+    try {
+        CheckDimensions(info.image_width, info.image_height);
+    } catch (const EInvalidGraphic& e) {
+        jpeg_destroy_decompress(&info);
+        *error = e.Message();
+        return false;
+    }
+
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+    jpeg_start_decompress(&info);
+
+    *image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    if (image->isNull()) {
+        jpeg_destroy_decompress(&info);
+        *error = QStringLiteral("memoria insuficiente");
+        return false;
+    }
+    const int components = info.output_components;
+    row = new JSAMPLE[size_t(info.output_width) * size_t(components)];
+    // Adobe writes CMYK inverted; the saved marker says so.
+    const bool inverted = cmyk && info.saw_Adobe_marker;
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW rows[1] = {row};
+        const int y = int(info.output_scanline);
+        jpeg_read_scanlines(&info, rows, 1);
+        uchar* out = image->scanLine(y);
+        for (unsigned x = 0; x < info.output_width; ++x) {
+            const JSAMPLE* in = row + size_t(x) * size_t(components);
+            if (components == 4) {
+                int c = in[0], m = in[1], yy = in[2], k = in[3];
+                if (!inverted) {
+                    c = 255 - c;
+                    m = 255 - m;
+                    yy = 255 - yy;
+                    k = 255 - k;
+                }
+                out[3 * x] = uchar(c * k / 255);
+                out[3 * x + 1] = uchar(m * k / 255);
+                out[3 * x + 2] = uchar(yy * k / 255);
+            } else if (components == 3) {
+                out[3 * x] = in[0];
+                out[3 * x + 1] = in[1];
+                out[3 * x + 2] = in[2];
+            } else {
+                out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[0];
+            }
+        }
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    delete[] row;
+    return true;
+}
+
+} // namespace
+
+QImage DecodeJpeg(const QByteArray& bytes)
+{
+    if (bytes.size() < 4 || uchar(bytes.at(0)) != 0xFF || uchar(bytes.at(1)) != 0xD8)
+        throw EInvalidGraphic(QStringLiteral("La imagen no es un archivo JPEG válido."));
+    QImage image;
+    QString error;
+    if (!Decode(bytes, &image, &error))
+        throw EInvalidGraphic(
+            QStringLiteral("La imagen JPEG no se puede leer: %1").arg(error.trimmed()));
+    return image;
+}
+
+} // namespace graphics

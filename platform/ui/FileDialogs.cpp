@@ -1,0 +1,56 @@
+#include "FileDialogs.h"
+
+#include <QFileDialog>
+
+namespace ui {
+
+namespace {
+OpenFileHook& Hook()
+{
+    static OpenFileHook hook;
+    return hook;
+}
+} // namespace
+
+QStringList QtNameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns);
+    }
+    return filters;
+}
+
+OpenFileResult ShowOpenFileDialog(QWidget* parent, const OpenFileRequest& request)
+{
+    if (Hook())
+        return Hook()(request);
+
+    QFileDialog dialog(parent, request.title, request.initialDir);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = QtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+
+    OpenFileResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return result;
+    result.accepted = true;
+    result.path = dialog.selectedFiles().constFirst();
+    result.filterIndex = qMax(0, int(filters.indexOf(dialog.selectedNameFilter()))) + 1;
+    return result;
+}
+
+OpenFileHook SetOpenFileHook(OpenFileHook hook)
+{
+    OpenFileHook previous = Hook();
+    Hook() = std::move(hook);
+    return previous;
+}
+
+} // namespace ui

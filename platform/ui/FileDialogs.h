@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace ui {
+
+struct OpenFileRequest
+{
+    QString title;
+    QString initialDir;
+    // In the windowing library's form: "Description|*.ext|Description|*.ext".
+    QString filter;
+    int filterIndex = 1; // 1-based, the filter shown first
+    bool fileMustExist = false;
+};
+
+struct OpenFileResult
+{
+    bool accepted = false;
+    QString path;
+    int filterIndex = 1; // 1-based index of the filter the user chose
+};
+
+OpenFileResult ShowOpenFileDialog(QWidget* parent, const OpenFileRequest& request);
+
+using OpenFileHook = std::function<OpenFileResult(const OpenFileRequest&)>;
+// Replaces the real dialog (tests pick the file); an empty hook restores it.
+OpenFileHook SetOpenFileHook(OpenFileHook hook);
+
+// "Desc|*.a|Desc2|*.b" as Qt's name filters: "Desc (*.a)", "Desc2 (*.b)".
+QStringList QtNameFilters(const QString& filter);
+
+} // namespace ui

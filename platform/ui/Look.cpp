@@ -1,0 +1,61 @@
+#include "Look.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QWidget>
+
+namespace ui {
+
+QColor ColorValue(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+QFont FontByHeight(const QString& family, int height, bool bold)
+{
+    QFont font(family);
+    font.setBold(bold);
+    if (height < 0) {
+        font.setPixelSize(-height);
+    } else if (height > 0) {
+        // The cell height includes the internal leading: shrink until the font's
+        // line height fits it.
+        int pixels = height;
+        font.setPixelSize(pixels);
+        while (pixels > 1 && QFontMetrics(font).height() > height)
+            font.setPixelSize(--pixels);
+    }
+    return font;
+}
+
+QFont FontByPoints(const QString& family, int points, bool bold)
+{
+    QFont font(family, points);
+    font.setBold(bold);
+    return font;
+}
+
+void SetColors(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Button, background);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void WidenDropDown(QComboBox* combo, int margin)
+{
+    const QFontMetrics metrics(combo->font());
+    int widest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        widest = qMax(widest, metrics.horizontalAdvance(combo->itemText(i)));
+    combo->view()->setMinimumWidth(widest + margin);
+}
+
+} // namespace ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QComboBox;
+class QWidget;
+
+namespace ui {
+
+// Colour values with red in the lowest byte, then green, then blue.
+QColor ColorValue(quint32 value);
+
+inline QColor Navy() { return QColor(0, 0, 128); }
+// 13665296: the panels, group boxes and radio groups of the work windows.
+inline QColor PanelColor() { return ColorValue(13665296); }
+// 16744576: a few lists.
+inline QColor ListColor() { return ColorValue(16744576); }
+
+// A font by the windowing library's height: negative is the character height in
+// pixels, positive the cell height (internal leading included).
+QFont FontByHeight(const QString& family, int height, bool bold = false);
+QFont FontByPoints(const QString& family, int points, bool bold = false);
+
+// Paints a widget's background with a solid colour and its texts in another.
+void SetColors(QWidget* widget, const QColor& background, const QColor& text = Qt::white);
+
+// The lookup lists' drop-down: as wide as the widest item in the combo's own font
+// plus `margin` pixels.
+void WidenDropDown(QComboBox* combo, int margin);
+
+} // namespace ui

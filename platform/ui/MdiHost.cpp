@@ -1,0 +1,123 @@
+#include "MdiHost.h"
+
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QScreen>
+
+namespace ui {
+
+namespace {
+QPointer<QMdiArea>& AreaSlot()
+{
+    static QPointer<QMdiArea> area;
+    return area;
+}
+
+QMdiSubWindow* SubWindowOf(QWidget* form)
+{
+    return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr;
+}
+} // namespace
+
+void SetMdiArea(QMdiArea* area)
+{
+    AreaSlot() = area;
+}
+
+QMdiArea* MdiArea()
+{
+    return AreaSlot();
+}
+
+QWidget* FrameOf(QWidget* form)
+{
+    QMdiSubWindow* sub = SubWindowOf(form);
+    return sub ? static_cast<QWidget*>(sub) : form;
+}
+
+QMdiSubWindow* ShowMdiChild(QWidget* form, QSize size)
+{
+    QMdiArea* area = MdiArea();
+    QMdiSubWindow* sub = SubWindowOf(form);
+    if (!area) {
+        if (size.isValid())
+            form->resize(size);
+        form->show();
+        CenterForm(form);
+        return nullptr;
+    }
+    if (!sub) {
+        const Qt::WindowFlags flags = form->windowFlags() & (Qt::WindowMinimizeButtonHint |
+                                                             Qt::WindowMaximizeButtonHint);
+        sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint |
+                                             Qt::WindowSystemMenuHint | flags);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->setWidget(form);
+        sub->setWindowTitle(form->windowTitle());
+        area->addSubWindow(sub);
+        QPointer<QMdiSubWindow> guard(sub);
+        QObject::connect(form, &QObject::destroyed, sub, [guard] {
+            if (guard)
+                guard->deleteLater();
+        });
+    }
+    form->show();
+    if (size.isValid())
+        sub->resize(size);
+    else
+        sub->adjustSize();
+    sub->show();
+    CenterForm(form);
+    sub->raise();
+    area->setActiveSubWindow(sub);
+    return sub;
+}
+
+void HideMdiChild(QWidget* form)
+{
+    QMdiSubWindow* sub = SubWindowOf(form);
+    if (!sub) {
+        form->hide();
+        return;
+    }
+    // Out of the frame: the child window lets go of the form and goes away.
+    sub->setWidget(nullptr);
+    form->setParent(nullptr);
+    form->hide();
+    QMdiArea* area = sub->mdiArea();
+    if (area)
+        area->removeSubWindow(sub);
+    sub->deleteLater();
+}
+
+void CloseForm(QWidget* form)
+{
+    if (!form)
+        return;
+    if (QMdiSubWindow* sub = SubWindowOf(form))
+        sub->close();
+    else
+        form->close();
+}
+
+void CenterForm(QWidget* form)
+{
+    QWidget* frame = FrameOf(form);
+    QRect bounds;
+    if (frame != form && MdiArea()) {
+        bounds = MdiArea()->viewport()->rect();
+    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        bounds = screen->availableGeometry();
+    }
+    if (bounds.isEmpty())
+        return;
+    const QSize size = frame->frameGeometry().size();
+    QPoint topLeft = bounds.center() - QPoint(size.width() / 2, size.height() / 2);
+    if (frame != form)
+        topLeft = QPoint(qMax(0, topLeft.x()), qMax(0, topLeft.y()));
+    frame->move(topLeft);
+}
+
+} // namespace ui

@@ -1,0 +1,173 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <sqlite3.h>
+
+namespace testing {
+
+QString SourcePath(const QString& relative)
+{
+    return QStringLiteral(DIMARVOLTECA_SOURCE_DIR "/") + relative;
+}
+
+TestDb::TestDb(const QString& path)
+{
+    if (sqlite3_open(QFile::encodeName(path).constData(), &m_db) != SQLITE_OK)
+        qFatal("cannot open test database %s", qPrintable(path));
+}
+
+TestDb::~TestDb()
+{
+    sqlite3_close(m_db);
+}
+
+void TestDb::Exec(const QString& sql)
+{
+    char* error = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error);
+        sqlite3_free(error);
+        qFatal("SQL failed: %s\n%s", qPrintable(message), qPrintable(sql));
+    }
+}
+
+namespace {
+void Bind(sqlite3_stmt* stmt, int index, const QVariant& value)
+{
+    if (!value.isValid() || value.isNull()) {
+        sqlite3_bind_null(stmt, index);
+    } else if (value.typeId() == QMetaType::QByteArray) {
+        const QByteArray bytes = value.toByteArray();
+        sqlite3_bind_blob(stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+    } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong ||
+               value.typeId() == QMetaType::Bool) {
+        sqlite3_bind_int64(stmt, index, value.toLongLong());
+    } else {
+        const QByteArray text = value.toString().toUtf8();
+        sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+}
+
+QVariant Column(sqlite3_stmt* stmt, int i)
+{
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(stmt, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, i));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)), sqlite3_column_bytes(stmt, i)));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
+                                   sqlite3_column_bytes(stmt, i)));
+    default:
+        return QVariant();
+    }
+}
+} // namespace
+
+void TestDb::Exec(const QString& sql, const QVariantList& values)
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
+        qFatal("SQL failed: %s\n%s", sqlite3_errmsg(m_db), qPrintable(sql));
+    for (int i = 0; i < values.size(); ++i)
+        Bind(stmt, i + 1, values.at(i));
+    const int rc = sqlite3_step(stmt);
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW)
+        qFatal("SQL failed: %s\n%s", sqlite3_errmsg(m_db), qPrintable(sql));
+}
+
+QList<QVariantList> TestDb::Rows(const QString& sql)
+{
+    QList<QVariantList> rows;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
+        qFatal("SQL failed: %s\n%s", sqlite3_errmsg(m_db), qPrintable(sql));
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        QVariantList row;
+        for (int i = 0; i < sqlite3_column_count(stmt); ++i)
+            row << Column(stmt, i);
+        rows << row;
+    }
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
+QVariant TestDb::Scalar(const QString& sql)
+{
+    const QList<QVariantList> rows = Rows(sql);
+    return rows.isEmpty() || rows.first().isEmpty() ? QVariant() : rows.first().first();
+}
+
+Workspace::Workspace(bool withSchema)
+{
+    m_previousDir = QDir::currentPath();
+    QDir(m_dir.path()).mkpath(QStringLiteral("datos"));
+    WriteIni(QStringLiteral("[Base_de_Datos]\nrutabd=\\datos\narchivo=test.db\n"
+                            "[Manualc]\nrutamanual=\\docs\\castellano.odt\n"
+                            "[Manualv]\nrutamanual=\\docs\\valenciano.odt\n"
+                            "[Catalogo]\nrutacatalogo=\\docs\\catalogo.odt\n"));
+    if (withSchema) {
+        m_db = new TestDb(DbPath());
+        QFile schema(SourcePath(QStringLiteral("db/schema.sql")));
+        if (!schema.open(QIODevice::ReadOnly))
+            qFatal("no schema.sql");
+        m_db->Exec(QString::fromUtf8(schema.readAll()));
+    }
+    QDir::setCurrent(m_dir.path());
+}
+
+Workspace::~Workspace()
+{
+    QDir::setCurrent(m_previousDir);
+    delete m_db;
+}
+
+void Workspace::WriteIni(const QString& text)
+{
+    QFile ini(m_dir.path() + QStringLiteral("/Dimarvolteca.ini"));
+    if (!ini.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write ini");
+    ini.write(text.toUtf8());
+}
+
+MessageRecorder::MessageRecorder()
+{
+    m_previous = ui::SetMessageBoxHook([this](const ui::MessageBoxRequest& r) { messages << r; });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    ui::SetMessageBoxHook(m_previous);
+}
+
+QStringList MessageRecorder::Texts() const
+{
+    QStringList texts;
+    for (const auto& m : messages)
+        texts << m.text;
+    return texts;
+}
+
+FileDialogAnswer::FileDialogAnswer(const QString& path, int filterIndex)
+{
+    m_previous = ui::SetOpenFileHook([this, path, filterIndex](const ui::OpenFileRequest& r) {
+        requests << r;
+        ui::OpenFileResult result;
+        result.accepted = !path.isEmpty();
+        result.path = path;
+        result.filterIndex = filterIndex;
+        return result;
+    });
+}
+
+FileDialogAnswer::~FileDialogAnswer()
+{
+    ui::SetOpenFileHook(m_previous);
+}
+
+} // namespace testing

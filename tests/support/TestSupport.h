@@ -1,0 +1,98 @@
+#pragma once
+
+#include "platform/ui/Application.h"
+#include "platform/ui/FileDialogs.h"
+#include "platform/ui/Messages.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVariant>
+#include <QVector>
+
+struct sqlite3;
+
+namespace testing {
+
+QString SourcePath(const QString& relative);
+
+// A database file of the program's schema, reached through its own connection so
+// that tests seed and check rows independently of the code under test.
+class TestDb
+{
+public:
+    explicit TestDb(const QString& path);
+    ~TestDb();
+    TestDb(const TestDb&) = delete;
+    TestDb& operator=(const TestDb&) = delete;
+
+    void Exec(const QString& sql);
+    // Runs a statement with positional "?" values.
+    void Exec(const QString& sql, const QVariantList& values);
+    QVariant Scalar(const QString& sql);
+    QList<QVariantList> Rows(const QString& sql);
+
+private:
+    ::sqlite3* m_db = nullptr;
+};
+
+// A working folder with "Dimarvolteca.ini" and a fresh database of the program's
+// schema; it is the current directory while the workspace lives.
+class Workspace
+{
+public:
+    explicit Workspace(bool withSchema = true);
+    ~Workspace();
+
+    QString Dir() const { return m_dir.path(); }
+    QString DbPath() const { return m_dir.path() + QStringLiteral("/datos/test.db"); }
+    void WriteIni(const QString& text);
+    TestDb& Db() { return *m_db; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+    TestDb* m_db = nullptr;
+};
+
+// Answers every message box at once and remembers it.
+class MessageRecorder
+{
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    QList<ui::MessageBoxRequest> messages;
+    QStringList Texts() const;
+    void Clear() { messages.clear(); }
+
+private:
+    ui::MessageBoxHook m_previous;
+};
+
+// Answers the file-open dialog with the given file and filter, or as cancelled.
+class FileDialogAnswer
+{
+public:
+    FileDialogAnswer(const QString& path, int filterIndex);
+    static FileDialogAnswer Cancel() { return FileDialogAnswer(QString(), 0); }
+    ~FileDialogAnswer();
+    QList<ui::OpenFileRequest> requests;
+
+private:
+    ui::OpenFileHook m_previous;
+};
+
+} // namespace testing
+
+#define DIMARVOLTECA_TEST_MAIN(TestClass)                                                          \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty()                            \
+                                       ? QByteArray("offscreen")                                   \
+                                       : qgetenv("QT_QPA_PLATFORM"));                              \
+        ui::TApplication app(argc, argv);                                                          \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
