@@ -41,6 +41,7 @@ QMdiSubWindow* ShowMdiChild(QWidget* form, QSize size)
 {
     QMdiArea* area = MdiArea();
     QMdiSubWindow* sub = SubWindowOf(form);
+    const QSize own = form->size();
     if (!area) {
         if (size.isValid())
             form->resize(size);
@@ -64,10 +65,13 @@ QMdiSubWindow* ShowMdiChild(QWidget* form, QSize size)
         });
     }
     form->show();
-    if (size.isValid())
+    if (size.isValid()) {
         sub->resize(size);
-    else
-        sub->adjustSize();
+    } else {
+        // A form laid out by absolute positions has no size hint: wrap its own size.
+        const QMargins frame = sub->contentsMargins();
+        sub->resize(own.grownBy(frame));
+    }
     sub->show();
     CenterForm(form);
     sub->raise();
