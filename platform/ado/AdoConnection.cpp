@@ -86,6 +86,7 @@ void TADOConnection::Open()
 
 void TADOConnection::Close()
 {
+    m_inTransaction = false;
     if (QSqlDatabase::contains(m_name)) {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
         db.close();
@@ -95,6 +96,35 @@ void TADOConnection::Close()
 bool TADOConnection::Connected() const
 {
     return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
+}
+
+void TADOConnection::BeginTrans()
+{
+    if (m_inTransaction)
+        throw EDatabaseError(QStringLiteral("Ya hay una transacción en curso."));
+    QSqlDatabase db = Database();
+    if (!db.transaction())
+        throw EDatabaseError(db.lastError().text());
+    m_inTransaction = true;
+}
+
+void TADOConnection::CommitTrans()
+{
+    if (!m_inTransaction)
+        throw EDatabaseError(QStringLiteral("No hay ninguna transacción en curso."));
+    QSqlDatabase db = Database();
+    if (!db.commit())
+        throw EDatabaseError(db.lastError().text());
+    m_inTransaction = false;
+}
+
+void TADOConnection::RollbackTrans()
+{
+    if (!m_inTransaction)
+        return;
+    m_inTransaction = false;
+    if (Connected())
+        QSqlDatabase::database(m_name, false).rollback();
 }
 
 QSqlDatabase TADOConnection::Database() const

@@ -29,8 +29,16 @@ public:
 
     QSqlDatabase Database() const;
 
+    // A group of statements that is written whole or not at all. Nested calls
+    // are errors; RollbackTrans outside a transaction does nothing.
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    bool InTransaction() const { return m_inTransaction; }
+
 private:
     QString m_name;
+    bool m_inTransaction = false;
 };
 
 // The data source of a connection string, as it is written there.
