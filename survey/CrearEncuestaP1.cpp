@@ -1,0 +1,228 @@
+#include "CrearEncuestaP1.h"
+
+#include "Aspecto.h"
+#include "CrearEncuestaP2.h"
+#include "data/BdatosADO.h"
+#include "data/Encuestas.h"
+#include "data/General.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MdiHost.h"
+#include "platform/ui/Ownership.h"
+#include "shell/MAIN.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+
+QPointer<TF_CrearEncuestaP1> F_CrearEncuestaP1;
+
+TF_CrearEncuestaP1::TF_CrearEncuestaP1(QObject* owner)
+{
+    ui::Own(owner, this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setupUi(this);
+    FormCreate();
+}
+
+TF_CrearEncuestaP1* TF_CrearEncuestaP1::AbrirNueva()
+{
+    if (MainForm)
+        MainForm->InhabilitarMenus();
+    F_CrearEncuestaP1 = new TF_CrearEncuestaP1(ui::ApplicationObject());
+    F_CrearEncuestaP1->CargarCB_Cabecera();
+    ui::ShowMdiChild(F_CrearEncuestaP1, QSize(704, 495));
+    return F_CrearEncuestaP1;
+}
+
+void TF_CrearEncuestaP1::FormCreate()
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    resize(704, 495);
+
+    aspecto::Fondo(this, ui::Navy());
+    aspecto::Fondo(Panel1, ui::PanelColor());
+    aspecto::Fondo(P_Cabecera, ui::PanelColor());
+    aspecto::Fondo(P_Logo, ui::Navy());
+    aspecto::Texto(Label1, -16, true, Qt::white, true);
+    for (QLabel* label : {Label2, Label3, Label4, Label5, Label6, Label7})
+        aspecto::Texto(label, -13);
+    aspecto::Texto(CB_IncluirFecha, -13, false);
+    ui::SetColors(CB_Cabecera, ui::ListColor(), Qt::white);
+    CB_Cabecera->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -12, true));
+
+    // The calendar offers no day before today; that also moves its choice to today.
+    MonthCalendar1->setMinimumDate(QDate::currentDate());
+    MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthCalendar1->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11));
+    MonthCalendar1->installEventFilter(this);
+    for (QWidget* part : MonthCalendar1->findChildren<QWidget*>())
+        part->installEventFilter(this);
+
+    CabeceraMostrada = false;
+}
+
+void TF_CrearEncuestaP1::CargarCB_Cabecera()
+{
+    CB_Cabecera->clear();
+    DM_BdatosADO->InicializarQuery(
+        QStringLiteral("SELECT codigo, centro FROM CabeceraEncuesta ORDER BY centro ASC"));
+    DM_BdatosADO->ActivarQSelect();
+    ado::TADOQuery* q = DM_BdatosADO->Qquery;
+    VCodCabecera.assign(size_t(DM_BdatosADO->NumFilas()), 0);
+    QStringList centros;
+    q->First();
+    for (size_t i = 0; i < VCodCabecera.size() && !q->Eof(); ++i, q->Next()) {
+        VCodCabecera[i] = q->FieldByName(QStringLiteral("codigo")).AsInteger();
+        centros << q->FieldByName(QStringLiteral("centro")).AsString();
+    }
+    CB_Cabecera->addItems(centros);
+    // A list of the windowing library starts with no item chosen.
+    CB_Cabecera->setCurrentIndex(-1);
+    ui::WidenDropDown(CB_Cabecera, 5);
+}
+
+void TF_CrearEncuestaP1::CB_CabeceraSelect()
+{
+    const int index = CB_Cabecera->currentIndex();
+    if (index == -1)
+        return;
+    CB_Cabecera->setToolTip(CB_Cabecera->itemText(index));
+    B_Siguiente->setEnabled(true);
+    B_Siguiente->setFocus();
+}
+
+void TF_CrearEncuestaP1::MonthCalendar1Click()
+{
+    CB_IncluirFecha->setChecked(true);
+}
+
+bool TF_CrearEncuestaP1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        MonthCalendar1Click();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TF_CrearEncuestaP1::B_SiguienteClick()
+{
+    if (!CabeceraMostrada)
+        MostrarCabecera();
+    else
+        PasarAlPaso2();
+}
+
+void TF_CrearEncuestaP1::MostrarCabecera()
+{
+    CabeceraMostrada = true;
+    const int index = CB_Cabecera->currentIndex();
+    if (index < 0 || size_t(index) >= VCodCabecera.size())
+        return;
+
+    DM_BdatosADO->InicializarQuery(QStringLiteral(
+        "SELECT direccion, telefono, logo FROM CabeceraEncuesta WHERE codigo=:codigo"));
+    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"), VCodCabecera[size_t(index)]);
+    DM_BdatosADO->ActivarQSelect();
+    ado::TADOQuery* q = DM_BdatosADO->Qquery;
+    q->First();
+    E_Direccion->setText(q->FieldByName(QStringLiteral("direccion")).AsString());
+    E_Centro->setText(CB_Cabecera->itemText(index));
+    E_Telefono->setText(q->FieldByName(QStringLiteral("telefono")).AsString());
+
+    // The bitmap is reused from one centre to the next; it is emptied first so that a
+    // damaged logo never leaves the previous centre's picture behind.
+    graphics::TBitmap& logo = LogoCabecera.Bitmap();
+    logo.LoadFromStream(QByteArray());
+    PintarLogo();
+    {
+        const std::unique_ptr<QIODevice> stream = q->CreateBlobStream(QStringLiteral("logo"));
+        logo.LoadFromStream(stream->readAll());
+    }
+    PintarLogo();
+
+    Panel1->hide();
+    InhabilitarControlesCabecera();
+    P_Cabecera->show();
+    B_Atras->show();
+}
+
+void TF_CrearEncuestaP1::PintarLogo()
+{
+    const QImage image = LogoCabecera.ToImage();
+    if (image.isNull())
+        I_Logo->clear();
+    else
+        I_Logo->setPixmap(QPixmap::fromImage(image));
+}
+
+void TF_CrearEncuestaP1::InhabilitarControlesCabecera()
+{
+    E_Centro->setEnabled(false);
+    E_Direccion->setEnabled(false);
+    E_Telefono->setEnabled(false);
+}
+
+void TF_CrearEncuestaP1::PasarAlPaso2()
+{
+    if (Recortar(E_Centro->text()).isEmpty()) {
+        TDM_General::MensajeError(QStringLiteral("Debe insertar un nombre para el centro"));
+        return;
+    }
+
+    DM_Encuesta = new TDM_Encuesta(this);
+    TCabecera cabecera;
+    cabecera.Centro = E_Centro->text();
+    cabecera.Direccion = E_Direccion->text();
+    cabecera.Telefono = E_Telefono->text();
+    cabecera.Fecha = CB_IncluirFecha->isChecked() ? MonthCalendar1->selectedDate() : QDate();
+    // The module keeps the picture alive as long as it refers to it.
+    cabecera.Logo = std::make_shared<graphics::TPicture>();
+    if (LogoCabecera.HasImage())
+        cabecera.Logo->SetGraphic(LogoCabecera.Graphic()->Clone());
+    DM_Encuesta->InicializarCabecera();
+    DM_Encuesta->InsertarCabecera(cabecera);
+
+    if (!F_CrearEncuestaP2) {
+        F_CrearEncuestaP2 = new TF_CrearEncuestaP2(this);
+        EsconderForm();
+        F_CrearEncuestaP2->EnsenyarForm();
+    } else {
+        F_CrearEncuestaP2->EnsenyarForm();
+        EsconderForm();
+    }
+}
+
+void TF_CrearEncuestaP1::B_AtrasClick()
+{
+    Panel1->show();
+    P_Cabecera->hide();
+    B_Atras->hide();
+    CabeceraMostrada = false;
+}
+
+void TF_CrearEncuestaP1::B_SalirClick()
+{
+    ui::CloseForm(this);
+}
+
+void TF_CrearEncuestaP1::EsconderForm()
+{
+    ui::HideMdiChild(this);
+}
+
+void TF_CrearEncuestaP1::EnsenyarForm()
+{
+    // This step keeps the size it had.
+    ui::ShowMdiChild(this);
+}
+
+void TF_CrearEncuestaP1::closeEvent(QCloseEvent* event)
+{
+    if (MainForm)
+        MainForm->habilitarMenus();
+    if (F_CrearEncuestaP1 == this)
+        F_CrearEncuestaP1 = nullptr;
+    event->accept();
+}

@@ -1,0 +1,156 @@
+#include "CrearEncuestaP2.h"
+
+#include "Aspecto.h"
+#include "CrearEncuestaP1.h"
+#include "CrearEncuestaP3.h"
+#include "data/BdatosADO.h"
+#include "data/General.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MdiHost.h"
+#include "platform/ui/Ownership.h"
+#include "shell/MAIN.h"
+
+#include <QCloseEvent>
+
+QPointer<TF_CrearEncuestaP2> F_CrearEncuestaP2;
+std::vector<int> VCodCriterio;
+std::vector<int> VCodSubcriterio;
+
+namespace {
+
+const QSize kTamanyo(740, 579);
+
+// Fills a radio group and its codes from the open result of the shared query.
+void CargarLista(ui::TRadioGroup* lista, std::vector<int>& codigos)
+{
+    ado::TADOQuery* q = DM_BdatosADO->Qquery;
+    codigos.assign(size_t(q->RecordCount()), 0);
+    QStringList textos;
+    q->First();
+    for (size_t i = 0; i < codigos.size() && !q->Eof(); ++i, q->Next()) {
+        codigos[i] = q->FieldByName(QStringLiteral("codigo")).AsInteger();
+        textos << q->FieldByName(QStringLiteral("definicion")).AsString();
+    }
+    lista->SetItems(textos);
+}
+
+int CodigoElegido(const std::vector<int>& codigos, int index)
+{
+    return index >= 0 && size_t(index) < codigos.size() ? codigos[size_t(index)] : 0;
+}
+
+} // namespace
+
+TF_CrearEncuestaP2::TF_CrearEncuestaP2(QObject* owner)
+{
+    ui::Own(owner, this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setupUi(this);
+    FormCreate();
+}
+
+void TF_CrearEncuestaP2::FormCreate()
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    resize(kTamanyo);
+    aspecto::Fondo(this, ui::Navy());
+    for (ui::TRadioGroup* grupo : {RG_Criterio, RG_Subcriterio}) {
+        aspecto::Fondo(grupo, ui::PanelColor());
+        aspecto::Texto(grupo, -13, false);
+    }
+
+    DM_BdatosADO->InicializarQuery(
+        QStringLiteral("SELECT codigo, definicion FROM Criterio ORDER BY definicion ASC"));
+    DM_BdatosADO->ActivarQSelect();
+    CargarLista(RG_Criterio, VCodCriterio);
+}
+
+void TF_CrearEncuestaP2::RG_CriterioClick()
+{
+    DM_BdatosADO->InicializarQuery(
+        QStringLiteral("SELECT codigo, definicion FROM Subcriterio WHERE cod_criterio= "
+                       ":codigocri ORDER BY definicion ASC"));
+    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigocri"),
+                                          CodigoElegido(VCodCriterio, RG_Criterio->ItemIndex()));
+    DM_BdatosADO->ActivarQSelect();
+    CargarLista(RG_Subcriterio, VCodSubcriterio);
+}
+
+void TF_CrearEncuestaP2::B_SiguienteClick()
+{
+    if (RG_Criterio->ItemIndex() == -1) {
+        TDM_General::MensajeError(QStringLiteral("Debe seleccionar un grupo de interés"));
+        return;
+    }
+    if (RG_Subcriterio->ItemIndex() == -1) {
+        TDM_General::MensajeError(QStringLiteral("Debe seleccionar una dimensión"));
+        return;
+    }
+    const int criterio = CodigoElegido(VCodCriterio, RG_Criterio->ItemIndex());
+    const int subcriterio = CodigoElegido(VCodSubcriterio, RG_Subcriterio->ItemIndex());
+
+    if (F_CrearEncuestaP3 && criterio == CodCriterioAnterior &&
+        subcriterio == CodSubcriterioAnterior) {
+        EsconderForm();
+        F_CrearEncuestaP3->EnsenyarForm();
+        return;
+    }
+
+    if (F_CrearEncuestaP3) {
+        F_CrearEncuestaP3->LiberarVectores();
+        F_CrearEncuestaP3->Retirar();
+    }
+    F_CrearEncuestaP3 = new TF_CrearEncuestaP3(ui::ApplicationObject());
+    CodCriterioAnterior = criterio;
+    CodSubcriterioAnterior = subcriterio;
+
+    // Step 3 opens this statement itself when it loads its list.
+    DM_BdatosADO->InicializarQuery(QStringLiteral(
+        "SELECT codigo, cod_criterio, cod_subcriterio, definicion FROM Dimension WHERE "
+        "cod_criterio= :codigo_cri AND cod_subcriterio= :codigo_subcri order by definicion asc"));
+    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo_cri"), CodCriterioAnterior);
+    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo_subcri"), CodSubcriterioAnterior);
+    F_CrearEncuestaP3->CargarCBDimension();
+
+    EsconderForm();
+    F_CrearEncuestaP3->EnsenyarForm();
+}
+
+void TF_CrearEncuestaP2::B_AtrasClick()
+{
+    if (!F_CrearEncuestaP1)
+        return;
+    EsconderForm();
+    F_CrearEncuestaP1->EnsenyarForm();
+}
+
+void TF_CrearEncuestaP2::B_SalirClick()
+{
+    // Closing step 1 also frees this window, which it owns.
+    QPointer<TF_CrearEncuestaP2> self(this);
+    if (F_CrearEncuestaP1)
+        ui::CloseForm(F_CrearEncuestaP1);
+    if (self)
+        ui::CloseForm(this);
+}
+
+void TF_CrearEncuestaP2::EsconderForm()
+{
+    ui::HideMdiChild(this);
+}
+
+void TF_CrearEncuestaP2::EnsenyarForm()
+{
+    ui::ShowMdiChild(this, kTamanyo);
+}
+
+void TF_CrearEncuestaP2::closeEvent(QCloseEvent* event)
+{
+    if (MainForm)
+        MainForm->habilitarMenus();
+    if (F_CrearEncuestaP2 == this)
+        F_CrearEncuestaP2 = nullptr;
+    event->accept();
+}

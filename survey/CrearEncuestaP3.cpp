@@ -1,0 +1,393 @@
+#include "CrearEncuestaP3.h"
+
+#include "Aspecto.h"
+#include "CrearEncuestaP2.h"
+#include "data/BdatosADO.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MdiHost.h"
+#include "platform/ui/Ownership.h"
+#include "shell/MAIN.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHash>
+#include <QLabel>
+#include <QScrollBar>
+
+QPointer<TF_CrearEncuestaP3> F_CrearEncuestaP3;
+std::vector<int> VCodDimension;
+int DimensionAnterior = -1;
+int CodSubcriterio = 0;
+
+namespace {
+
+const QSize kTamanyo(743, 615);
+
+// Captions are the catalogue's texts, shown as they are: no accelerator, no markup.
+QString SinAceleradores(const QString& texto)
+{
+    QString escaped = texto;
+    return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// Switches off painting while a view is rebuilt, whatever happens meanwhile.
+class SinRepintar
+{
+public:
+    explicit SinRepintar(QWidget* widget) : m_widget(widget), m_antes(widget->updatesEnabled())
+    {
+        m_widget->setUpdatesEnabled(false);
+    }
+    ~SinRepintar() { m_widget->setUpdatesEnabled(m_antes); }
+    SinRepintar(const SinRepintar&) = delete;
+    SinRepintar& operator=(const SinRepintar&) = delete;
+
+private:
+    QWidget* m_widget;
+    bool m_antes;
+};
+
+} // namespace
+
+TF_CrearEncuestaP3::TF_CrearEncuestaP3(QObject* owner)
+{
+    ui::Own(owner, this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setupUi(this);
+    FormCreate();
+}
+
+void TF_CrearEncuestaP3::FormCreate()
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    resize(kTamanyo);
+    setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11));
+    aspecto::Fondo(this, ui::Navy());
+    aspecto::Texto(Label1, -16);
+    aspecto::Texto(Label2, -16);
+    ui::SetColors(CB_Dimension, ui::PanelColor(), Qt::white);
+    CB_Dimension->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -12, true));
+    aspecto::Fondo(Label3, ui::PanelColor());
+    aspecto::Texto(Label3, -13);
+    for (QCheckBox* caja : {CB_SoloClave, CB_Todos}) {
+        aspecto::Fondo(caja, ui::PanelColor());
+        aspecto::Texto(caja, -11);
+    }
+    aspecto::Fondo(SB_Indicadores->viewport(), ui::PanelColor());
+    aspecto::Fondo(SB_IndicadoresContenido, ui::PanelColor());
+}
+
+void TF_CrearEncuestaP3::CargarCBDimension()
+{
+    CB_Dimension->clear();
+    // The statement was prepared and bound by step 2.
+    DM_BdatosADO->ActivarQSelect();
+    ado::TADOQuery* q = DM_BdatosADO->Qquery;
+    const int n = DM_BdatosADO->NumFilas();
+    NumDimensiones = n;
+    VCodDimension.assign(size_t(n), 0);
+    VSoloClave.assign(size_t(n) + 1, false);
+    VTodos.assign(size_t(n) + 1, false);
+    VEtiquetasDimension.assign(size_t(n), nullptr);
+
+    q->First();
+    CodSubcriterio = q->Eof() ? 0 : q->FieldByName(QStringLiteral("cod_subcriterio")).AsInteger();
+    QStringList items{QStringLiteral("--------Todas--------")};
+    const QFontMetrics medida(CB_Dimension->font());
+    int masAncho = 0;
+    for (int i = 0; i < n && !q->Eof(); ++i, q->Next()) {
+        VCodDimension[size_t(i)] = q->FieldByName(QStringLiteral("codigo")).AsInteger();
+        items << q->FieldByName(QStringLiteral("definicion")).AsString();
+        masAncho = qMax(masAncho, medida.horizontalAdvance(items.last()));
+    }
+    CB_Dimension->addItems(items);
+    CB_Dimension->setCurrentIndex(-1);
+    CB_Dimension->view()->setMinimumWidth(masAncho + 20);
+    DimensionAnterior = -1;
+
+    VIndicadores.assign(size_t(n), {});
+    for (int i = 0; i < n; ++i) {
+        DM_BdatosADO->InicializarQuery(QStringLiteral(
+            "SELECT count(*) FROM indicador WHERE cod_dim= :cod_dim group by cod_dim"));
+        DM_BdatosADO->InsertarParametroEntero(QStringLiteral("cod_dim"), VCodDimension[size_t(i)]);
+        DM_BdatosADO->ActivarQSelect();
+        q->First();
+        const int cuantas = q->Eof() ? 0 : q->Fields(0).AsInteger();
+        VIndicadores[size_t(i)].resize(size_t(qMax(0, cuantas)));
+    }
+}
+
+void TF_CrearEncuestaP3::CB_DimensionSelect()
+{
+    const int k = CB_Dimension->currentIndex();
+    if (m_retirada || k == -1 || size_t(k) > VCodDimension.size())
+        return;
+    CB_SoloClave->setEnabled(true);
+    CB_Todos->setEnabled(true);
+    SB_Indicadores->verticalScrollBar()->setValue(0);
+    SB_Indicadores->setFocus();
+    int top = 20;
+    CB_Dimension->setToolTip(CB_Dimension->itemText(k));
+
+    if (k >= 1) {
+        DM_BdatosADO->InicializarQuery(
+            QStringLiteral("SELECT descripcion FROM dimension WHERE codigo=:codigo"));
+        DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"),
+                                              VCodDimension[size_t(k - 1)]);
+        DM_BdatosADO->ActivarQSelect();
+        ado::TADOQuery* q = DM_BdatosADO->Qquery;
+        q->First();
+        Label3->setToolTip(q->Eof() ? QString()
+                                    : q->FieldByName(QStringLiteral("descripcion")).AsString());
+    } else {
+        Label3->setToolTip(QString());
+    }
+
+    {
+        const SinRepintar pausa(SB_IndicadoresContenido);
+        m_derecha = 0;
+        if (DimensionAnterior != -1 && DimensionAnterior != k)
+            OcultarVista(DimensionAnterior);
+        if (k >= 1) {
+            AbrirMedidas(VCodDimension[size_t(k - 1)]);
+            ColocarMedidas(k - 1, top);
+        } else {
+            for (size_t i = 0; i < VCodDimension.size(); ++i) {
+                DM_BdatosADO->InicializarQuery(
+                    QStringLiteral("SELECT definicion FROM dimension WHERE codigo=:cod_dim"));
+                DM_BdatosADO->InsertarParametroEntero(QStringLiteral("cod_dim"), VCodDimension[i]);
+                DM_BdatosADO->ActivarQSelect();
+                ado::TADOQuery* q = DM_BdatosADO->Qquery;
+                q->First();
+                const QString titulo =
+                    q->Eof() ? QString() : q->FieldByName(QStringLiteral("definicion")).AsString();
+                AbrirMedidas(VCodDimension[i]);
+                QPointer<QLabel>& etiqueta = VEtiquetasDimension[i];
+                if (etiqueta) {
+                    etiqueta->move(20, top);
+                    etiqueta->show();
+                } else {
+                    etiqueta = CreateLabel(20, top, titulo, VCodDimension[i], 0);
+                }
+                m_derecha = qMax(m_derecha, etiqueta->geometry().right());
+                top += 30;
+                ColocarMedidas(int(i), top);
+            }
+        }
+        DimensionAnterior = k;
+        AjustarContenido(top);
+    }
+
+    // The two boxes show what is in force for this view; a box whose state changes
+    // runs its handler as a click would.
+    if (size_t(k) < VSoloClave.size() && VSoloClave[size_t(k)]) {
+        CB_SoloClave->setChecked(true);
+    } else {
+        DesmarcandoSoloClave = true;
+        CB_SoloClave->setChecked(false);
+    }
+    if (size_t(k) < VTodos.size() && VTodos[size_t(k)]) {
+        CB_Todos->setChecked(true);
+    } else {
+        DesmarcandoTodos = true;
+        CB_Todos->setChecked(false);
+    }
+}
+
+void TF_CrearEncuestaP3::AbrirMedidas(int codigoDimension)
+{
+    DM_BdatosADO->InicializarQuery(QStringLiteral(
+        "SELECT codigo, definicion, clave FROM indicador WHERE cod_dim= :cod_dim ORDER BY "
+        "definicion ASC"));
+    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("cod_dim"), codigoDimension);
+    DM_BdatosADO->ActivarQSelect();
+}
+
+void TF_CrearEncuestaP3::ColocarMedidas(int s, int& top)
+{
+    std::vector<TIndicadorCheck>* medidas = Medidas(s);
+    if (!medidas)
+        return;
+    std::vector<TIndicadorCheck>& actuales = *medidas;
+    // Each measure keeps the check box it got when first shown, found by its code, so
+    // that measures added to or taken from the catalogue since the list was loaded
+    // never take another measure's box: a new one gets its own box and its place in
+    // the order of definitions.
+    std::vector<TIndicadorCheck> ordenadas;
+    ordenadas.reserve(actuales.size());
+    std::vector<char> usada(actuales.size(), 0);
+    QHash<int, size_t> porCodigo;
+    bool indexadas = false;
+
+    ado::TADOQuery* q = DM_BdatosADO->Qquery;
+    q->First();
+    for (size_t j = 0; !q->Eof(); ++j, q->Next()) {
+        const int codigo = q->FieldByName(QStringLiteral("codigo")).AsInteger();
+        size_t e = actuales.size();
+        if (j < actuales.size() && !usada[j] && actuales[j].CheckBox &&
+            actuales[j].Codigo == codigo) {
+            e = j;
+        } else {
+            if (!indexadas) {
+                for (size_t i = 0; i < actuales.size(); ++i)
+                    if (actuales[i].CheckBox && !porCodigo.contains(actuales[i].Codigo))
+                        porCodigo.insert(actuales[i].Codigo, i);
+                indexadas = true;
+            }
+            const auto hallada = porCodigo.constFind(codigo);
+            if (hallada != porCodigo.cend() && !usada[hallada.value()])
+                e = hallada.value();
+            else if (j < actuales.size() && !usada[j] && !actuales[j].CheckBox)
+                e = j;
+        }
+
+        TIndicadorCheck medida;
+        if (e < actuales.size()) {
+            usada[e] = 1;
+            medida = actuales[e];
+        }
+        if (medida.CheckBox) {
+            medida.CheckBox->move(60, top);
+            medida.CheckBox->show();
+            if (medida.Clave == 1 && medida.LabelClave) {
+                medida.LabelClave->move(10, top);
+                medida.LabelClave->show();
+            }
+        } else {
+            medida.CheckBox =
+                CreateCheckBox(60, top, q->FieldByName(QStringLiteral("definicion")).AsString());
+            medida.Clave = q->FieldByName(QStringLiteral("clave")).AsInteger();
+            if (medida.Clave == 1)
+                medida.LabelClave = CreateLabel(10, top, QStringLiteral("CLAVE"), codigo, 1);
+            medida.Codigo = codigo;
+        }
+        m_derecha = qMax(m_derecha, medida.CheckBox->geometry().right());
+        ordenadas.push_back(medida);
+        top += 40;
+    }
+
+    // What the catalogue no longer lists stays behind the shown measures, out of sight.
+    std::vector<TIndicadorCheck> sobrantes;
+    for (size_t i = 0; i < actuales.size(); ++i)
+        if (!usada[i])
+            sobrantes.push_back(actuales[i]);
+    OcultarMedidas(sobrantes);
+    ordenadas.insert(ordenadas.end(), sobrantes.begin(), sobrantes.end());
+    actuales.swap(ordenadas);
+}
+
+void TF_CrearEncuestaP3::OcultarMedidas(std::vector<TIndicadorCheck>& medidas)
+{
+    for (TIndicadorCheck& medida : medidas) {
+        if (!medida.CheckBox)
+            continue;
+        medida.CheckBox->hide();
+        if (medida.LabelClave)
+            medida.LabelClave->hide();
+    }
+}
+
+void TF_CrearEncuestaP3::OcultarVista(int vista)
+{
+    if (vista >= 1) {
+        if (std::vector<TIndicadorCheck>* medidas = Medidas(vista - 1))
+            OcultarMedidas(*medidas);
+        return;
+    }
+    for (std::vector<TIndicadorCheck>& medidas : VIndicadores)
+        OcultarMedidas(medidas);
+    for (QPointer<QLabel>& etiqueta : VEtiquetasDimension)
+        if (etiqueta)
+            etiqueta->hide();
+}
+
+void TF_CrearEncuestaP3::AjustarContenido(int bottom)
+{
+    const QSize visible = SB_Indicadores->viewport()->size();
+    SB_IndicadoresContenido->resize(qMax(visible.width(), m_derecha + 1),
+                                    qMax(visible.height(), bottom));
+}
+
+QCheckBox* TF_CrearEncuestaP3::CreateCheckBox(int left, int top, const QString& caption)
+{
+    auto* caja = new QCheckBox(SB_IndicadoresContenido);
+    caja->move(left, top);
+    caja->setText(SinAceleradores(caption));
+    aspecto::Texto(caja, 9, true, Qt::white);
+    caja->resize(QFontMetrics(caja->font()).horizontalAdvance(caption) + 20, 17);
+    caja->show();
+    return caja;
+}
+
+QLabel* TF_CrearEncuestaP3::CreateLabel(int left, int top, const QString& caption, int code,
+                                        int kind)
+{
+    auto* etiqueta = new QLabel(SB_IndicadoresContenido);
+    etiqueta->move(left, top);
+    etiqueta->setTextFormat(Qt::PlainText);
+    etiqueta->setText(caption);
+    if (kind == 1) {
+        etiqueta->setObjectName(QStringLiteral("C_") + QString::number(code));
+        aspecto::Texto(etiqueta, 9, true, Qt::red);
+    } else {
+        etiqueta->setObjectName(QStringLiteral("T_") + QString::number(code));
+        aspecto::Texto(etiqueta, 11, true, Qt::black, true);
+    }
+    const QFontMetrics medida(etiqueta->font());
+    etiqueta->resize(medida.horizontalAdvance(caption) + 20, medida.height());
+    etiqueta->show();
+    return etiqueta;
+}
+
+void TF_CrearEncuestaP3::LiberarVectores()
+{
+    VIndicadores.clear();
+    VEtiquetasDimension.clear();
+    VCodDimension.clear();
+}
+
+void TF_CrearEncuestaP3::Retirar()
+{
+    m_retirada = true;
+    EsconderForm();
+    deleteLater();
+}
+
+void TF_CrearEncuestaP3::EsconderForm()
+{
+    ui::HideMdiChild(this);
+}
+
+void TF_CrearEncuestaP3::EnsenyarForm()
+{
+    ui::ShowMdiChild(this, kTamanyo);
+}
+
+void TF_CrearEncuestaP3::B_AtrasClick()
+{
+    if (!F_CrearEncuestaP2)
+        return;
+    EsconderForm();
+    F_CrearEncuestaP2->EnsenyarForm();
+}
+
+void TF_CrearEncuestaP3::B_SalirClick()
+{
+    if (F_CrearEncuestaP2)
+        ui::CloseForm(F_CrearEncuestaP2);
+    ui::CloseForm(this);
+}
+
+void TF_CrearEncuestaP3::closeEvent(QCloseEvent* event)
+{
+    if (!m_retirada)
+        LiberarVectores();
+    m_retirada = true;
+    if (MainForm)
+        MainForm->habilitarMenus();
+    if (F_CrearEncuestaP3 == this)
+        F_CrearEncuestaP3 = nullptr;
+    event->accept();
+}

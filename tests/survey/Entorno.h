@@ -1,0 +1,60 @@
+#pragma once
+
+#include "TestSupport.h"
+
+#include <QList>
+#include <QSet>
+#include <memory>
+
+class QComboBox;
+class QWidget;
+
+namespace encuesta {
+
+// A program as far as the questionnaire needs it: a database in a temporary
+// folder, the database module and the main window with its work area.
+class Entorno
+{
+public:
+    Entorno();
+    ~Entorno();
+    Entorno(const Entorno&) = delete;
+    Entorno& operator=(const Entorno&) = delete;
+
+    testing::TestDb& Db() { return m_workspace.Db(); }
+
+private:
+    testing::Workspace m_workspace;
+};
+
+// The catalogue the tests walk through (codes in brackets, key measures marked K):
+//  "Alumnado" [1]: "Satisfacción" [10]: "Aulas" [100]: "Calefacción" [1002] K,
+//                  "Iluminación" [1001], "Limpieza" [1000] K; "Biblioteca" [101]:
+//                  "Fondos" [1011] K, "Horario" [1010]; "Comedor" [102]: none.
+//                  "Orientación" [11]: "Tutoría" [110]: "Tutor" [1100].
+//                  "Vacía" [12]: no subdimensions.
+//  "Familias" [2]: "Comunicación" [20]: "Web" [200]: "Página web" [2000] K.
+//  "Sin dimensiones" [3].
+// Each measure's question has its own code (measure code + 4000) and text
+// "¿" + the measure's text + "?"; key measures ask on the scale 1..5, the others yes/no.
+// Headers: "CIPFP Alfa" [2] without logo, "IES Zeta" [1] with a 145 x 113 logo.
+void SembrarCatalogo(testing::TestDb& db);
+QByteArray LogoDePrueba();
+
+// The user's choice of an item in a drop-down list: open it, move to the item, Enter.
+void Elegir(QComboBox* combo, int index);
+// The user's click on a control.
+void Pulsar(QWidget* control);
+
+// The ten work commands of the main window that are enabled.
+int ComandosHabilitados();
+
+// Runs the wizard from "Nueva" to step 3 for group item `grupo` and dimension item
+// `dimension` (radio-group indexes; by default "Alumnado" > "Satisfacción"), choosing
+// the header at `cabecera`.
+void HastaPaso3(int cabecera = 1, int grupo = 0, int dimension = 1);
+
+// The codes of the ticked measures of step 3.
+QSet<int> Marcadas();
+
+} // namespace encuesta
