@@ -3,6 +3,7 @@
 #include "BdatosADO.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicError.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Messages.h"
 
 #include <cstring>
@@ -18,7 +19,9 @@ const QString kTitulo = QStringLiteral("DIMARVOLTECA");
 
 TDM_General::TDM_General(QObject* owner) : QObject(owner)
 {
-    DataModuleCreate();
+    // As any module's creation handler: an error shows in the default error box and
+    // the module still exists, so the windows that call it keep working.
+    ui::RunGuarded([this] { DataModuleCreate(); });
 }
 
 void TDM_General::DataModuleCreate()

@@ -1,41 +1,168 @@
 #include "MAIN.h"
 
+#include "Acercade.h"
+#include "EditActions.h"
+#include "Resources.h"
+#include "StatusHints.h"
+#include "data/BdatosADO.h"
+#include "data/General.h"
+#include "platform/ado/AdoConnection.h"
+#include "platform/office/DocumentOpener.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
+#include "platform/ui/Ownership.h"
+#include "ui_MAIN.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
-#include <QMenuBar>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QStyleFactory>
 
 QPointer<TMainForm> MainForm;
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
+namespace {
+
+// As on the desktop the program was designed for, a disabled menu item can still be
+// highlighted, so the status bar shows its hint; choosing it does nothing.
+class TMenuStyle : public QProxyStyle
 {
-    setWindowTitle(QStringLiteral("Dimarvolteca"));
-    m_area = new QMdiArea(this);
-    m_area->setBackground(QColor(0, 0, 128));
-    setCentralWidget(m_area);
+public:
+    TMenuStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == QStyle::SH_Menu_AllowActiveAndDisabled)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::TMainForm)
+{
+    shell::InitResources();
+    m_ui->setupUi(this);
+    // Closing the frame frees it, and with it every window it owns.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    m_area = m_ui->ClientArea;
+    m_area->setBackground(ui::Navy());
     ui::SetMdiArea(m_area);
 
-    QMenu* encuesta = menuBar()->addMenu(QStringLiteral("&Encuesta"));
-    Nuevo1 = encuesta->addAction(QStringLiteral("&Nueva"));
-    FileOpenItem = encuesta->addAction(QStringLiteral("&Abrir"));
-    Cabecera1 = encuesta->addMenu(QStringLiteral("&Cabecera"))->menuAction();
-    QMenu* medidas = menuBar()->addMenu(QStringLiteral("&Medidas de percepcion"));
-    M_CrearMedida = medidas->addAction(QStringLiteral("&Crear"));
-    M_ModificarMedida = medidas->addAction(QStringLiteral("&Modificar"));
-    M_BorrarMedida = medidas->addAction(QStringLiteral("&Borrar"));
-    QMenu* indicadores = menuBar()->addMenu(QStringLiteral("&Indicadores de rendimiento"));
-    Crear3 = indicadores->addAction(QStringLiteral("&Crear"));
-    M_ModificarIndicador = indicadores->addAction(QStringLiteral("&Modificar"));
-    M_BorrarIndicador = indicadores->addAction(QStringLiteral("&Borrar"));
-    QMenu* informes = menuBar()->addMenu(QStringLiteral("Informes"));
-    Obtener1 = informes->addAction(QStringLiteral("Obtener"));
+    Nuevo1 = m_ui->Nuevo1;
+    FileOpenItem = m_ui->FileOpenItem;
+    Cabecera1 = m_ui->Cabecera1->menuAction();
+    M_CrearMedida = m_ui->M_CrearMedida;
+    M_ModificarMedida = m_ui->M_ModificarMedida;
+    M_BorrarMedida = m_ui->M_BorrarMedida;
+    Crear3 = m_ui->Crear3;
+    M_ModificarIndicador = m_ui->M_ModificarIndicador;
+    M_BorrarIndicador = m_ui->M_BorrarIndicador;
+    Obtener1 = m_ui->Obtener1;
+
+    DisponerMenus();
+    DisponerBarras();
+
+    // A new top-level window gets about three quarters of the screen.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size() * 3 / 4);
+
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormCreate()
+{
+    DM_General = new TDM_General(ui::ApplicationObject());
+}
+
+void TMainForm::DisponerMenus()
+{
+    const struct
+    {
+        QMenu* menu;
+        const char* hint;
+    } menus[] = {
+        {m_ui->File1, "File related commands"}, {m_ui->Cabecera1, ""},
+        {m_ui->Edit1, "Edit commands"},         {m_ui->Medidasdepercepcion1, ""},
+        {m_ui->M_CrearIndicador, ""},           {m_ui->M_ObtenerInforme, ""},
+        {m_ui->Help1, "Help topics"},           {m_ui->Manualdeusuario1, "Manual del programa"},
+    };
+    auto* style = new TMenuStyle;
+    style->setParent(this);
+    for (const auto& entry : menus) {
+        entry.menu->setStyle(style);
+        entry.menu->menuAction()->setObjectName(entry.menu->objectName());
+        entry.menu->menuAction()->setStatusTip(QString::fromUtf8(entry.hint));
+    }
+    // The submenu item answers Ctrl+B, which opens nothing.
+    Cabecera1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_ui->File1->actions().at(3)->setObjectName(QStringLiteral("N0"));
+    m_ui->M_CrearIndicador->actions().last()->setObjectName(QStringLiteral("N1"));
+    // The trailing separator of the indicators' menu shows, as it was designed.
+    m_ui->M_CrearIndicador->setSeparatorsCollapsible(false);
+
+    // Ctrl+N belongs to the menu item "&Nueva"; the action behind the tool button has
+    // no key of its own, so a locked item's key runs nothing at all. The same holds
+    // for the edit items and their actions.
+    m_edit = new TEditActions(m_ui->EditCut1, m_ui->EditCopy1, m_ui->EditPaste1, this);
+    TEditActions::Link(m_ui->CutItem, m_ui->EditCut1);
+    TEditActions::Link(m_ui->CopyItem, m_ui->EditCopy1);
+    TEditActions::Link(m_ui->PasteItem, m_ui->EditPaste1);
+    connect(m_ui->Edit1, &QMenu::aboutToShow, m_edit, &TEditActions::UpdateTargets);
+}
+
+void TMainForm::DisponerBarras()
+{
+    QToolBar* bar = m_ui->ToolBar2;
+    bar->setFixedHeight(30);
+    bar->setContentsMargins(5, 0, 0, 0);
+    bar->toggleViewAction()->setVisible(false);
+    const struct
+    {
+        QAction* action;
+        const char* name;
+    } buttons[] = {
+        {m_ui->FileNew1, "ToolButton9"},   {m_ui->ToolButton1, "ToolButton1"},
+        {m_ui->EditCut1, "ToolButton4"},   {m_ui->EditCopy1, "ToolButton5"},
+        {m_ui->EditPaste1, "ToolButton6"}, {m_ui->ToolButton10, "ToolButton10"},
+    };
+    for (const auto& entry : buttons) {
+        if (QWidget* button = bar->widgetForAction(entry.action))
+            button->setObjectName(QString::fromLatin1(entry.name));
+    }
+    int separator = 0;
+    for (QAction* action : bar->actions()) {
+        if (action->isSeparator())
+            action->setObjectName(separator++ == 0 ? QStringLiteral("ToolButton3")
+                                                   : QStringLiteral("ToolButton7"));
+    }
+
+    QStatusBar* status = m_ui->StatusBar;
+    status->setFixedHeight(19);
+    status->setFont(ui::FontByHeight(font().family(), -11));
+    auto* hints = new TStatusHints(this);
+    connect(hints, &TStatusHints::HintChanged, status, [status](const QString& hint) {
+        if (hint.isEmpty())
+            status->clearMessage();
+        else
+            status->showMessage(hint);
+    });
 }
 
 QList<QAction*> TMainForm::WorkCommands() const
 {
-    return {Nuevo1, FileOpenItem, Cabecera1, M_CrearMedida, M_ModificarMedida, M_BorrarMedida,
-            Crear3, M_ModificarIndicador, M_BorrarIndicador, Obtener1};
+    return {Nuevo1,        FileOpenItem,         Cabecera1,
+            M_CrearMedida, M_ModificarMedida,    M_BorrarMedida,
+            Crear3,        M_ModificarIndicador, M_BorrarIndicador,
+            Obtener1};
 }
 
 void TMainForm::InhabilitarMenus()
@@ -48,4 +175,77 @@ void TMainForm::habilitarMenus()
 {
     for (QAction* action : WorkCommands())
         action->setEnabled(true);
+}
+
+void TMainForm::Nuevo1Click() {}
+
+void TMainForm::M_CrearEncuestaClick() {}
+
+void TMainForm::FileOpen1Execute() {}
+
+void TMainForm::Insertar1Click() {}
+
+void TMainForm::Modificar1Click() {}
+
+void TMainForm::Borrar1Click() {}
+
+void TMainForm::M_CrearMedidaClick() {}
+
+void TMainForm::M_ModificarMedidaClick() {}
+
+void TMainForm::M_BorrarMedidaClick() {}
+
+void TMainForm::Crear3Click() {}
+
+void TMainForm::M_ModificarIndicadorClick() {}
+
+void TMainForm::M_BorrarIndicadorClick() {}
+
+void TMainForm::Obtener1Click() {}
+
+void TMainForm::HelpAbout1Execute()
+{
+    F_Acercade = new TF_Acercade(this);
+    ui::Own(ui::ApplicationObject(), F_Acercade);
+    F_Acercade->exec();
+}
+
+void TMainForm::CastellanoClick()
+{
+    AbrirDocumento(DM_BdatosADO ? DM_BdatosADO->RutaManualCastellano : QString(),
+                   QStringLiteral("El manual no ha podido abrirse. Consulte el archivo "
+                                  "Dimarvolteca.ini"));
+}
+
+void TMainForm::ValencianoClick()
+{
+    AbrirDocumento(DM_BdatosADO ? DM_BdatosADO->RutaManualValenciano : QString(),
+                   QStringLiteral("El manual no ha podido abrirse. Consulte el archivo "
+                                  "Dimarvolteca.ini"));
+}
+
+void TMainForm::CatalogodeIndicadores1Click()
+{
+    AbrirDocumento(DM_BdatosADO ? DM_BdatosADO->RutaCatalogo : QString(),
+                   QStringLiteral("El catálogo de indicadores no ha podido abrirse. Consulte "
+                                  "el archivo Dimarvolteca.ini"));
+}
+
+void TMainForm::AbrirDocumento(const QString& ruta, const QString& aviso)
+{
+    try {
+        office::OpenDocument(ado::FileSystemPath(ruta));
+    } catch (const office::EOfficeError&) {
+        TDM_General::MensajeError(aviso);
+    }
+}
+
+void TMainForm::FileExit1Execute()
+{
+    close();
+}
+
+void TMainForm::ToolButton10Click()
+{
+    close();
 }

@@ -2,9 +2,15 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class QAction;
 class QMdiArea;
+class TEditActions;
+
+namespace Ui {
+class TMainForm;
+}
 
 // The program's frame: menus, tool bar and status bar around the area in which
 // every work window opens.
@@ -13,6 +19,7 @@ class TMainForm : public QMainWindow
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
 
     // The lock around a work window: the ten work commands of the menu.
     void InhabilitarMenus();
@@ -31,9 +38,36 @@ public:
     QAction* M_BorrarIndicador = nullptr;
     QAction* Obtener1 = nullptr;
 
+public slots:
+    void Nuevo1Click();
+    void M_CrearEncuestaClick();
+    void FileOpen1Execute();
+    void Insertar1Click();
+    void Modificar1Click();
+    void Borrar1Click();
+    void M_CrearMedidaClick();
+    void M_ModificarMedidaClick();
+    void M_BorrarMedidaClick();
+    void Crear3Click();
+    void M_ModificarIndicadorClick();
+    void M_BorrarIndicadorClick();
+    void Obtener1Click();
+    void HelpAbout1Execute();
+    void CastellanoClick();
+    void ValencianoClick();
+    void CatalogodeIndicadores1Click();
+    void FileExit1Execute();
+    void ToolButton10Click();
+
 private:
+    void FormCreate();
+    void DisponerMenus();
+    void DisponerBarras();
+    void AbrirDocumento(const QString& ruta, const QString& aviso);
     QList<QAction*> WorkCommands() const;
 
+    std::unique_ptr<Ui::TMainForm> m_ui;
+    TEditActions* m_edit = nullptr;
     QMdiArea* m_area = nullptr;
 };
 

@@ -44,6 +44,7 @@ QImage ReadBmp(const QByteArray& bytes)
     qint64 width = 0;
     qint64 height = 0;
     int bitCount = 0;
+    quint32 compression = 0;
     if (infoSize == 12) {
         width = U16(bytes, 18);
         height = U16(bytes, 20);
@@ -52,6 +53,7 @@ QImage ReadBmp(const QByteArray& bytes)
         width = I32(bytes, 18);
         height = I32(bytes, 22);
         bitCount = U16(bytes, 28);
+        compression = U32(bytes, 30);
         if (height < 0)
             height = -height;
     } else {
@@ -62,6 +64,11 @@ QImage ReadBmp(const QByteArray& bytes)
         Invalid();
     CheckDimensions(width, height);
     if (dataOffset < 14 + infoSize || dataOffset > quint32(bytes.size()))
+        Invalid();
+    // Uncompressed rows must all be there: the decoder would fill missing ones silently.
+    const bool uncompressed = compression == 0 || compression == 3;
+    const qint64 rowBytes = ((width * bitCount + 31) / 32) * 4;
+    if (uncompressed && qint64(dataOffset) + rowBytes * height > bytes.size())
         Invalid();
 
     QBuffer buffer;

@@ -1,0 +1,231 @@
+#include "TestSupport.h"
+
+#include "data/BdatosADO.h"
+#include "data/General.h"
+#include "shell/MAIN.h"
+#include "shell/Splash.h"
+#include "shell/Startup.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// One step of start-up with what the rest of the program looked like then.
+struct Seen
+{
+    shell::SplashStep step;
+    bool splashVisible = false;
+    bool database = false;
+    bool mainWindow = false;
+};
+
+class SplashRecorder
+{
+public:
+    SplashRecorder()
+    {
+        m_previous = shell::SetSplashHook([this](const shell::SplashStep& step) {
+            steps << Seen{step, F_Splash && F_Splash->isVisible(), !DM_BdatosADO.isNull(),
+                          !MainForm.isNull()};
+            if (step.kind == shell::SplashStep::Shown)
+                splashGeometry = F_Splash->frameGeometry();
+        });
+    }
+    ~SplashRecorder() { shell::SetSplashHook(m_previous); }
+
+    QList<Seen> steps;
+    QRect splashGeometry;
+
+private:
+    shell::SplashHook m_previous;
+};
+
+QString Describe(const shell::SplashStep& step)
+{
+    switch (step.kind) {
+    case shell::SplashStep::Shown:
+        return QStringLiteral("shown '%1' %2").arg(step.status).arg(step.progress);
+    case shell::SplashStep::Repainted:
+        return QStringLiteral("repaint '%1' %2").arg(step.status).arg(step.progress);
+    case shell::SplashStep::Waited:
+        return QStringLiteral("wait %1").arg(step.milliseconds);
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        delete MainForm.data();
+        ui::ReleaseApplicationObject();
+    }
+
+    void splashShowsEachStepInOrder()
+    {
+        testing::Workspace ws;
+        ws.Db().Exec("INSERT INTO PregEncTemp VALUES (1,'pregunta',0)");
+        testing::MessageRecorder messages;
+        SplashRecorder splash;
+
+        QVERIFY(shell::StartApplication());
+
+        QStringList seen;
+        for (const Seen& s : splash.steps)
+            seen << Describe(s.step);
+        const QString connecting = QStringLiteral("Realizando conexión a la base de datos...");
+        const QString loading = QStringLiteral("Cargando Aplicacion...");
+        QCOMPARE(seen, QStringList({
+                           "shown '' 0",
+                           "repaint '" + connecting + "' 0",
+                           "wait 1000",
+                           "repaint '" + connecting + "' 25",
+                           "wait 500",
+                           "repaint '" + loading + "' 50",
+                           "wait 500",
+                           "repaint '" + loading + "' 75",
+                           "wait 500",
+                           "repaint '" + loading + "' 100",
+                       }));
+        // The splash shows before the database is opened and the main window comes
+        // only after it has gone.
+        QVERIFY(splash.steps.first().splashVisible);
+        QVERIFY(!splash.steps.first().database);
+        for (const Seen& s : splash.steps.mid(1))
+            QVERIFY(s.database && s.splashVisible);
+        for (const Seen& s : splash.steps)
+            QVERIFY(!s.mainWindow);
+
+        QCOMPARE(splash.splashGeometry.size(), QSize(441, 211));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((splash.splashGeometry.center() - screen.center()).manhattanLength() <= 2);
+
+        QVERIFY(F_Splash.isNull());
+        QVERIFY(!MainForm.isNull());
+        QCOMPARE(MainForm->windowTitle(), QStringLiteral("Dimarvolteca"));
+        QVERIFY(!DM_General.isNull());
+        QCOMPARE(ws.Db().Scalar("SELECT count(*) FROM PregEncTemp").toInt(), 0);
+        QVERIFY(messages.messages.isEmpty());
+    }
+
+    void failedConnectionEndsWithoutMainWindow()
+    {
+        testing::Workspace ws(false); // no database file
+        QStringList texts;
+        bool splashUnderBox = false;
+        const ui::MessageBoxHook previous =
+            ui::SetMessageBoxHook([&](const ui::MessageBoxRequest& request) {
+                texts << request.text;
+                splashUnderBox = F_Splash && F_Splash->isVisible();
+            });
+        bool loopRan = false;
+        QTimer loopProbe;
+        loopProbe.setSingleShot(true);
+        connect(&loopProbe, &QTimer::timeout, [&] {
+            loopRan = true;
+            QCoreApplication::quit();
+        });
+        // Armed once the splash shows: from then on only a message loop would run it.
+        QList<shell::SplashStep> steps;
+        const shell::SplashHook previousSplash =
+            shell::SetSplashHook([&](const shell::SplashStep& step) {
+                steps << step;
+                loopProbe.start(0);
+            });
+
+        const int code = shell::RunApplication();
+
+        loopProbe.stop();
+        shell::SetSplashHook(previousSplash);
+        ui::SetMessageBoxHook(previous);
+        QVERIFY(code != 0);
+        QCOMPARE(texts, QStringList{QStringLiteral("Error al conectar a la base de datos")});
+        QVERIFY(splashUnderBox);
+        QCOMPARE(steps.size(), 1); // shown, then nothing more
+        QVERIFY(!loopRan);
+        QVERIFY(F_Splash.isNull());
+        QVERIFY(MainForm.isNull());
+        QVERIFY(DM_General.isNull());
+    }
+
+    // The scratch table missing: the default error box, and start-up goes on.
+    void errorWhileCreatingMainWindowIsShownAndStartupGoesOn()
+    {
+        testing::Workspace ws;
+        ws.Db().Exec("DROP TABLE PregEncTemp");
+        testing::MessageRecorder messages;
+        SplashRecorder splash;
+
+        QVERIFY(shell::StartApplication());
+
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages.first().icon, QMessageBox::Critical);
+        QVERIFY(!MainForm.isNull());
+        QVERIFY(!DM_General.isNull());
+    }
+
+    void runEndsWhenTheMainWindowCloses_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("close box") << "close box";
+        QTest::newRow("Salir") << "Salir";
+        QTest::newRow("Cerrar aplicación") << "Cerrar aplicación";
+        QTest::newRow("with another window open") << "another window";
+    }
+
+    void runEndsWhenTheMainWindowCloses()
+    {
+        QFETCH(QString, how);
+        testing::Workspace ws;
+        testing::MessageRecorder messages;
+        SplashRecorder splash;
+        VIndicadores.assign(2, std::vector<TIndicadorCheck>(3));
+        QPointer<QWidget> other;
+        bool acted = false;
+        QTimer driver;
+        driver.setInterval(5);
+        connect(&driver, &QTimer::timeout, [&] {
+            if (acted || !MainForm || !MainForm->isVisible())
+                return;
+            acted = true;
+            if (how == "close box") {
+                MainForm->close();
+            } else if (how == "Salir") {
+                MainForm->findChild<QAction*>("FileExitItem")->trigger();
+            } else if (how == "Cerrar aplicación") {
+                QTest::mouseClick(MainForm->findChild<QToolButton*>("ToolButton10"),
+                                  Qt::LeftButton);
+            } else {
+                other = new QWidget;
+                other->setAttribute(Qt::WA_DeleteOnClose);
+                other->show();
+                MainForm->close();
+            }
+        });
+        driver.start();
+
+        const int code = shell::RunApplication();
+
+        driver.stop();
+        QVERIFY(acted);
+        QCOMPARE(code, 0);
+        QVERIFY(MainForm.isNull());
+        QVERIFY(DM_BdatosADO.isNull());
+        QVERIFY(DM_General.isNull());
+        QVERIFY(VIndicadores.empty());
+        QVERIFY(messages.messages.isEmpty());
+        delete other.data();
+    }
+};
+
+DIMARVOLTECA_TEST_MAIN(TestStartup)
+#include "TestStartup.moc"
