@@ -12,6 +12,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QRadioButton>
 
@@ -27,6 +28,13 @@ Entorno::Entorno()
 
 Entorno::~Entorno()
 {
+    // The frame is closed with no focus left inside it, then the modules and the
+    // windows that outlive it go.
+    if (QWidget* foco = QApplication::focusWidget())
+        foco->clearFocus();
+    if (MainForm)
+        MainForm->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     delete MainForm.data();
     ui::ReleaseApplicationObject();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
