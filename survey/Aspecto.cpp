@@ -8,8 +8,10 @@ namespace aspecto {
 
 void Fondo(QWidget* widget, const QColor& color)
 {
+    // Buttons and check boxes fill their background with the button colour.
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, color);
+    palette.setColor(widget->backgroundRole(), color);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -305,9 +305,8 @@ void TF_CrearEncuestaP3::OcultarVista(int vista)
 
 void TF_CrearEncuestaP3::AjustarContenido(int bottom)
 {
-    const QSize visible = SB_Indicadores->viewport()->size();
-    SB_IndicadoresContenido->resize(qMax(visible.width(), m_derecha + 1),
-                                    qMax(visible.height(), bottom));
+    // The scroll range covers the shown controls; the box's own colour fills the rest.
+    SB_IndicadoresContenido->resize(m_derecha + 1, bottom);
 }
 
 QCheckBox* TF_CrearEncuestaP3::CreateCheckBox(int left, int top, const QString& caption)
