@@ -1,0 +1,57 @@
+// Opens the questionnaire wizard on the database of the current directory's
+// "Dimarvolteca.ini" and leaves a step on screen, so that it can be looked at:
+//   survey_step3_look [grupo dimension vista [clave|todos]]
+// grupo and dimension are the items of step 2's radio groups, vista the list position
+// of step 3 (0 = all). DIMARVOLTECA_PASO=1 or 2 stops at step 1 (header shown) or at
+// step 2 (choices made) instead; the window stays for DIMARVOLTECA_SEGUNDOS seconds
+// (10 by default).
+
+#include "CatalogoGrande.h"
+
+#include "data/BdatosADO.h"
+#include "platform/ui/Application.h"
+#include "shell/MAIN.h"
+#include "survey/CrearEncuestaP3.h"
+
+#include <QCheckBox>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    ui::TApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    auto numero = [&args](int i, int porDefecto) {
+        return args.size() > i ? args.at(i).toInt() : porDefecto;
+    };
+
+    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
+    if (DM_BdatosADO->TerminacionSolicitada())
+        return 1;
+    MainForm = new TMainForm;
+    MainForm->show();
+    const int paso = qEnvironmentVariableIsSet("DIMARVOLTECA_PASO")
+                         ? qEnvironmentVariableIntValue("DIMARVOLTECA_PASO")
+                         : 3;
+    bench::AbrirPaso3(0, numero(1, 0), numero(2, 0), paso);
+    if (paso >= 3) {
+        if (!F_CrearEncuestaP3) {
+            std::fprintf(stderr, "No se ha llegado al paso 3.\n");
+            return 1;
+        }
+        bench::ElegirVista(numero(3, 0));
+        const QString seleccion = args.value(4);
+        if (seleccion == QLatin1String("clave"))
+            F_CrearEncuestaP3->CB_SoloClave->setChecked(true);
+        else if (seleccion == QLatin1String("todos"))
+            F_CrearEncuestaP3->CB_Todos->setChecked(true);
+    }
+
+    const int segundos = qEnvironmentVariableIsSet("DIMARVOLTECA_SEGUNDOS")
+                             ? qEnvironmentVariableIntValue("DIMARVOLTECA_SEGUNDOS")
+                             : 10;
+    QTimer::singleShot(segundos * 1000, MainForm, &QWidget::close);
+    const int resultado = app.exec();
+    ui::ReleaseApplicationObject();
+    return resultado;
+}
