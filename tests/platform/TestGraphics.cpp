@@ -3,6 +3,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BmpFormat.h"
 #include "platform/graphics/GraphicError.h"
+#include "platform/graphics/JpegImage.h"
 
 #include <QBuffer>
 #include <QtEndian>
@@ -68,6 +69,8 @@ private slots:
     void rle();
     void shortFiles_data();
     void shortFiles();
+    void jpegDamage_data();
+    void jpegDamage();
 };
 
 void TestGraphics::rle_data()
@@ -141,6 +144,49 @@ void TestGraphics::shortFiles()
         QFAIL("a short file was read");
     } catch (const graphics::EInvalidGraphic& e) {
         QCOMPARE(e.Message(), QStringLiteral("El mapa de bits está incompleto o dañado."));
+    }
+}
+
+void TestGraphics::jpegDamage_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("readable");
+
+    QImage picture(120, 80, QImage::Format_RGB888);
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 120; ++x)
+            picture.setPixelColor(x, y, QColor(2 * x, 3 * y, 100));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(picture.save(&buffer, "JPG", 90));
+    const int eoi = int(jpeg.lastIndexOf("\xFF\xD9"));
+
+    QTest::newRow("whole") << jpeg << true;
+    QTest::newRow("stray bytes before the end marker")
+        << jpeg.left(eoi) + QByteArray("\x01\x02\x03", 3) + jpeg.mid(eoi) << true;
+    QTest::newRow("cut in half") << jpeg.left(jpeg.size() / 2) << false;
+    QTest::newRow("end marker missing") << jpeg.left(eoi - 16) << false;
+    QByteArray marker = jpeg;
+    marker[eoi - 200] = char(0xFF);
+    marker[eoi - 199] = char(0xD0);
+    QTest::newRow("marker inside the data") << marker << false;
+}
+
+// A picture with pixels lost to a short or corrupt file is refused, not shown half grey.
+void TestGraphics::jpegDamage()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, readable);
+    graphics::TJPEGImage jpeg;
+    try {
+        jpeg.LoadFromStream(file);
+        QVERIFY(readable);
+        QCOMPARE(jpeg.Width(), 120);
+    } catch (const graphics::EInvalidGraphic& e) {
+        QVERIFY2(!readable, qPrintable(e.Message()));
+        QCOMPARE(e.Message(), QStringLiteral("La imagen JPEG está incompleta o dañada."));
+        QVERIFY(jpeg.Empty());
     }
 }
 
