@@ -2,6 +2,8 @@
 
 #include "platform/ui/Look.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
 #include <QPalette>
 
@@ -27,9 +29,11 @@ void AspectoTitulo(QLabel* titulo)
     titulo->setFont(letra);
 }
 
-void AspectoLista(QLabel* titulo, QWidget* lista)
+void AspectoLista(QLabel* titulo, QComboBox* lista)
 {
     titulo->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -13, true));
-    ui::SetColors(lista, ui::PanelColor(), Qt::white);
     lista->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11, true));
+    ui::SetColors(lista, ui::PanelColor(), Qt::white);
+    // The drop-down is a window of its own and takes no colours from the box.
+    ui::SetColors(lista->view(), ui::PanelColor(), Qt::white);
 }

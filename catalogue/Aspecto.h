@@ -1,6 +1,7 @@
 #pragma once
 
 class QColor;
+class QComboBox;
 class QLabel;
 class QWidget;
 
@@ -16,4 +17,4 @@ void AspectoTitulo(QLabel* titulo);
 
 // The centre list of the header windows: its title and the list itself, panel
 // coloured with a bold white font.
-void AspectoLista(QLabel* titulo, QWidget* lista);
+void AspectoLista(QLabel* titulo, QComboBox* lista);

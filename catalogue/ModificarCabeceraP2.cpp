@@ -17,12 +17,13 @@
 namespace {
 
 // A stored text longer than the box's limit is shown whole: the limit is for typing,
-// and cutting the text here would lose part of it on "MODIFICAR".
+// and cutting the text here would lose part of it on "MODIFICAR". Shown from its start.
 void MostrarTexto(QLineEdit* caja, const QString& texto)
 {
     if (texto.size() > caja->maxLength())
         caja->setMaxLength(int(texto.size()));
     caja->setText(texto);
+    caja->setCursorPosition(0);
 }
 
 } // namespace
