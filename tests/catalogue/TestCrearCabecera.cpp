@@ -99,6 +99,7 @@ void TestCrearCabecera::claves()
     QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Information);
     QTRY_VERIFY(F_CrearCabecera.isNull());
     QVERIFY(DM_Encuesta);
+    QCOMPARE(DM_Encuesta->parent(), ui::ApplicationObject());
     QCOMPARE(DM_Encuesta->Cabecera.Centro, QStringLiteral("IES Nuevo"));
 }
 
