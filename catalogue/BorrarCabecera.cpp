@@ -25,10 +25,8 @@ TF_BorrarCabecera::TF_BorrarCabecera(QObject* owner)
 
 void TF_BorrarCabecera::Abrir()
 {
-    AbrirConBloqueo([] {
-        F_BorrarCabecera = new TF_BorrarCabecera(ui::ApplicationObject());
-        F_BorrarCabecera->Mostrar();
-    });
+    F_BorrarCabecera = new TF_BorrarCabecera(ui::ApplicationObject());
+    F_BorrarCabecera->Mostrar();
 }
 
 void TF_BorrarCabecera::FormCreate()

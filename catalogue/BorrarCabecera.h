@@ -14,8 +14,8 @@ class TF_BorrarCabecera : public QWidget, public Ui::TF_BorrarCabecera
 public:
     explicit TF_BorrarCabecera(QObject* owner);
 
-    // The main window's command: locks the work commands, makes the window (owned
-    // by the application object) into F_BorrarCabecera and shows it in the frame.
+    // Makes the window of the main window's command (which locks the work commands
+    // first), owned by the application object, into F_BorrarCabecera and shows it in the frame.
     static void Abrir();
 
     void Mostrar();

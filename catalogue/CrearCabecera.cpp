@@ -48,10 +48,8 @@ TF_CrearCabecera::TF_CrearCabecera(QObject* owner)
 
 void TF_CrearCabecera::Abrir()
 {
-    AbrirConBloqueo([] {
-        F_CrearCabecera = new TF_CrearCabecera(MainForm);
-        F_CrearCabecera->Mostrar();
-    });
+    F_CrearCabecera = new TF_CrearCabecera(MainForm);
+    F_CrearCabecera->Mostrar();
 }
 
 void TF_CrearCabecera::FormCreate()

@@ -13,8 +13,8 @@ class TF_CrearCabecera : public QWidget, public Ui::TF_CrearCabecera
 public:
     explicit TF_CrearCabecera(QObject* owner);
 
-    // The main window's command: locks the work commands, makes the window (owned
-    // by the main window) into F_CrearCabecera and shows it in the frame.
+    // Makes the window of the main window's command (which locks the work commands
+    // first), owned by the main window, into F_CrearCabecera and shows it in the frame.
     static void Abrir();
 
     void Mostrar();

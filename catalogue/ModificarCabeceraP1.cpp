@@ -25,10 +25,8 @@ TF_ModificarCabecera::TF_ModificarCabecera(QObject* owner)
 
 void TF_ModificarCabecera::Abrir()
 {
-    AbrirConBloqueo([] {
-        F_ModificarCabecera = new TF_ModificarCabecera(ui::ApplicationObject());
-        F_ModificarCabecera->Mostrar();
-    });
+    F_ModificarCabecera = new TF_ModificarCabecera(ui::ApplicationObject());
+    F_ModificarCabecera->Mostrar();
 }
 
 void TF_ModificarCabecera::FormCreate()

@@ -14,8 +14,8 @@ class TF_ModificarCabecera : public QWidget, public Ui::TF_ModificarCabecera
 public:
     explicit TF_ModificarCabecera(QObject* owner);
 
-    // The main window's command: locks the work commands, makes the window (owned
-    // by the application object) into F_ModificarCabecera and shows it in the frame.
+    // Makes the window of the main window's command (which locks the work commands
+    // first), owned by the application object, into F_ModificarCabecera and shows it in the frame.
     static void Abrir();
 
     void Mostrar();

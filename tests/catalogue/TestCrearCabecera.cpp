@@ -53,7 +53,7 @@ void TestCrearCabecera::cleanup()
 
 TF_CrearCabecera* TestCrearCabecera::Abrir()
 {
-    TF_CrearCabecera::Abrir();
+    MainForm->Insertar1Click();
     return F_CrearCabecera;
 }
 

@@ -1,6 +1,7 @@
 #include "EntornoCabeceras.h"
 
 #include "catalogue/CrearCabecera.h"
+#include "shell/MAIN.h"
 
 #include <QDir>
 #include <QFile>
@@ -195,7 +196,7 @@ void TestLogosReales::logo()
     QFETCH(int, filtro);
     QFETCH(QString, resultado);
 
-    TF_CrearCabecera::Abrir();
+    MainForm->Insertar1Click();
     TF_CrearCabecera* f = F_CrearCabecera;
     {
         testing::FileDialogAnswer respuesta(m_dir.filePath(archivo), filtro);

@@ -78,7 +78,7 @@ void TestModificarCabecera::Centros()
 
 TF_ModificarCabeceraP2* TestModificarCabecera::IrAPaso2(int indice)
 {
-    TF_ModificarCabecera::Abrir();
+    MainForm->Modificar1Click();
     TF_ModificarCabecera* paso1 = F_ModificarCabecera;
     Elegir(paso1->CB_Cabecera, indice);
     QTest::mouseClick(paso1->B_Siguiente, Qt::LeftButton);
@@ -104,13 +104,13 @@ void TestModificarCabecera::lista()
     QPushButton* accion = nullptr;
     const std::vector<int>* codigos = nullptr;
     if (borrado) {
-        TF_BorrarCabecera::Abrir();
+        MainForm->Borrar1Click();
         ventana = F_BorrarCabecera;
         lista = F_BorrarCabecera->CB_Cabecera;
         accion = F_BorrarCabecera->B_Borrar;
         codigos = &F_BorrarCabecera->VCodCabecera;
     } else {
-        TF_ModificarCabecera::Abrir();
+        MainForm->Modificar1Click();
         ventana = F_ModificarCabecera;
         lista = F_ModificarCabecera->CB_Cabecera;
         accion = F_ModificarCabecera->B_Siguiente;
@@ -153,13 +153,13 @@ void TestModificarCabecera::listaVacia()
     QPointer<QWidget> ventana;
     QPushButton* salir = nullptr;
     if (borrado) {
-        TF_BorrarCabecera::Abrir();
+        MainForm->Borrar1Click();
         ventana = F_BorrarCabecera.data();
         QCOMPARE(F_BorrarCabecera->CB_Cabecera->count(), 0);
         QVERIFY(!F_BorrarCabecera->B_Borrar->isEnabled());
         salir = F_BorrarCabecera->B_Salir;
     } else {
-        TF_ModificarCabecera::Abrir();
+        MainForm->Modificar1Click();
         ventana = F_ModificarCabecera.data();
         QCOMPARE(F_ModificarCabecera->CB_Cabecera->count(), 0);
         QVERIFY(!F_ModificarCabecera->B_Siguiente->isEnabled());
@@ -367,7 +367,7 @@ void TestModificarCabecera::borrar()
 {
     QFETCH(int, indice);
     Centros();
-    TF_BorrarCabecera::Abrir();
+    MainForm->Borrar1Click();
     TF_BorrarCabecera* f = F_BorrarCabecera;
     Elegir(f->CB_Cabecera, indice);
     const int borrada = f->VCodCabecera[size_t(indice)];
