@@ -4,6 +4,9 @@
 #include "EditActions.h"
 #include "Resources.h"
 #include "StatusHints.h"
+#include "catalogue/BorrarCabecera.h"
+#include "catalogue/CrearCabecera.h"
+#include "catalogue/ModificarCabeceraP1.h"
 #include "data/BdatosADO.h"
 #include "data/General.h"
 #include "platform/ado/AdoConnection.h"
@@ -183,11 +186,31 @@ void TMainForm::M_CrearEncuestaClick() {}
 
 void TMainForm::FileOpen1Execute() {}
 
-void TMainForm::Insertar1Click() {}
+void TMainForm::AbrirVentanaTrabajo(const std::function<void()>& crear)
+{
+    InhabilitarMenus();
+    try {
+        crear();
+    } catch (...) {
+        habilitarMenus();
+        throw;
+    }
+}
 
-void TMainForm::Modificar1Click() {}
+void TMainForm::Insertar1Click()
+{
+    AbrirVentanaTrabajo(&TF_CrearCabecera::Abrir);
+}
 
-void TMainForm::Borrar1Click() {}
+void TMainForm::Modificar1Click()
+{
+    AbrirVentanaTrabajo(&TF_ModificarCabecera::Abrir);
+}
+
+void TMainForm::Borrar1Click()
+{
+    AbrirVentanaTrabajo(&TF_BorrarCabecera::Abrir);
+}
 
 void TMainForm::M_CrearMedidaClick() {}
 

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -26,6 +27,11 @@ public:
     void habilitarMenus();
 
     QMdiArea* ClientArea() const { return m_area; }
+
+    // A work command: the work commands are locked, then the window is made; when
+    // making it fails they are unlocked again, so that an error never leaves every
+    // command disabled with no window open.
+    void AbrirVentanaTrabajo(const std::function<void()>& crear);
 
     QAction* Nuevo1 = nullptr;
     QAction* FileOpenItem = nullptr;

@@ -12,13 +12,100 @@ namespace graphics {
 
 namespace {
 
-quint32 U32(const QByteArray& b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-qint32 I32(const QByteArray& b, int at) { return qFromLittleEndian<qint32>(b.constData() + at); }
-quint16 U16(const QByteArray& b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+quint32 U32(const QByteArray& b, int at)
+{
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+qint32 I32(const QByteArray& b, int at)
+{
+    return qFromLittleEndian<qint32>(b.constData() + at);
+}
+quint16 U16(const QByteArray& b, int at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
 
 [[noreturn]] void Invalid()
 {
     throw EInvalidGraphic(QStringLiteral("La imagen no es un mapa de bits válido."));
+}
+
+// A file cut short, or whose pixel data ends before its last row.
+[[noreturn]] void Truncated()
+{
+    throw EInvalidGraphic(QStringLiteral("El mapa de bits está incompleto o dañado."));
+}
+
+const quint32 kRgb = 0;
+const quint32 kRle8 = 1;
+const quint32 kRle4 = 2;
+const quint32 kBitfields = 3;
+const quint32 kAlphaBitfields = 6;
+
+// Run-length coded rows, bottom row first, decoded here rather than by Qt, whose
+// decoder leaves the pixels that end-of-line and delta codes skip, or that a short
+// file lacks, as whatever the memory held. Skipped pixels take colour 0; a file
+// that ends before its last row is refused.
+QImage ReadRle(const QByteArray& bytes, qint64 palette, int colors, qint64 pos, int width,
+               int height, int bits)
+{
+    QList<QRgb> table;
+    for (int i = 0; i < colors; ++i) {
+        const qint64 at = palette + 4 * i;
+        table << qRgb(uchar(bytes.at(at + 2)), uchar(bytes.at(at + 1)), uchar(bytes.at(at)));
+    }
+    // An index past the file's table shows black.
+    while (table.size() < 256)
+        table << qRgb(0, 0, 0);
+    QImage image(width, height, QImage::Format_Indexed8);
+    if (image.isNull())
+        Invalid();
+    image.setColorTable(table);
+    image.fill(0);
+
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const qint64 size = bytes.size();
+    int x = 0;
+    int y = height - 1;
+    auto put = [&](int index) {
+        if (x >= 0 && x < width && y >= 0)
+            image.scanLine(y)[x] = uchar(index);
+        ++x;
+    };
+    auto pixel = [&](const uchar* run, int i) {
+        return bits == 8 ? run[i] : (i % 2 ? run[i / 2] & 0x0F : run[i / 2] >> 4);
+    };
+    while (y >= 0) {
+        if (pos + 2 > size)
+            Truncated();
+        const int count = data[pos];
+        const int code = data[pos + 1];
+        pos += 2;
+        if (count > 0) {
+            // A run repeats one index, or with four bits two alternating ones.
+            for (int i = 0; i < count; ++i)
+                put(bits == 8 ? code : (i % 2 ? code & 0x0F : code >> 4));
+        } else if (code == 0) {
+            x = 0;
+            --y;
+        } else if (code == 1) {
+            break;
+        } else if (code == 2) {
+            if (pos + 2 > size)
+                Truncated();
+            x += data[pos];
+            y -= data[pos + 1];
+            pos += 2;
+        } else {
+            const qint64 length = bits == 8 ? code : (code + 1) / 2;
+            if (pos + length > size)
+                Truncated();
+            for (int i = 0; i < code; ++i)
+                put(pixel(data + pos, i));
+            pos += (length + 1) & ~qint64(1);
+        }
+    }
+    return image;
 }
 
 } // namespace
@@ -44,7 +131,9 @@ QImage ReadBmp(const QByteArray& bytes)
     qint64 width = 0;
     qint64 height = 0;
     int bitCount = 0;
-    quint32 compression = 0;
+    quint32 compression = kRgb;
+    quint32 colorsUsed = 0;
+    bool topDown = false;
     if (infoSize == 12) {
         width = U16(bytes, 18);
         height = U16(bytes, 20);
@@ -54,8 +143,11 @@ QImage ReadBmp(const QByteArray& bytes)
         height = I32(bytes, 22);
         bitCount = U16(bytes, 28);
         compression = U32(bytes, 30);
-        if (height < 0)
+        colorsUsed = U32(bytes, 46);
+        if (height < 0) {
             height = -height;
+            topDown = true;
+        }
     } else {
         Invalid();
     }
@@ -63,13 +155,39 @@ QImage ReadBmp(const QByteArray& bytes)
         bitCount != 32)
         Invalid();
     CheckDimensions(width, height);
-    if (dataOffset < 14 + infoSize || dataOffset > quint32(bytes.size()))
+    if (dataOffset < 14 + infoSize)
         Invalid();
-    // Uncompressed rows must all be there: the decoder would fill missing ones silently.
-    const bool uncompressed = compression == 0 || compression == 3;
-    const qint64 rowBytes = ((width * bitCount + 31) / 32) * 4;
-    if (uncompressed && qint64(dataOffset) + rowBytes * height > bytes.size())
+    if (dataOffset > quint32(bytes.size()))
+        Truncated();
+
+    // Where the pixels start: after the colour table or the colour masks, or further
+    // on when the file header says so.
+    const bool bitfields = compression == kBitfields || compression == kAlphaBitfields;
+    qint64 colors = 0;
+    if (bitCount <= 8) {
+        colors = colorsUsed ? qint64(colorsUsed) : qint64(1) << bitCount;
+        if (colors > 256)
+            Invalid();
+    }
+    qint64 tables = colors * (infoSize == 12 ? 3 : 4);
+    if (bitfields && infoSize < 108)
+        tables += compression == kAlphaBitfields ? 16 : 12;
+    const qint64 pixels = qMax(qint64(dataOffset), 14 + qint64(infoSize) + tables);
+    if (pixels > bytes.size())
+        Truncated();
+
+    if (compression == kRle8 || compression == kRle4) {
+        if (topDown || bitCount != (compression == kRle8 ? 8 : 4))
+            Invalid();
+        return ReadRle(bytes, 14 + qint64(infoSize), int(colors), pixels, int(width), int(height),
+                       bitCount);
+    }
+    if (compression != kRgb && !bitfields)
         Invalid();
+    // The decoder leaves the rows a short file lacks as whatever the memory held.
+    const qint64 stride = (width * bitCount + 31) / 32 * 4;
+    if (bytes.size() - pixels < stride * height)
+        Truncated();
 
     QBuffer buffer;
     buffer.setData(bytes);

@@ -4,6 +4,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <jerror.h>
 #include <jpeglib.h>
 
 namespace graphics {
@@ -16,6 +17,7 @@ struct ErrorManager
     jpeg_error_mgr pub;
     jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    volatile bool damaged; // set after setjmp, read after longjmp
 };
 
 void OnError(j_common_ptr info)
@@ -25,11 +27,31 @@ void OnError(j_common_ptr info)
     longjmp(manager->jump, 1);
 }
 
-void OnMessage(j_common_ptr, int) {}
+// libjpeg only warns when the data ends early or is corrupt, and fills what it
+// could not decode with grey; such a picture is refused as damaged. Other warnings
+// (stray bytes between markers, unknown revisions) leave every pixel intact.
+void OnMessage(j_common_ptr info, int level)
+{
+    if (level >= 0)
+        return;
+    switch (info->err->msg_code) {
+    case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_MUST_RESYNC:
+    case JWRN_NOT_SEQUENTIAL:
+        reinterpret_cast<ErrorManager*>(info->err)->damaged = true;
+        OnError(info);
+        break;
+    default:
+        break;
+    }
+}
 
-// Decodes into `image`; returns false with the library's message on failure. Kept
-// free of C++ objects with destructors between setjmp and longjmp.
-bool Decode(const QByteArray& bytes, QImage* image, QString* error)
+// Decodes into `image`; returns false with the library's message on failure, and
+// `damaged` set when the data was cut short or corrupt. Kept free of C++ objects
+// with destructors between setjmp and longjmp.
+bool Decode(const QByteArray& bytes, QImage* image, QString* error, bool* damaged)
 {
     jpeg_decompress_struct info;
     ErrorManager manager;
@@ -37,12 +59,14 @@ bool Decode(const QByteArray& bytes, QImage* image, QString* error)
     manager.pub.error_exit = OnError;
     manager.pub.emit_message = OnMessage;
     manager.message[0] = '\0';
+    manager.damaged = false;
     JSAMPLE* volatile row = nullptr;
 
     if (setjmp(manager.jump)) {
         jpeg_destroy_decompress(&info);
         delete[] row;
         *error = QString::fromLocal8Bit(manager.message);
+        *damaged = manager.damaged;
         return false;
     }
 
@@ -114,9 +138,13 @@ QImage DecodeJpeg(const QByteArray& bytes)
         throw EInvalidGraphic(QStringLiteral("La imagen no es un archivo JPEG válido."));
     QImage image;
     QString error;
-    if (!Decode(bytes, &image, &error))
+    bool damaged = false;
+    if (!Decode(bytes, &image, &error, &damaged)) {
+        if (damaged)
+            throw EInvalidGraphic(QStringLiteral("La imagen JPEG está incompleta o dañada."));
         throw EInvalidGraphic(
             QStringLiteral("La imagen JPEG no se puede leer: %1").arg(error.trimmed()));
+    }
     return image;
 }
 

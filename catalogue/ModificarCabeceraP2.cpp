@@ -1,0 +1,126 @@
+#include "ModificarCabeceraP2.h"
+
+#include "Aspecto.h"
+#include "BloqueoMenus.h"
+#include "LogoCabecera.h"
+#include "data/BdatosADO.h"
+#include "data/Encuestas.h"
+#include "data/General.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MdiHost.h"
+#include "platform/ui/Ownership.h"
+
+#include <QCloseEvent>
+
+namespace {
+
+// A stored text longer than the box's limit is shown whole: the limit is for typing,
+// and cutting the text here would lose part of it on "MODIFICAR". Shown from its start.
+void MostrarTexto(QLineEdit* caja, const QString& texto)
+{
+    if (texto.size() > caja->maxLength())
+        caja->setMaxLength(int(texto.size()));
+    caja->setText(texto);
+    caja->setCursorPosition(0);
+}
+
+} // namespace
+
+TF_ModificarCabeceraP2::TF_ModificarCabeceraP2(QObject* owner)
+{
+    ui::Own(owner, this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setupUi(this);
+    FormCreate();
+}
+
+void TF_ModificarCabeceraP2::FormCreate()
+{
+    AspectoVentana(this);
+    AspectoTitulo(Label1);
+    PintarFondo(P_Cabecera, ui::PanelColor());
+    PintarFondo(I_Logo, ui::PanelColor());
+    m_tamano = QSize(696, 444);
+}
+
+void TF_ModificarCabeceraP2::Mostrar()
+{
+    ui::ShowMdiChild(this, m_tamano);
+}
+
+void TF_ModificarCabeceraP2::InsertarCodCab(int codigo)
+{
+    CodCabecera = codigo;
+}
+
+void TF_ModificarCabeceraP2::CargarCabecera()
+{
+    DM_BdatosADO->InicializarQuery(QStringLiteral(
+        "SELECT centro, direccion, telefono, logo FROM CabeceraEncuesta WHERE codigo=:codigo"));
+    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"), CodCabecera);
+    DM_BdatosADO->ActivarQSelect();
+    ado::TADOQuery* q = DM_BdatosADO->Qquery;
+    q->First();
+    MostrarTexto(E_Direccion, q->FieldByName(QStringLiteral("direccion")).AsString());
+    MostrarTexto(E_Centro, q->FieldByName(QStringLiteral("centro")).AsString());
+    MostrarTexto(E_Telefono, q->FieldByName(QStringLiteral("telefono")).AsString());
+
+    // A null logo gives an empty bitmap: the box shows nothing and "MODIFICAR"
+    // leaves the stored logo alone.
+    graphics::TBitmap logo;
+    logo.LoadFromStream(q->CreateBlobStream(QStringLiteral("logo"))->readAll());
+    I_Logo->Picture()->Bitmap().Assign(logo);
+    I_Logo->update();
+}
+
+void TF_ModificarCabeceraP2::B_ImagenClick()
+{
+    CargarLogo(this, I_Logo);
+}
+
+void TF_ModificarCabeceraP2::B_BorrarClick()
+{
+    BorrarLogo(I_Logo);
+}
+
+void TF_ModificarCabeceraP2::B_InsertarClick()
+{
+    if (TDM_General::ComprobarVacio(Recortar(E_Centro->text()))) {
+        TDM_General::MensajeError(QStringLiteral("Debe insertar un nombre para el centro"));
+        return;
+    }
+    DM_Encuesta = new TDM_Encuesta(ui::ApplicationObject());
+
+    TCabecera cabecera;
+    cabecera.Centro = E_Centro->text();
+    cabecera.Direccion = E_Direccion->text();
+    cabecera.Telefono = E_Telefono->text();
+    // The record's own copy of the shown logo; without one the stored logo stays.
+    cabecera.Logo = std::make_shared<graphics::TPicture>();
+    if (I_Logo->Picture()->HasImage())
+        cabecera.Logo->SetGraphic(I_Logo->Picture()->Graphic()->Clone());
+
+    DM_Encuesta->InicializarCabecera();
+    DM_Encuesta->ActualizarCabecera(CodCabecera, cabecera);
+    ui::CloseForm(this);
+}
+
+void TF_ModificarCabeceraP2::B_SalirClick()
+{
+    ui::CloseForm(this);
+}
+
+void TF_ModificarCabeceraP2::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QWidget::closeEvent(event);
+}
+
+void TF_ModificarCabeceraP2::FormClose()
+{
+    DesbloquearMenus();
+}
