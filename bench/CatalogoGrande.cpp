@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/RadioGroup.h"
+#include "shell/MAIN.h"
 #include "survey/CrearEncuestaP1.h"
 #include "survey/CrearEncuestaP2.h"
 #include "survey/CrearEncuestaP3.h"
@@ -46,7 +47,7 @@ void CrearCatalogoGrande(testing::TestDb& db, int subdimensiones, int medidas)
 
 void AbrirPaso3(int cabecera, int grupo, int dimension, int hasta)
 {
-    TF_CrearEncuestaP1::AbrirNueva();
+    MainForm->AbrirVentanaTrabajo(&TF_CrearEncuestaP1::Abrir);
     TF_CrearEncuestaP1* paso1 = F_CrearEncuestaP1;
     paso1->CB_Cabecera->setCurrentIndex(cabecera);
     emit paso1->CB_Cabecera->activated(cabecera);

@@ -25,14 +25,17 @@ TF_CrearEncuestaP1::TF_CrearEncuestaP1(QObject* owner)
     FormCreate();
 }
 
-TF_CrearEncuestaP1* TF_CrearEncuestaP1::AbrirNueva()
+void TF_CrearEncuestaP1::Abrir()
 {
-    if (MainForm)
-        MainForm->InhabilitarMenus();
     F_CrearEncuestaP1 = new TF_CrearEncuestaP1(ui::ApplicationObject());
-    F_CrearEncuestaP1->CargarCB_Cabecera();
+    try {
+        F_CrearEncuestaP1->CargarCB_Cabecera();
+    } catch (...) {
+        // A window that could not load its list is never shown: it does not stay behind.
+        delete F_CrearEncuestaP1.data();
+        throw;
+    }
     ui::ShowMdiChild(F_CrearEncuestaP1, QSize(704, 495));
-    return F_CrearEncuestaP1;
 }
 
 void TF_CrearEncuestaP1::FormCreate()

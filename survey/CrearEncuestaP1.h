@@ -14,9 +14,9 @@ class TF_CrearEncuestaP1 : public QWidget, public Ui::TF_CrearEncuestaP1
 public:
     explicit TF_CrearEncuestaP1(QObject* owner);
 
-    // "Encuesta" > "Nueva": locks the work commands, creates the window into
-    // F_CrearEncuestaP1, fills its list of headers and shows it.
-    static TF_CrearEncuestaP1* AbrirNueva();
+    // Makes the window of the main window's "Nueva" (which locks the work commands
+    // first) into F_CrearEncuestaP1, fills its list of headers and shows it.
+    static void Abrir();
 
     std::vector<int> VCodCabecera;
     // False while the list of headers is shown, true once the chosen header is.

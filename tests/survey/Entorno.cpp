@@ -80,6 +80,11 @@ void SembrarCatalogo(testing::TestDb& db)
                            "'960000002',NULL)"));
 }
 
+void Nueva()
+{
+    MainForm->AbrirVentanaTrabajo(&TF_CrearEncuestaP1::Abrir);
+}
+
 void Elegir(QComboBox* combo, int index)
 {
     QVERIFY(combo->isVisible());
@@ -112,7 +117,7 @@ int ComandosHabilitados()
 
 void HastaPaso3(int cabecera, int grupo, int dimension)
 {
-    TF_CrearEncuestaP1::AbrirNueva();
+    Nueva();
     QVERIFY(F_CrearEncuestaP1);
     Elegir(F_CrearEncuestaP1->CB_Cabecera, cabecera);
     Pulsar(F_CrearEncuestaP1->B_Siguiente);

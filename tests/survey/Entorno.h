@@ -41,6 +41,9 @@ private:
 void SembrarCatalogo(testing::TestDb& db);
 QByteArray LogoDePrueba();
 
+// "Encuesta" > "Nueva": the main window locks its work commands and opens step 1.
+void Nueva();
+
 // The user's choice of an item in a drop-down list: open it, move to the item, Enter.
 void Elegir(QComboBox* combo, int index);
 // The user's click on a control.

@@ -4,6 +4,7 @@
 
 #include "data/Encuestas.h"
 #include "data/General.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/MdiHost.h"
 #include "platform/ui/RadioGroup.h"
 #include "shell/MAIN.h"
@@ -38,6 +39,7 @@ private slots:
     void cierreDevuelveLosComandos_data();
     void cierreDevuelveLosComandos();
     void sinCabeceras();
+    void listaIlegible();
     void cabeceraMostrada_data();
     void cabeceraMostrada();
     void fecha_data();
@@ -75,7 +77,7 @@ void TestAsistente::cierreDevuelveLosComandos()
     QFETCH(bool, quedaPaso2);
 
     QCOMPARE(ComandosHabilitados(), 10);
-    TF_CrearEncuestaP1::AbrirNueva();
+    Nueva();
     QCOMPARE(ComandosHabilitados(), 0);
     QVERIFY(F_CrearEncuestaP1->isVisible());
     QCOMPARE(ui::FrameOf(F_CrearEncuestaP1)->size(), QSize(704, 495));
@@ -124,11 +126,24 @@ void TestAsistente::cierreDevuelveLosComandos()
 void TestAsistente::sinCabeceras()
 {
     m_entorno->Db().Exec(QStringLiteral("DELETE FROM CabeceraEncuesta"));
-    TF_CrearEncuestaP1::AbrirNueva();
+    Nueva();
     QCOMPARE(F_CrearEncuestaP1->CB_Cabecera->count(), 0);
     QVERIFY(!F_CrearEncuestaP1->B_Siguiente->isEnabled());
     Pulsar(F_CrearEncuestaP1->B_Salir);
     QCOMPARE(ComandosHabilitados(), 10);
+}
+
+// A list that cannot be read: the error box, no window left behind, the commands back.
+void TestAsistente::listaIlegible()
+{
+    m_entorno->Db().Exec(QStringLiteral("DROP TABLE CabeceraEncuesta"));
+    testing::MessageRecorder mensajes;
+    ui::RunGuarded(Nueva);
+    QCOMPARE(mensajes.messages.size(), 1);
+    QCOMPARE(mensajes.messages.first().icon, QMessageBox::Critical);
+    QVERIFY(!F_CrearEncuestaP1);
+    QCOMPARE(ComandosHabilitados(), 10);
+    QCOMPARE(MainForm->ClientArea()->subWindowList().size(), 0);
 }
 
 void TestAsistente::cabeceraMostrada_data()
@@ -151,7 +166,7 @@ void TestAsistente::cabeceraMostrada()
     QFETCH(QString, direccion);
     QFETCH(bool, conLogo);
 
-    TF_CrearEncuestaP1::AbrirNueva();
+    Nueva();
     TF_CrearEncuestaP1* paso1 = F_CrearEncuestaP1;
     QCOMPARE(paso1->CB_Cabecera->currentIndex(), -1);
     Elegir(paso1->CB_Cabecera, item);
@@ -203,7 +218,7 @@ void TestAsistente::fecha()
     QFETCH(bool, desmarcarIncluir);
     QFETCH(bool, conFecha);
 
-    TF_CrearEncuestaP1::AbrirNueva();
+    Nueva();
     TF_CrearEncuestaP1* paso1 = F_CrearEncuestaP1;
     QCOMPARE(paso1->MonthCalendar1->minimumDate(), QDate::currentDate());
     Elegir(paso1->CB_Cabecera, 0);
@@ -234,7 +249,7 @@ void TestAsistente::fecha()
 
 void TestAsistente::atrasYOtroCentro()
 {
-    TF_CrearEncuestaP1::AbrirNueva();
+    Nueva();
     QPointer<TF_CrearEncuestaP1> paso1 = F_CrearEncuestaP1.data();
     Elegir(paso1->CB_Cabecera, 1);
     Pulsar(paso1->B_Siguiente);
@@ -280,7 +295,7 @@ void TestAsistente::logoDanado()
     m_entorno->Db().Exec(QStringLiteral("UPDATE CabeceraEncuesta SET logo=? WHERE codigo=2"),
                          {QByteArray("esto no es un mapa de bits")});
     testing::MessageRecorder mensajes;
-    TF_CrearEncuestaP1::AbrirNueva();
+    Nueva();
     TF_CrearEncuestaP1* paso1 = F_CrearEncuestaP1;
     Elegir(paso1->CB_Cabecera, 1);
     Pulsar(paso1->B_Siguiente);
@@ -317,7 +332,7 @@ void TestAsistente::avisosDelPaso2()
     QFETCH(int, dimensiones);
     QFETCH(QString, aviso);
 
-    TF_CrearEncuestaP1::AbrirNueva();
+    Nueva();
     Elegir(F_CrearEncuestaP1->CB_Cabecera, 0);
     Pulsar(F_CrearEncuestaP1->B_Siguiente);
     Pulsar(F_CrearEncuestaP1->B_Siguiente);
