@@ -89,11 +89,11 @@ TQRStandardPreview::TQRStandardPreview(QWidget* parent) : QWidget(parent, Qt::Wi
         tools->addAction(action);
         return action;
     };
-    add(QStringLiteral("ZoomToFit"), QStringLiteral("Página entera"),
+    add(QStringLiteral("ZoomToFit"), QStringLiteral("Ajustar"),
         QStringLiteral("Ver la página entera"), &TQRStandardPreview::ZoomToFitClick);
     add(QStringLiteral("ZoomTo100"), QStringLiteral("100 %"), QStringLiteral("Ver a tamaño real"),
         &TQRStandardPreview::ZoomTo100Click);
-    add(QStringLiteral("ZoomToWidth"), QStringLiteral("Ancho de página"),
+    add(QStringLiteral("ZoomToWidth"), QStringLiteral("Ancho"),
         QStringLiteral("Ajustar al ancho de la página"), &TQRStandardPreview::ZoomToWidthClick);
     tools->addSeparator();
     add(QStringLiteral("FirstPage"), QStringLiteral("|<"), QStringLiteral("Primera página"),
@@ -109,15 +109,15 @@ TQRStandardPreview::TQRStandardPreview(QWidget* parent) : QWidget(parent, Qt::Wi
         &TQRStandardPreview::LastPageClick)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
     tools->addSeparator();
-    add(QStringLiteral("PrinterSetup"), QStringLiteral("Impresora..."),
+    add(QStringLiteral("PrinterSetup"), QStringLiteral("Impresora"),
         QStringLiteral("Configurar la impresora"), &TQRStandardPreview::PrinterSetupClick);
-    add(QStringLiteral("Print"), QStringLiteral("Imprimir..."),
-        QStringLiteral("Imprimir el informe"), &TQRStandardPreview::PrintClick)
+    add(QStringLiteral("Print"), QStringLiteral("Imprimir"), QStringLiteral("Imprimir el informe"),
+        &TQRStandardPreview::PrintClick)
         ->setShortcut(QKeySequence::Print);
     tools->addSeparator();
-    add(QStringLiteral("SaveReport"), QStringLiteral("Guardar..."),
+    add(QStringLiteral("SaveReport"), QStringLiteral("Guardar"),
         QStringLiteral("Guardar el informe en un archivo"), &TQRStandardPreview::SaveReportClick);
-    add(QStringLiteral("LoadReport"), QStringLiteral("Abrir..."),
+    add(QStringLiteral("LoadReport"), QStringLiteral("Abrir"),
         QStringLiteral("Abrir un informe guardado"), &TQRStandardPreview::LoadReportClick);
     tools->addSeparator();
     add(QStringLiteral("Exit"), QStringLiteral("Cerrar"), QStringLiteral("Cerrar la vista previa"),
