@@ -40,17 +40,33 @@ TQRCustomLabel::TQRCustomLabel(TQRBand* band, const QString& name) : TQRControl(
 
 const QVector<TTextLine>& TQRCustomLabel::Lines() const
 {
-    const QString text = Text();
+    // Kept within bounds: a report of many thousand rows measures anew rather
+    // than holding every text twice.
+    constexpr int kMaxMeasured = 20000;
     const bool wrap = WordWrap && !AutoSize;
-    if (text != m_linesText || m_linesFont != Font || m_linesWidth != m_width ||
-        m_linesWrap != wrap) {
-        m_lines = BreakLines(text, Font, m_width, wrap);
-        m_linesText = text;
-        m_linesFont = Font;
-        m_linesWidth = m_width;
-        m_linesWrap = wrap;
+    if (m_measuredFont != Font || m_measuredWidth != m_width || m_measuredWrap != wrap ||
+        m_measured.size() >= kMaxMeasured) {
+        m_measured.clear();
+        m_lines = nullptr;
+        m_measuredFont = Font;
+        m_measuredWidth = m_width;
+        m_measuredWrap = wrap;
     }
-    return m_lines;
+    const QString text = Text();
+    if (!m_lines || text != m_linesText) {
+        auto found = m_measured.find(text);
+        if (found == m_measured.end())
+            found = m_measured.insert(text, BreakLines(text, Font, m_width, wrap));
+        m_lines = &found.value();
+        m_linesText = text;
+    }
+    return *m_lines;
+}
+
+void TQRCustomLabel::ForgetMeasures() const
+{
+    m_measured.clear();
+    m_lines = nullptr;
 }
 
 double TQRCustomLabel::Width() const

@@ -4,6 +4,7 @@
 #include "TextMetrics.h"
 #include "Units.h"
 
+#include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QVector>
@@ -83,16 +84,21 @@ public:
     // The text as it prints now.
     virtual QString Text() const = 0;
 
+    // Drops the texts measured so far; they are otherwise kept while the element lives.
+    void ForgetMeasures() const;
+
 protected:
-    // The text's lines for this printing, measured once.
+    // The text's lines. A text is measured once: the counting pass and the
+    // preview's run print the same rows, and the second finds them measured.
     const QVector<TTextLine>& Lines() const;
 
 private:
-    mutable QVector<TTextLine> m_lines;
+    mutable QHash<QString, QVector<TTextLine>> m_measured;
+    mutable const QVector<TTextLine>* m_lines = nullptr;
     mutable QString m_linesText;
-    mutable TFontSpec m_linesFont;
-    mutable double m_linesWidth = -1;
-    mutable bool m_linesWrap = false;
+    mutable TFontSpec m_measuredFont;
+    mutable double m_measuredWidth = -1;
+    mutable bool m_measuredWrap = false;
 };
 
 class TQRLabel : public TQRCustomLabel
