@@ -9,8 +9,8 @@
 
 #include <QFile>
 
-using report::TFontSpec;
 using report::TQRBand;
+using report::TQRFont;
 using report::TQRLabel;
 using report::TQRShape;
 using report::TShapeType;
@@ -36,28 +36,28 @@ namespace {
 const QColor kGris(128, 128, 128);
 const QColor kPlata(192, 192, 192);
 
-TFontSpec Fuente(const QString& family, double points, bool bold = false)
+TQRFont Fuente(const QString& family, double points, bool bold = false)
 {
-    TFontSpec font;
+    TQRFont font;
     font.Family = family;
     font.Points = points;
     font.Bold = bold;
     return font;
 }
 
-TFontSpec Arial(double points)
+TQRFont Arial(double points)
 {
     return Fuente(QStringLiteral("Arial"), points);
 }
 
-TFontSpec BookAntiqua(double points, bool bold = false)
+TQRFont BookAntiqua(double points, bool bold = false)
 {
     return Fuente(QStringLiteral("Book Antiqua"), points, bold);
 }
 
 // A label as wide as its text.
 TQRLabel* Etiqueta(TQRBand* band, const QString& name, const QString& caption, double left,
-                   double top, const TFontSpec& font, const QColor& color)
+                   double top, const TQRFont& font, const QColor& color)
 {
     auto* label = band->Add<TQRLabel>(name);
     label->Left = left;
@@ -131,7 +131,7 @@ void TF_Encuesta::CrearCabecera()
     QRShape1 =
         Forma(band, QStringLiteral("QRShape1"), TShapeType::Rectangle, 28.57, 1.85, 135.73, 16.67);
 
-    const TFontSpec datos = Arial(8);
+    const TQRFont datos = Arial(8);
     Etiqueta(band, QStringLiteral("QRLabel1"), QStringLiteral("Centro:"), 29.10, 2.65, datos,
              kGris);
     QRLCentro = Etiqueta(band, QStringLiteral("QRLCentro"), QString(), 42.33, 2.65, datos, kGris);
@@ -154,7 +154,7 @@ void TF_Encuesta::CrearCabecera()
     QRI_Logo->Height = 17.20;
     QRI_Logo->Stretch = true;
 
-    const TFontSpec encuestado = Arial(10);
+    const TQRFont encuestado = Arial(10);
     Etiqueta(band, QStringLiteral("QRLabel5"), QStringLiteral("Nombre:"), 22.23, 24.61, encuestado,
              Qt::black);
     QRLNombre =
@@ -172,7 +172,7 @@ void TF_Encuesta::CrearCabecera()
         Forma(band, QStringLiteral("QRShape4"), TShapeType::Rectangle, 156.63, 39.42, 39.16, 12.96);
     leyenda->PenColor = kGris;
     leyenda->PenStyle = Qt::DotLine;
-    const TFontSpec escala = BookAntiqua(6, true);
+    const TQRFont escala = BookAntiqua(6, true);
     const QStringList textos{
         QStringLiteral("1- Nada"),          QStringLiteral("2- Poco"),
         QStringLiteral("3- Término medio"), QStringLiteral("4- Bastante"),

@@ -67,7 +67,7 @@ class TQRCustomLabel : public TQRControl
 public:
     TQRCustomLabel(TQRBand* band, const QString& name);
 
-    TFontSpec Font;
+    TQRFont Font;
     QColor FontColor = Qt::black;
     QColor Color = Qt::white;
     bool Transparent = false;
@@ -96,7 +96,7 @@ private:
     mutable QHash<QString, QVector<TTextLine>> m_measured;
     mutable const QVector<TTextLine>* m_lines = nullptr;
     mutable QString m_linesText;
-    mutable TFontSpec m_measuredFont;
+    mutable TQRFont m_measuredFont;
     mutable double m_measuredWidth = -1;
     mutable bool m_measuredWrap = false;
 };

@@ -14,7 +14,7 @@ namespace report {
 
 // A font as the report designer names it; the machine's substitutes apply when
 // it is measured or drawn.
-struct TFontSpec
+struct TQRFont
 {
     QString Family = QStringLiteral("Arial");
     double Points = 10.0;
@@ -22,12 +22,12 @@ struct TFontSpec
     bool Italic = false;
     bool Underline = false;
 
-    bool operator==(const TFontSpec& other) const
+    bool operator==(const TQRFont& other) const
     {
         return Family == other.Family && Points == other.Points && Bold == other.Bold &&
                Italic == other.Italic && Underline == other.Underline;
     }
-    bool operator!=(const TFontSpec& other) const { return !(*this == other); }
+    bool operator!=(const TQRFont& other) const { return !(*this == other); }
 };
 
 enum class TItemKind : quint8
@@ -50,7 +50,7 @@ struct TPageItem
     double PenWidth = 0.0; // millimetres
     Qt::PenStyle PenStyle = Qt::SolidLine;
     double Baseline = 0.0;
-    TFontSpec Font;
+    TQRFont Font;
     QString Text;
     QImage Image;
 

@@ -67,7 +67,7 @@ public:
     double TopMargin = 10.0;
     double RightMargin = 10.0;
     double BottomMargin = 10.0;
-    TFontSpec Font;
+    TQRFont Font;
     bool FirstPageHeader = true; // the page header prints on the first page too
     bool LastPageFooter = true;  // the page footer prints on the last page too
     bool PrintIfEmpty = true;    // one page of header and footer when there are no rows

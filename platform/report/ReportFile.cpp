@@ -185,7 +185,7 @@ QImage ReadImage(TByteReader& in, qint64& pixelsLeft)
     return image;
 }
 
-quint8 FontFlags(const TFontSpec& font)
+quint8 FontFlags(const TQRFont& font)
 {
     return quint8((font.Bold ? 1 : 0) | (font.Italic ? 2 : 0) | (font.Underline ? 4 : 0));
 }

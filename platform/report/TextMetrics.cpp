@@ -14,27 +14,27 @@ namespace {
 
 struct TFontEntry
 {
-    TFontSpec Spec;
+    TQRFont Design;
     QFont Font;
     QFontMetricsF Metrics;
 };
 
 // A report uses a handful of fonts; finding one by a short walk is cheaper than
 // building a QFont and its metrics for every text.
-const TFontEntry& Entry(const TFontSpec& spec)
+const TFontEntry& Entry(const TQRFont& design)
 {
     static std::vector<std::unique_ptr<TFontEntry>> entries;
     static const TFontEntry* last = nullptr;
-    if (last && last->Spec == spec)
+    if (last && last->Design == design)
         return *last;
     for (const auto& entry : entries) {
-        if (entry->Spec == spec) {
+        if (entry->Design == design) {
             last = entry.get();
             return *last;
         }
     }
-    const QFont font = TextFont(spec);
-    entries.push_back(std::make_unique<TFontEntry>(TFontEntry{spec, font, QFontMetricsF(font)}));
+    const QFont font = TextFont(design);
+    entries.push_back(std::make_unique<TFontEntry>(TFontEntry{design, font, QFontMetricsF(font)}));
     last = entries.back().get();
     return *last;
 }
@@ -49,35 +49,35 @@ QString WithoutTrailingBlanks(const QString& text)
 
 } // namespace
 
-QFont TextFont(const TFontSpec& spec)
+QFont TextFont(const TQRFont& design)
 {
-    QFont font(spec.Family);
-    font.setPixelSize(qMax(1, qRound(spec.Points * kTextDpi / 72.0)));
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
+    QFont font(design.Family);
+    font.setPixelSize(qMax(1, qRound(design.Points * kTextDpi / 72.0)));
+    font.setBold(design.Bold);
+    font.setItalic(design.Italic);
+    font.setUnderline(design.Underline);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
-TFontMetricsMm FontMetricsMm(const TFontSpec& spec)
+TFontMetricsMm FontMetricsMm(const TQRFont& font)
 {
-    const QFontMetricsF& metrics = Entry(spec).Metrics;
+    const QFontMetricsF& metrics = Entry(font).Metrics;
     return {TextUnitsToMm(metrics.ascent()), TextUnitsToMm(metrics.descent())};
 }
 
-double TextWidthMm(const QString& text, const TFontSpec& spec)
+double TextWidthMm(const QString& text, const TQRFont& font)
 {
-    return TextUnitsToMm(Entry(spec).Metrics.horizontalAdvance(text));
+    return TextUnitsToMm(Entry(font).Metrics.horizontalAdvance(text));
 }
 
-QVector<TTextLine> BreakLines(const QString& text, const TFontSpec& spec, double widthMm,
+QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double widthMm,
                               bool wordWrap)
 {
     QVector<TTextLine> lines;
     if (text.isEmpty())
         return lines;
-    const TFontEntry& entry = Entry(spec);
+    const TFontEntry& entry = Entry(font);
     QString plain = text;
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -10,7 +10,7 @@ namespace report {
 
 // The font a text is measured and drawn with: sized in pixels of the text
 // resolution (kTextDpi), so that measures do not depend on the device.
-QFont TextFont(const TFontSpec& spec);
+QFont TextFont(const TQRFont& font);
 
 struct TFontMetricsMm
 {
@@ -19,10 +19,10 @@ struct TFontMetricsMm
     double Height() const { return Ascent + Descent; }
 };
 
-TFontMetricsMm FontMetricsMm(const TFontSpec& spec);
+TFontMetricsMm FontMetricsMm(const TQRFont& font);
 
 // The width of one line of text, in millimetres.
-double TextWidthMm(const QString& text, const TFontSpec& spec);
+double TextWidthMm(const QString& text, const TQRFont& font);
 
 struct TTextLine
 {
@@ -33,7 +33,7 @@ struct TTextLine
 // The lines a text prints as in a box `widthMm` wide: its own line breaks and,
 // with `wordWrap`, the breaks between words that keep every line in the box (a
 // word longer than the box is cut). An empty text is no line at all.
-QVector<TTextLine> BreakLines(const QString& text, const TFontSpec& spec, double widthMm,
+QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double widthMm,
                               bool wordWrap);
 
 } // namespace report

@@ -50,7 +50,7 @@ QVector<TQRPage> SamplePages()
         text.Source = QStringLiteral("QRLabel13");
         text.Rect = QRectF(183.04, 281.44, 22.1, 3.9);
         text.Baseline = 284.2;
-        text.Font = TFontSpec{QStringLiteral("Book Antiqua"), 8, true, false, true};
+        text.Font = TQRFont{QStringLiteral("Book Antiqua"), 8, true, false, true};
         text.Color = QColor(128, 128, 128);
         text.Text = QStringLiteral("Página %1 de 2 — ¿qué? ñ €").arg(p);
         TPageItem image;
