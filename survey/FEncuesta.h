@@ -72,7 +72,7 @@ private:
     void PageFooterBand1BeforePrint();
     void QRDBDefinicionPrint();
 
-    // The report's bands and elements, as designed (FEncuestaDiseno.cpp).
+    // The report's bands and elements, as designed.
     void CrearInforme();
     void CrearCabecera();
     void CrearDetalle();
