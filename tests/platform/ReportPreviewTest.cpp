@@ -87,12 +87,7 @@ class ReportPreviewTest : public QObject
 private slots:
     void initTestCase() { InstallStandardPreview(); }
 
-    void cleanup()
-    {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String("TQRStandardPreview"))
-                delete window;
-    }
+    void cleanup() { testing::DeletePreviews(); }
 
     void previewWaitsForItsWindowAndTellsWhenItCloses()
     {

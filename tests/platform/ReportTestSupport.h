@@ -3,9 +3,12 @@
 #include "platform/report/DataSource.h"
 #include "platform/report/Page.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QMap>
+#include <QPointer>
 #include <QVector>
+#include <QWidget>
 #include <algorithm>
 
 namespace testing {
@@ -43,6 +46,18 @@ inline QStringList TextsOf(const report::TQRPage& page, const QString& source)
     for (const report::TPageItem& item : ItemsOf(page, source, report::TItemKind::Text))
         texts << item.Text;
     return texts;
+}
+
+// Deletes every preview window left open. Deleting one window may delete others
+// of the list (its pop-up menus), so they are all named before any goes.
+inline void DeletePreviews()
+{
+    QList<QPointer<QWidget>> previews;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("TQRStandardPreview"))
+            previews << window;
+    for (const QPointer<QWidget>& preview : previews)
+        delete preview.data();
 }
 
 // How many pages a PDF file has.

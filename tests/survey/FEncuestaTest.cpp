@@ -1,4 +1,3 @@
-#include "../platform/ReportTestSupport.h"
 #include "SurveyTestSupport.h"
 #include "platform/report/QuickRep.h"
 #include "platform/report/TextMetrics.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../platform/ReportTestSupport.h"
 #include "TestSupport.h"
 #include "data/BdatosADO.h"
 #include "data/Encuestas.h"
@@ -26,9 +27,7 @@ public:
     SurveyWorkspace() { DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject()); }
     ~SurveyWorkspace()
     {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String("TQRStandardPreview"))
-                delete window;
+        DeletePreviews();
         ui::ReleaseApplicationObject();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
