@@ -10,6 +10,12 @@ OpenFileHook& Hook()
     static OpenFileHook hook;
     return hook;
 }
+
+SaveFileHook& SaveHook()
+{
+    static SaveFileHook hook;
+    return hook;
+}
 } // namespace
 
 QStringList QtNameFilters(const QString& filter)
@@ -50,6 +56,36 @@ OpenFileHook SetOpenFileHook(OpenFileHook hook)
 {
     OpenFileHook previous = Hook();
     Hook() = std::move(hook);
+    return previous;
+}
+
+SaveFileResult ShowSaveFileDialog(QWidget* parent, const SaveFileRequest& request)
+{
+    if (SaveHook())
+        return SaveHook()(request);
+
+    QFileDialog dialog(parent, request.title, request.initialDir);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    const QStringList filters = QtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+
+    SaveFileResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return result;
+    result.accepted = true;
+    result.path = dialog.selectedFiles().constFirst();
+    result.filterIndex = qMax(0, int(filters.indexOf(dialog.selectedNameFilter()))) + 1;
+    return result;
+}
+
+SaveFileHook SetSaveFileHook(SaveFileHook hook)
+{
+    SaveFileHook previous = SaveHook();
+    SaveHook() = std::move(hook);
     return previous;
 }
 

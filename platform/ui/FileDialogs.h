@@ -30,6 +30,29 @@ using OpenFileHook = std::function<OpenFileResult(const OpenFileRequest&)>;
 // Replaces the real dialog (tests pick the file); an empty hook restores it.
 OpenFileHook SetOpenFileHook(OpenFileHook hook);
 
+struct SaveFileRequest
+{
+    QString title;
+    QString initialDir;
+    QString filter; // as for the open dialog
+    int filterIndex = 1;
+    QString defaultSuffix; // added when the user types a name without one
+};
+
+struct SaveFileResult
+{
+    bool accepted = false;
+    QString path;
+    int filterIndex = 1;
+};
+
+// Asks for the name of a file to write; confirms before an existing file is replaced.
+SaveFileResult ShowSaveFileDialog(QWidget* parent, const SaveFileRequest& request);
+
+using SaveFileHook = std::function<SaveFileResult(const SaveFileRequest&)>;
+// Replaces the real dialog (tests name the file); an empty hook restores it.
+SaveFileHook SetSaveFileHook(SaveFileHook hook);
+
 // "Desc|*.a|Desc2|*.b" as Qt's name filters: "Desc (*.a)", "Desc2 (*.b)".
 QStringList QtNameFilters(const QString& filter);
 

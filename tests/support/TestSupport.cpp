@@ -170,4 +170,20 @@ FileDialogAnswer::~FileDialogAnswer()
     ui::SetOpenFileHook(m_previous);
 }
 
+SaveFileAnswer::SaveFileAnswer(const QString& path)
+{
+    m_previous = ui::SetSaveFileHook([this, path](const ui::SaveFileRequest& r) {
+        requests << r;
+        ui::SaveFileResult result;
+        result.accepted = !path.isEmpty();
+        result.path = path;
+        return result;
+    });
+}
+
+SaveFileAnswer::~SaveFileAnswer()
+{
+    ui::SetSaveFileHook(m_previous);
+}
+
 } // namespace testing

@@ -83,6 +83,19 @@ private:
     ui::OpenFileHook m_previous;
 };
 
+// Answers the file-save dialog with the given path, or as cancelled.
+class SaveFileAnswer
+{
+public:
+    explicit SaveFileAnswer(const QString& path);
+    static SaveFileAnswer Cancel() { return SaveFileAnswer(QString()); }
+    ~SaveFileAnswer();
+    QList<ui::SaveFileRequest> requests;
+
+private:
+    ui::SaveFileHook m_previous;
+};
+
 } // namespace testing
 
 #define DIMARVOLTECA_TEST_MAIN(TestClass)                                                          \

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QVector>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace report {
+
+// A font as the report designer names it; the machine's substitutes apply when
+// it is measured or drawn.
+struct TQRFont
+{
+    QString Family = QStringLiteral("Arial");
+    double Points = 10.0;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+
+    bool operator==(const TQRFont& other) const
+    {
+        return Family == other.Family && Points == other.Points && Bold == other.Bold &&
+               Italic == other.Italic && Underline == other.Underline;
+    }
+    bool operator!=(const TQRFont& other) const { return !(*this == other); }
+};
+
+enum class TItemKind : quint8
+{
+    Fill = 1,  // Rect filled with Color
+    Frame = 2, // outline of Rect
+    Line = 3,  // from Rect's top-left to its bottom-right
+    Text = 4,  // one line of text; Rect is its box, Baseline where the glyphs stand
+    Image = 5, // Image drawn into Rect
+};
+
+// One drawing operation of a laid-out page. Places are millimetres from the
+// page's top-left corner.
+struct TPageItem
+{
+    TItemKind Kind = TItemKind::Fill;
+    QString Source; // the name of the report element it comes from
+    QRectF Rect;
+    QColor Color = Qt::black;
+    double PenWidth = 0.0; // millimetres
+    Qt::PenStyle PenStyle = Qt::SolidLine;
+    double Baseline = 0.0;
+    TQRFont Font;
+    QString Text;
+    QImage Image;
+
+    bool operator==(const TPageItem& other) const;
+    bool operator!=(const TPageItem& other) const { return !(*this == other); }
+};
+
+// A laid-out page: its paper size and what is drawn on it, in drawing order.
+struct TQRPage
+{
+    QSizeF Size; // millimetres
+    QVector<TPageItem> Items;
+
+    bool operator==(const TQRPage& other) const
+    {
+        return Size == other.Size && Items == other.Items;
+    }
+    bool operator!=(const TQRPage& other) const { return !(*this == other); }
+};
+
+// The one way a page reaches a device: the preview, the printer, PDF files and
+// pictures all paint through here. The page fills `target`, in the painter's
+// coordinates.
+void PaintPage(QPainter& painter, const TQRPage& page, const QRectF& target);
+
+// Paints pages `first` to `last` (0-based, inclusive) on a printer or a PDF
+// writer, one sheet each, sized as the page. Throws EReportError when the device
+// cannot start.
+void PrintPages(QPagedPaintDevice& device, const QVector<TQRPage>& pages, int first, int last);
+
+} // namespace report

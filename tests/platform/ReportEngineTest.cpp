@@ -1,0 +1,365 @@
+#include "ReportTestSupport.h"
+#include "TestSupport.h"
+#include "platform/report/QuickRep.h"
+#include "platform/report/TextMetrics.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+using namespace report;
+using testing::ItemsOf;
+using testing::RowSource;
+using testing::TextsOf;
+
+namespace {
+
+constexpr double kTolerance = 0.01;
+
+bool Near(double a, double b)
+{
+    return qAbs(a - b) < kTolerance;
+}
+
+QVector<QMap<QString, QString>> NumberedRows(int count, const QString& text = QStringLiteral("x"))
+{
+    QVector<QMap<QString, QString>> rows;
+    for (int i = 1; i <= count; ++i)
+        rows.append({{QStringLiteral("n"), QString::number(i)}, {QStringLiteral("t"), text}});
+    return rows;
+}
+
+// A test report: header 20 mm, detail 10 mm, footer 12 mm, each with one text.
+struct SampleReport
+{
+    TQuickRep report;
+    TQRBand* header;
+    TQRBand* detail;
+    TQRBand* footer;
+    TQRLabel* title;
+    TQRDBText* number;
+    TQRDBText* text;
+    TQRLabel* page;
+
+    explicit SampleReport(int rows, const QString& text = QStringLiteral("x"))
+    {
+        report.DataSet = std::make_shared<RowSource>(NumberedRows(rows, text));
+        header = report.AddBand(TBandType::PageHeader, QStringLiteral("Header"), 20);
+        detail = report.AddBand(TBandType::Detail, QStringLiteral("Detail"), 10);
+        footer = report.AddBand(TBandType::PageFooter, QStringLiteral("Footer"), 12);
+        title = header->Add<TQRLabel>(QStringLiteral("Title"));
+        title->Left = 5;
+        title->Top = 3;
+        title->AutoSize = true;
+        title->Caption = QStringLiteral("Título");
+        number = detail->Add<TQRDBText>(QStringLiteral("Number"));
+        number->Left = 1;
+        number->Top = 2;
+        number->SetWidth(8);
+        number->Height = 5;
+        number->DataSet = report.DataSet;
+        number->DataField = QStringLiteral("n");
+        this->text = detail->Add<TQRDBText>(QStringLiteral("Text"));
+        this->text->Left = 10;
+        this->text->Top = 2;
+        this->text->SetWidth(60);
+        this->text->Height = 5;
+        this->text->WordWrap = true;
+        this->text->AutoStretch = true;
+        this->text->DataSet = report.DataSet;
+        this->text->DataField = QStringLiteral("t");
+        page = footer->Add<TQRLabel>(QStringLiteral("PageText"));
+        page->Left = 100;
+        page->Top = 5;
+        page->AutoSize = true;
+        footer->BeforePrint = [this](TQRBand&) {
+            page->Caption = QStringLiteral("Página %1").arg(report.PageNumber());
+        };
+    }
+
+    const QVector<TQRPage>& Pages() const { return report.QRPrinter()->Pages(); }
+};
+
+} // namespace
+
+class ReportEngineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bandsStandWhereTheMarginsPutThem_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("top");
+        QTest::addColumn<double>("bottom");
+        QTest::newRow("A4 upright, 10 mm") << int(TOrientation::Portrait) << 10.0 << 10.0 << 10.0;
+        QTest::newRow("A4 upright, odd margins")
+            << int(TOrientation::Portrait) << 25.0 << 7.5 << 18.0;
+        QTest::newRow("A4 turned") << int(TOrientation::Landscape) << 10.0 << 10.0 << 10.0;
+    }
+
+    void bandsStandWhereTheMarginsPutThem()
+    {
+        QFETCH(int, orientation);
+        QFETCH(double, left);
+        QFETCH(double, top);
+        QFETCH(double, bottom);
+        SampleReport sample(3);
+        sample.report.Orientation = TOrientation(orientation);
+        sample.report.LeftMargin = left;
+        sample.report.TopMargin = top;
+        sample.report.BottomMargin = bottom;
+        sample.report.Prepare();
+
+        QCOMPARE(sample.report.QRPrinter()->PageCount(), 1);
+        const TQRPage& page = sample.Pages().first();
+        const QSizeF size =
+            orientation == int(TOrientation::Portrait) ? QSizeF(210, 297) : QSizeF(297, 210);
+        QCOMPARE(page.Size, size);
+        const TPageItem title = ItemsOf(page, QStringLiteral("Title"), TItemKind::Text).first();
+        QVERIFY(Near(title.Rect.left(), left + 5));
+        QVERIFY(Near(title.Rect.top(), top + 3));
+        QVERIFY(Near(title.Rect.width(), TextWidthMm(QStringLiteral("Título"), title.Font)));
+        const auto numbers = ItemsOf(page, QStringLiteral("Number"), TItemKind::Text);
+        QCOMPARE(numbers.size(), 3);
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(numbers.at(row).Text, QString::number(row + 1));
+            QVERIFY(Near(numbers.at(row).Rect.left(), left + 1));
+            QVERIFY(Near(numbers.at(row).Rect.top(), top + 20 + 10 * row + 2));
+        }
+        // The footer sits on the bottom margin.
+        const TPageItem footer = ItemsOf(page, QStringLiteral("PageText"), TItemKind::Text).first();
+        QVERIFY(Near(footer.Rect.left(), left + 100));
+        QVERIFY(Near(footer.Rect.top(), size.height() - bottom - 12 + 5));
+    }
+
+    void rowsFlowOntoNewPages_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("printIfEmpty");
+        QTest::addColumn<int>("pages");
+        // 297 - 10 - 10 - 20 (header) - 12 (footer) leaves 245 mm: 24 rows of 10 mm.
+        QTest::newRow("no rows") << 0 << true << 1;
+        QTest::newRow("no rows, nothing printed") << 0 << false << 0;
+        QTest::newRow("one row") << 1 << true << 1;
+        QTest::newRow("a full page") << 24 << true << 1;
+        QTest::newRow("one more") << 25 << true << 2;
+        QTest::newRow("two full pages") << 48 << true << 2;
+        QTest::newRow("many") << 1000 << true << 42;
+    }
+
+    void rowsFlowOntoNewPages()
+    {
+        QFETCH(int, rows);
+        QFETCH(bool, printIfEmpty);
+        QFETCH(int, pages);
+        SampleReport sample(rows);
+        sample.report.PrintIfEmpty = printIfEmpty;
+        sample.report.Prepare();
+
+        QCOMPARE(sample.report.QRPrinter()->PageCount(), pages);
+        int printed = 0;
+        for (int p = 0; p < pages; ++p) {
+            const TQRPage& page = sample.Pages().at(p);
+            QCOMPARE(TextsOf(page, QStringLiteral("Title")), QStringList{QStringLiteral("Título")});
+            QCOMPARE(TextsOf(page, QStringLiteral("PageText")),
+                     QStringList{QStringLiteral("Página %1").arg(p + 1)});
+            const QStringList numbers = TextsOf(page, QStringLiteral("Number"));
+            for (const QString& n : numbers)
+                QCOMPARE(n, QString::number(++printed));
+            for (const TPageItem& item : page.Items)
+                if (item.Source == QLatin1String("Number"))
+                    QVERIFY(item.Rect.bottom() <= 297 - 10 - 12 + kTolerance);
+        }
+        QCOMPARE(printed, rows);
+    }
+
+    void eventsRunInTheirOrder()
+    {
+        SampleReport sample(2);
+        QStringList events;
+        sample.report.BeforePrint = [&](TQuickRep&) { events << QStringLiteral("report"); };
+        sample.header->BeforePrint = [&](TQRBand& band) {
+            events << QStringLiteral("header %1").arg(band.Report()->PageNumber());
+        };
+        sample.detail->BeforePrint = [&](TQRBand&) { events << QStringLiteral("detail"); };
+        auto* marker = sample.detail->Add<TQRLabel>(QStringLiteral("Marker"));
+        marker->Left = 80;
+        marker->AutoSize = true;
+        sample.number->OnPrint = [&](TQRDBText&, QString& value) {
+            events << QStringLiteral("print %1").arg(value);
+            marker->Caption = QStringLiteral("row ") + value;
+        };
+        const auto pageFooter = sample.footer->BeforePrint;
+        sample.footer->BeforePrint = [&](TQRBand& band) {
+            events << QStringLiteral("footer");
+            pageFooter(band);
+        };
+
+        sample.report.Prepare();
+        QCOMPARE(events, (QStringList{"report", "header 1", "detail", "print 1", "detail",
+                                      "print 2", "footer"}));
+        // The print event of a row's text runs before the rest of its band prints.
+        QCOMPARE(TextsOf(sample.Pages().first(), QStringLiteral("Marker")),
+                 (QStringList{"row 1", "row 2"}));
+
+        events.clear();
+        sample.report.Prepare();
+        QCOMPARE(events.first(), QStringLiteral("report"));
+        QCOMPARE(events.size(), 7);
+    }
+
+    void longTextWrapsAndPushesTheNextRowDown()
+    {
+        const QString words = QStringLiteral(
+            "¿En qué medida considera que la información recibida sobre los procedimientos de "
+            "evaluación, los criterios de calificación y las actividades de recuperación ha sido "
+            "clara, suficiente y puntual a lo largo de todo el curso académico?");
+        SampleReport sample(2, words);
+        sample.report.Prepare();
+        const TQRPage& page = sample.Pages().first();
+        const auto lines = ItemsOf(page, QStringLiteral("Text"), TItemKind::Text);
+        const double lineHeight = FontMetricsMm(sample.text->Font).Height();
+        const int perRow = int(lines.size()) / 2;
+        QVERIFY(perRow >= 3);
+        QStringList first;
+        for (int i = 0; i < perRow; ++i) {
+            QVERIFY(lines.at(i).Rect.width() <= 60 + kTolerance);
+            QVERIFY(Near(lines.at(i).Rect.top(), 10 + 20 + 2 + i * lineHeight));
+            first << lines.at(i).Text;
+        }
+        QCOMPARE(first.join(QLatin1Char(' ')), words);
+        // The second row starts where the first one's stretched text ends.
+        const double rowHeight = 2 + perRow * lineHeight;
+        const auto numbers = ItemsOf(page, QStringLiteral("Number"), TItemKind::Text);
+        QVERIFY(Near(numbers.at(1).Rect.top(), 10 + 20 + rowHeight + 2));
+        QVERIFY(Near(lines.at(perRow).Rect.top(), 10 + 20 + rowHeight + 2));
+    }
+
+    void aRowTallerThanAPageGoesOnOverTheNextPages()
+    {
+        QStringList paragraphs;
+        for (int i = 1; i <= 150; ++i)
+            paragraphs << QStringLiteral("línea %1").arg(i);
+        SampleReport sample(1, paragraphs.join(QLatin1Char('\n')));
+        sample.report.Prepare();
+
+        QVERIFY(sample.report.QRPrinter()->PageCount() >= 3);
+        QStringList printed;
+        for (const TQRPage& page : sample.Pages()) {
+            QCOMPARE(TextsOf(page, QStringLiteral("PageText")).size(), 1);
+            for (const TPageItem& item : ItemsOf(page, QStringLiteral("Text"), TItemKind::Text)) {
+                QVERIFY(item.Rect.top() >= 10 + 20 - kTolerance);
+                QVERIFY(item.Rect.bottom() <= 297 - 10 - 12 + kTolerance);
+                printed << item.Text;
+            }
+        }
+        QCOMPARE(printed, paragraphs);
+        QCOMPARE(TextsOf(sample.Pages().first(), QStringLiteral("Number")), QStringList{"1"});
+    }
+
+    void elementsDrawAsTheyAreSet()
+    {
+        TQuickRep report;
+        TQRBand* header = report.AddBand(TBandType::PageHeader, QStringLiteral("Header"), 40);
+        auto* boxed = header->Add<TQRLabel>(QStringLiteral("Boxed"));
+        boxed->Left = 10;
+        boxed->Top = 5;
+        boxed->SetWidth(20);
+        boxed->Height = 5;
+        boxed->Caption = QStringLiteral("NC");
+        boxed->Alignment = Qt::AlignHCenter;
+        boxed->Frame.SetAll(true);
+        auto* clear = header->Add<TQRLabel>(QStringLiteral("Clear"));
+        clear->Transparent = true;
+        clear->Caption = QStringLiteral("a");
+        auto* off = header->Add<TQRLabel>(QStringLiteral("Off"));
+        off->Caption = QStringLiteral("b");
+        off->Enabled = false;
+        auto* line = header->Add<TQRShape>(QStringLiteral("Line"));
+        line->Shape = TShapeType::HorLine;
+        line->Left = 2;
+        line->Top = 10;
+        line->SetWidth(100);
+        line->Height = 4;
+        auto* rule = header->Add<TQRShape>(QStringLiteral("Rule"));
+        rule->Shape = TShapeType::TopAndBottom;
+        rule->Left = -20;
+        rule->Top = 30;
+        rule->SetWidth(230);
+        rule->Height = 1;
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        auto* natural = header->Add<TQRImage>(QStringLiteral("Natural"));
+        natural->Picture = picture;
+        natural->SetWidth(PxToMm(30));
+        natural->Height = 30;
+        auto* stretched = header->Add<TQRImage>(QStringLiteral("Stretched"));
+        stretched->Picture = picture;
+        stretched->Stretch = true;
+        stretched->Left = 50;
+        stretched->SetWidth(33);
+        stretched->Height = 17;
+        report.Prepare();
+        const TQRPage& page = report.QRPrinter()->Pages().first();
+
+        const auto fill = ItemsOf(page, QStringLiteral("Boxed"), TItemKind::Fill);
+        QCOMPARE(fill.size(), 1);
+        QCOMPARE(fill.first().Rect, QRectF(20, 15, 20, 5));
+        QCOMPARE(ItemsOf(page, QStringLiteral("Boxed"), TItemKind::Line).size(), 4);
+        const TPageItem nc = ItemsOf(page, QStringLiteral("Boxed"), TItemKind::Text).first();
+        QVERIFY(Near(nc.Rect.center().x(), 30));
+        QVERIFY(ItemsOf(page, QStringLiteral("Clear"), TItemKind::Fill).isEmpty());
+        QCOMPARE(TextsOf(page, QStringLiteral("Clear")), QStringList{"a"});
+        QVERIFY(TextsOf(page, QStringLiteral("Off")).isEmpty());
+
+        const auto through = ItemsOf(page, QStringLiteral("Line"), TItemKind::Line);
+        QCOMPARE(through.size(), 1);
+        QCOMPARE(through.first().Rect, QRectF(QPointF(12, 22), QPointF(112, 22)));
+        const auto rules = ItemsOf(page, QStringLiteral("Rule"), TItemKind::Line);
+        QCOMPARE(rules.size(), 2);
+        QVERIFY(Near(rules.at(0).Rect.top(), 40));
+        QVERIFY(Near(rules.at(1).Rect.top(), 41));
+        QVERIFY(Near(rules.at(0).Rect.left(), -10));
+
+        const TPageItem cut = ItemsOf(page, QStringLiteral("Natural"), TItemKind::Image).first();
+        QCOMPARE(cut.Image.size(), QSize(30, 20));
+        QVERIFY(Near(cut.Rect.width(), PxToMm(30)));
+        QVERIFY(Near(cut.Rect.height(), PxToMm(20)));
+        const TPageItem whole =
+            ItemsOf(page, QStringLiteral("Stretched"), TItemKind::Image).first();
+        QCOMPARE(whole.Rect, QRectF(60, 10, 33, 17));
+        QCOMPARE(whole.Image.size(), QSize(40, 20));
+    }
+
+    void pagesPaintAtTheirPlaceOnAnyDevice()
+    {
+        TQRPage page{QSizeF(210, 297), {}};
+        TPageItem block;
+        block.Kind = TItemKind::Fill;
+        block.Rect = QRectF(100, 100, 10, 10);
+        block.Color = Qt::black;
+        page.Items << block;
+
+        QImage sheet(210, 297, QImage::Format_RGB32);
+        sheet.fill(Qt::blue);
+        QPainter painter(&sheet);
+        PaintPage(painter, page, QRectF(0, 0, 210, 297));
+        painter.end();
+        QCOMPARE(QColor(sheet.pixel(105, 105)), QColor(Qt::black));
+        QCOMPARE(QColor(sheet.pixel(50, 50)), QColor(Qt::white));
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+        {
+            QPdfWriter writer(pdf);
+            PrintPages(writer, {page, page, page}, 1, 2);
+        }
+        QCOMPARE(testing::PdfPageCount(pdf), 2);
+    }
+};
+
+DIMARVOLTECA_TEST_MAIN(ReportEngineTest)
+#include "ReportEngineTest.moc"

@@ -1,0 +1,186 @@
+#include "platform/report/ReportFile.h"
+#include "ReportTestSupport.h"
+#include "TestSupport.h"
+#include "platform/report/QRPrinter.h"
+#include "platform/report/ReportError.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+using namespace report;
+
+namespace {
+
+QImage Picture(int width, int height, QColor color)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(color);
+    image.setPixel(0, 0, qRgba(1, 2, 3, 4));
+    return image;
+}
+
+// Two pages with one of every kind of item, the logo shared by both.
+QVector<TQRPage> SamplePages()
+{
+    const QImage logo = Picture(12, 7, Qt::darkGreen);
+    QVector<TQRPage> pages;
+    for (int p = 1; p <= 2; ++p) {
+        TQRPage page{QSizeF(210, 297), {}};
+        TPageItem fill;
+        fill.Kind = TItemKind::Fill;
+        fill.Source = QStringLiteral("QRDBNum");
+        fill.Rect = QRectF(10.53, 72.74, 5.03, 4.76);
+        fill.Color = QColor(192, 192, 192);
+        TPageItem frame;
+        frame.Kind = TItemKind::Frame;
+        frame.Source = QStringLiteral("Leyenda");
+        frame.Rect = QRectF(166.63, 49.42, 39.16, 12.96);
+        frame.Color = QColor(128, 128, 128);
+        frame.PenWidth = 0.26;
+        frame.PenStyle = Qt::DotLine;
+        TPageItem line = frame;
+        line.Kind = TItemKind::Line;
+        line.Source = QStringLiteral("QRShape2");
+        line.Rect = QRectF(QPointF(46.78, 39.5), QPointF(190.98, 39.5));
+        line.PenStyle = Qt::SolidLine;
+        TPageItem text;
+        text.Kind = TItemKind::Text;
+        text.Source = QStringLiteral("QRLabel13");
+        text.Rect = QRectF(183.04, 281.44, 22.1, 3.9);
+        text.Baseline = 284.2;
+        text.Font = TQRFont{QStringLiteral("Book Antiqua"), 8, true, false, true};
+        text.Color = QColor(128, 128, 128);
+        text.Text = QStringLiteral("Página %1 de 2 — ¿qué? ñ €").arg(p);
+        TPageItem image;
+        image.Kind = TItemKind::Image;
+        image.Source = QStringLiteral("QRI_Logo");
+        image.Rect = QRectF(175.1, 11.85, 33.34, 17.2);
+        image.Image = logo;
+        TPageItem own = image;
+        own.Source = QStringLiteral("Pagina");
+        own.Image = Picture(3, 5 + p, Qt::blue);
+        page.Items << fill << frame << line << text << image << own;
+        pages << page;
+    }
+    return pages;
+}
+
+QByteArray Saved(const QVector<TQRPage>& pages)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteReport(buffer, pages);
+    return buffer.data();
+}
+
+QVector<TQRPage> Loaded(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadReport(buffer);
+}
+
+QByteArray U32(quint32 v)
+{
+    char b[4];
+    qToBigEndian(v, b);
+    return QByteArray(b, 4);
+}
+
+} // namespace
+
+class ReportFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savedPagesComeBackTheSame()
+    {
+        const QVector<TQRPage> pages = SamplePages();
+        const QVector<TQRPage> loaded = Loaded(Saved(pages));
+        QCOMPARE(loaded.size(), 2);
+        QVERIFY(loaded == pages);
+        // A picture printed on every page is stored and held once.
+        QCOMPARE(loaded.at(0).Items.at(4).Image.cacheKey(),
+                 loaded.at(1).Items.at(4).Image.cacheKey());
+        QVERIFY(Loaded(Saved({})).isEmpty());
+    }
+
+    void badFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = Saved(SamplePages());
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        QTest::newRow("text") << QByteArray("[Base_de_Datos]\nrutabd=\\datos\n");
+        QTest::newRow("header only") << good.left(20);
+        for (const int cut : {7, 19, 21, 60, int(good.size()) / 2, int(good.size()) - 1})
+            QTest::newRow(qPrintable(QStringLiteral("cut at %1").arg(cut))) << good.left(cut);
+        QTest::newRow("trailing bytes") << good + "x";
+        for (const int at : {12, 16, 25, int(good.size()) / 3, int(good.size()) - 2}) {
+            QByteArray flipped = good;
+            flipped[at] = char(flipped.at(at) ^ 0x10);
+            QTest::newRow(qPrintable(QStringLiteral("byte %1 changed").arg(at))) << flipped;
+        }
+        QByteArray newer = good;
+        newer[9] = char(kReportFileVersion + 1);
+        QTest::newRow("a later version") << newer;
+
+        // Well framed bodies that lie about their sizes.
+        auto framed = [](const QByteArray& body) { return ReportFileHeader(body) + body; };
+        QTest::newRow("four thousand million pages") << framed(U32(0) + U32(0xFFFFFFFFu));
+        QTest::newRow("too many pictures") << framed(U32(5000));
+        QTest::newRow("a huge picture") << framed(U32(1) + U32(60000) + U32(60000) + U32(0));
+        QTest::newRow("a picture bigger than it says")
+            << framed(U32(1) + U32(2) + U32(2) + U32(8) + U32(0x7FFFFFFF) + U32(0));
+        const QByteArray page = QByteArray::fromHex("4060400000000000"
+                                                    "4072900000000000");
+        QTest::newRow("a page of countless items")
+            << framed(U32(0) + U32(1) + page + U32(0x10000000));
+        QTest::newRow("an unknown item") << framed(U32(0) + U32(1) + page + U32(1) +
+                                                   QByteArray(1, '\x09') + QByteArray(60, '\0'));
+        QTest::newRow("a text longer than the file")
+            << framed(U32(0) + U32(1) + page + U32(1) + QByteArray(1, '\x01') + U32(0x00FFFFFF));
+    }
+
+    void badFilesAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY_THROWS_EXCEPTION(EReportFileError, Loaded(bytes));
+    }
+
+    void thePrinterLoadsAndSavesFiles()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("encuesta.qrp"));
+        TQRPrinter printer;
+        printer.SetPages(SamplePages());
+        QVERIFY(!printer.LoadedFromFile());
+        printer.Save(path);
+
+        TQRPrinter other;
+        other.Load(path);
+        QVERIFY(other.LoadedFromFile());
+        QCOMPARE(other.PageCount(), 2);
+        QVERIFY(other.Pages() == printer.Pages());
+
+        // A file that fails to load leaves the pages as they were.
+        QFile foreign(dir.filePath(QStringLiteral("otro.qrp")));
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write("QRPD\x01\x02 not one of ours");
+        foreign.close();
+        QVERIFY_THROWS_EXCEPTION(EReportFileError, other.Load(foreign.fileName()));
+        QVERIFY_THROWS_EXCEPTION(EReportError, other.Load(dir.filePath(QStringLiteral("no.qrp"))));
+        QCOMPARE(other.PageCount(), 2);
+
+        // A save that cannot be made says so.
+        QVERIFY_THROWS_EXCEPTION(EReportError,
+                                 printer.Save(dir.filePath(QStringLiteral("no/such/dir.qrp"))));
+    }
+};
+
+DIMARVOLTECA_TEST_MAIN(ReportFileTest)
+#include "ReportFileTest.moc"

@@ -1,0 +1,257 @@
+#include "ReportTestSupport.h"
+#include "TestSupport.h"
+#include "platform/report/QuickRep.h"
+#include "platform/report/ReportFile.h"
+#include "platform/report/preview/PrintDialogs.h"
+#include "platform/report/preview/QRStandardPreview.h"
+#include "platform/report/preview/StandardPreview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace report;
+
+namespace {
+
+// A report of `rows` numbered rows, 24 to a page.
+std::unique_ptr<TQuickRep> NumberedReport(int rows)
+{
+    auto report = std::make_unique<TQuickRep>();
+    QVector<QMap<QString, QString>> data;
+    for (int i = 1; i <= rows; ++i)
+        data.append({{QStringLiteral("n"), QString::number(i)}});
+    report->DataSet = std::make_shared<testing::RowSource>(data);
+    report->AddBand(TBandType::PageHeader, QStringLiteral("Header"), 20);
+    TQRBand* detail = report->AddBand(TBandType::Detail, QStringLiteral("Detail"), 10);
+    report->AddBand(TBandType::PageFooter, QStringLiteral("Footer"), 12);
+    auto* number = detail->Add<TQRDBText>(QStringLiteral("Number"));
+    number->AutoSize = true;
+    number->DataSet = report->DataSet;
+    number->DataField = QStringLiteral("n");
+    return report;
+}
+
+TQRStandardPreview* OpenPreview()
+{
+    return qobject_cast<TQRStandardPreview*>(FindPreviewWindow());
+}
+
+void Click(TQRStandardPreview* preview, const char* action)
+{
+    QAction* found = preview->findChild<QAction*>(QLatin1String(action));
+    QVERIFY2(found, action);
+    found->trigger();
+}
+
+QString PageText(TQRStandardPreview* preview)
+{
+    return preview->findChild<QLabel*>(QStringLiteral("PageLabel"))->text();
+}
+
+// Prints to a PDF file instead of asking a person.
+class PdfAnswer
+{
+public:
+    PdfAnswer(const QString& path, int from = 0, int to = 0)
+    {
+        m_previous = SetPrintDialogHook([=](QPrinter& printer, TPrintDialogKind kind) {
+            kinds << kind;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            if (from > 0) {
+                printer.setPrintRange(QPrinter::PageRange);
+                printer.setFromTo(from, to);
+            }
+            return true;
+        });
+    }
+    ~PdfAnswer() { SetPrintDialogHook(m_previous); }
+    QList<TPrintDialogKind> kinds;
+
+private:
+    PrintDialogHook m_previous;
+};
+
+} // namespace
+
+class ReportPreviewTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InstallStandardPreview(); }
+
+    void cleanup() { testing::DeletePreviews(); }
+
+    void previewWaitsForItsWindowAndTellsWhenItCloses()
+    {
+        auto report = NumberedReport(30);
+        QStringList events;
+        report->BeforePrint = [&](TQuickRep&) {
+            // The window is there before the run that fills it.
+            events << (OpenPreview() ? QStringLiteral("run with window") : QStringLiteral("run"));
+        };
+        report->AfterPreview = [&](TQuickRep&) { events << QStringLiteral("closed"); };
+        report->Prepare();
+        QTimer::singleShot(0, [&] {
+            TQRStandardPreview* preview = OpenPreview();
+            QVERIFY(preview);
+            events << QStringLiteral("shown %1").arg(preview->PageCount());
+            QCOMPARE(PageText(preview), QStringLiteral("Página 1 de 2"));
+            Click(preview, "Exit");
+        });
+        report->Preview();
+        QCOMPARE(events, (QStringList{"run", "run with window", "shown 2", "closed"}));
+        QVERIFY(!report->PreviewOpen());
+    }
+
+    void aReportGoneTakesItsPreviewWithIt()
+    {
+        auto report = NumberedReport(3);
+        bool after = false;
+        report->AfterPreview = [&](TQuickRep&) { after = true; };
+        QTimer::singleShot(0, [&] { report.reset(); });
+        report->Preview();
+        QVERIFY(!report);
+        QVERIFY(!after);
+        QTRY_VERIFY(!OpenPreview());
+    }
+
+    void buttonsBrowseThePages()
+    {
+        auto report = NumberedReport(60);
+        report->Prepare();
+        report->QRPrinter()->Preview();
+        TQRStandardPreview* preview = OpenPreview();
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(PageText(preview), QStringLiteral("Página 1 de 3"));
+        const QStringList steps{"NextPage",  "NextPage", "NextPage", "PrevPage",
+                                "FirstPage", "PrevPage", "LastPage"};
+        const QList<int> expected{2, 3, 3, 2, 1, 1, 3};
+        for (int i = 0; i < steps.size(); ++i) {
+            Click(preview, qPrintable(steps.at(i)));
+            QCOMPARE(preview->CurrentPage(), expected.at(i));
+            QCOMPARE(PageText(preview), QStringLiteral("Página %1 de 3").arg(expected.at(i)));
+        }
+
+        preview->resize(700, 500);
+        auto* area = preview->findChild<QScrollArea*>(QStringLiteral("PageArea"));
+        Click(preview, "ZoomTo100");
+        QCOMPARE(preview->PixelsPerMm(), preview->logicalDpiX() / 25.4);
+        Click(preview, "ZoomToWidth");
+        const int sheet = area->widget()->width();
+        QVERIFY(sheet <= area->viewport()->width() + 1);
+        QVERIFY(sheet >= area->viewport()->width() - 40);
+        Click(preview, "ZoomToFit");
+        QVERIFY(area->widget()->height() <= area->maximumViewportSize().height());
+        QVERIFY(preview->PixelsPerMm() < preview->logicalDpiX() / 25.4);
+    }
+
+    void saveAndLoadGoThroughTheirDialogs()
+    {
+        QTemporaryDir dir;
+        testing::MessageRecorder messages;
+        auto report = NumberedReport(30);
+        report->Prepare();
+        report->QRPrinter()->Preview();
+        TQRStandardPreview* preview = OpenPreview();
+        {
+            testing::SaveFileAnswer answer(dir.filePath(QStringLiteral("encuesta")));
+            Click(preview, "SaveReport");
+            QCOMPARE(answer.requests.size(), 1);
+            QVERIFY(answer.requests.first().filter.contains(QStringLiteral("*.qrp")));
+        }
+        const QString saved = dir.filePath(QStringLiteral("encuesta.qrp"));
+        QVERIFY(LoadReportFile(saved) == report->QRPrinter()->Pages());
+
+        // A saved file shows as it was saved; a bad one is refused with a warning.
+        auto other = NumberedReport(80);
+        other->Prepare();
+        other->QRPrinter()->Preview();
+        TQRStandardPreview* second = OpenPreview();
+        QVERIFY(second != preview);
+        QCOMPARE(second->PageCount(), 4);
+        {
+            testing::FileDialogAnswer answer(saved, 1);
+            Click(second, "LoadReport");
+        }
+        QCOMPARE(second->PageCount(), 2);
+        QVERIFY(second->Pages() == report->QRPrinter()->Pages());
+        QFile bad(dir.filePath(QStringLiteral("mal.qrp")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("DMV-QRP\x1a garbage");
+        bad.close();
+        {
+            testing::FileDialogAnswer answer(bad.fileName(), 1);
+            Click(second, "LoadReport");
+        }
+        QCOMPARE(second->PageCount(), 2);
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages.first().icon, QMessageBox::Warning);
+        {
+            testing::SaveFileAnswer cancel = testing::SaveFileAnswer::Cancel();
+            testing::FileDialogAnswer none = testing::FileDialogAnswer::Cancel();
+            Click(second, "SaveReport");
+            Click(second, "LoadReport");
+        }
+        QCOMPARE(second->PageCount(), 2);
+        QCOMPARE(messages.messages.size(), 1);
+    }
+
+    void printGoesThroughThePrintDialog_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("all") << 0 << 0 << 3;
+        QTest::newRow("pages 2 to 3") << 2 << 3 << 2;
+    }
+
+    void printGoesThroughThePrintDialog()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, pages);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("encuesta.pdf"));
+        auto report = NumberedReport(60);
+        report->Prepare();
+        report->QRPrinter()->Preview();
+        TQRStandardPreview* preview = OpenPreview();
+        PdfAnswer answer(pdf, from, to);
+        Click(preview, "PrinterSetup");
+        QVERIFY(!QFile::exists(pdf));
+        Click(preview, "Print");
+        QCOMPARE(answer.kinds,
+                 (QList<TPrintDialogKind>{TPrintDialogKind::Setup, TPrintDialogKind::Print}));
+        QCOMPARE(testing::PdfPageCount(pdf), pages);
+    }
+
+    void theCaptionBarGoesFromTheLatestPreview()
+    {
+        HidePreviewCaptionBar();
+        auto report = NumberedReport(3);
+        report->Prepare();
+        report->QRPrinter()->Preview();
+        TQRStandardPreview* first = OpenPreview();
+        report->QRPrinter()->Preview();
+        TQRStandardPreview* latest = OpenPreview();
+        QVERIFY(latest != first);
+        HidePreviewCaptionBar();
+        QVERIFY(latest->isVisible());
+        QVERIFY(latest->windowState() & Qt::WindowMaximized);
+        QVERIFY(latest->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(!(first->windowFlags() & Qt::FramelessWindowHint));
+        latest->close();
+        QCOMPARE(OpenPreview(), first);
+    }
+};
+
+DIMARVOLTECA_TEST_MAIN(ReportPreviewTest)
+#include "ReportPreviewTest.moc"
