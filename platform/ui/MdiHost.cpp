@@ -58,7 +58,9 @@ QMdiSubWindow* ShowMdiChild(QWidget* form, QSize size)
         sub->setWidget(form);
         sub->setWindowTitle(form->windowTitle());
         area->addSubWindow(sub);
-        QPointer<QMdiSubWindow> guard(sub);
+        // The form may go while its child window is being destroyed: the guard holds
+        // no more than an object by then.
+        QPointer<QObject> guard(sub);
         QObject::connect(form, &QObject::destroyed, sub, [guard] {
             if (guard)
                 guard->deleteLater();
