@@ -351,7 +351,12 @@ void TF_CrearEncuestaP3::Retirar()
 {
     m_retirada = true;
     EsconderForm();
-    deleteLater();
+    // A questionnaire of this window still in its preview keeps the window until the
+    // preview closes.
+    if (m_vistasAbiertas > 0)
+        m_liberarTrasVista = true;
+    else
+        deleteLater();
 }
 
 void TF_CrearEncuestaP3::EsconderForm()

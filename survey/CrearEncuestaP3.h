@@ -46,6 +46,7 @@ public slots:
     void CB_SoloClaveClick();
     void CB_TodosClick();
     void B_AtrasClick();
+    void B_AceptarClick();
     void B_SalirClick();
 
 protected:
@@ -64,8 +65,14 @@ private:
     void DesmarcarClave(int s);
     void MarcarTodas(int s, bool marcar);
 
+    void VistaPreviaCerrada();
+
     bool m_retirada = false;
     int m_derecha = 0;
+    // Previews of this window's questionnaires still on screen, and whether the
+    // window goes once they are closed.
+    int m_vistasAbiertas = 0;
+    bool m_liberarTrasVista = false;
 };
 
 extern QPointer<TF_CrearEncuestaP3> F_CrearEncuestaP3;

@@ -1,16 +1,40 @@
-// What the two selection boxes of step 3 do, and the writing of the chosen questions.
+// What the two selection boxes of step 3 do, and FINALIZAR: the chosen questions
+// written for the questionnaire, and its preview.
 
 #include "CrearEncuestaP3.h"
 
+#include "CrearEncuestaPFinal.h"
+#include "FEncuesta.h"
 #include "data/BdatosADO.h"
+#include "platform/report/QuickRep.h"
+#include "platform/report/preview/StandardPreview.h"
 
 #include <QCheckBox>
+#include <QScopeGuard>
 
 namespace {
+
+// Questionnaire previews opened by FINALIZAR and still on screen, whichever step 3
+// opened them.
+int g_vistasAbiertas = 0;
 
 bool EsClave(const TIndicadorCheck& medida)
 {
     return medida.Clave == 1;
+}
+
+int FilasPregEncTemp()
+{
+    DM_BdatosADO->InicializarQuery(QStringLiteral("SELECT count(*) FROM PregEncTemp"));
+    DM_BdatosADO->ActivarQSelect();
+    DM_BdatosADO->Qquery->First();
+    return DM_BdatosADO->Qquery->Eof() ? 0 : DM_BdatosADO->Qquery->Fields(0).AsInteger();
+}
+
+void VaciarPregEncTemp()
+{
+    DM_BdatosADO->InicializarQuery(QStringLiteral("DELETE * FROM PregEncTemp"));
+    DM_BdatosADO->ActivarQInsertUpdate();
 }
 
 } // namespace
@@ -200,4 +224,66 @@ void TF_CrearEncuestaP3::InsertarPregTemp()
         conexion->RollbackTrans();
         throw;
     }
+}
+
+void TF_CrearEncuestaP3::B_AceptarClick()
+{
+    if (m_retirada)
+        return;
+    // The scratch table carries one questionnaire at a time: while another one's
+    // questions are on screen, nothing is written over them.
+    const int filas = FilasPregEncTemp();
+    if (g_vistasAbiertas > 0 || (filas > 0 && report::FindPreviewWindow())) {
+        TDM_General::MensajeError(QStringLiteral(
+            "Ya hay una encuesta en la vista previa. Ciérrela antes de generar otra."));
+        return;
+    }
+    // Rows that no preview shows were left by a report that could not be finished.
+    if (filas > 0)
+        VaciarPregEncTemp();
+
+    F_CrearEncuestaPFinal = new TF_CrearEncuestaPFinal(this);
+    const QPointer<TF_CrearEncuestaPFinal> progreso = F_CrearEncuestaPFinal.data();
+    progreso->show();
+    progreso->StepBy(25);
+    InsertarPregTemp();
+    progreso->StepBy(25);
+
+    QPointer<TF_Encuesta> encuesta;
+    try {
+        F_Encuesta = new TF_Encuesta(this);
+        encuesta = F_Encuesta.data();
+        progreso->StepBy(25);
+        encuesta->InsertarSubcriterio(CodSubcriterio);
+        progreso->StepBy(25);
+    } catch (...) {
+        // A questionnaire that cannot be shown leaves no questions for the next one.
+        delete encuesta.data();
+        try {
+            VaciarPregEncTemp();
+            DM_BdatosADO->Table->Close();
+        } catch (const std::exception&) {
+        }
+        throw;
+    }
+    progreso->close();
+
+    // The preview runs its own loop and the user may close this window meanwhile;
+    // its questionnaire and the preview then go with it.
+    const QPointer<TF_CrearEncuestaP3> ventana(this);
+    ++g_vistasAbiertas;
+    ++m_vistasAbiertas;
+    const auto alCerrar = qScopeGuard([ventana] {
+        --g_vistasAbiertas;
+        if (ventana)
+            ventana->VistaPreviaCerrada();
+    });
+    encuesta->QR_Encuesta->Preview();
+}
+
+void TF_CrearEncuestaP3::VistaPreviaCerrada()
+{
+    --m_vistasAbiertas;
+    if (m_liberarTrasVista && m_vistasAbiertas == 0)
+        deleteLater();
 }
