@@ -140,4 +140,13 @@ QSet<int> Marcadas()
     return codigos;
 }
 
+QCheckBox* Caja(int codigo)
+{
+    for (const std::vector<TIndicadorCheck>& medidas : VIndicadores)
+        for (const TIndicadorCheck& medida : medidas)
+            if (medida.Codigo == codigo && medida.CheckBox)
+                return medida.CheckBox;
+    return nullptr;
+}
+
 } // namespace encuesta

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QWidget;
 
@@ -59,5 +60,7 @@ void HastaPaso3(int cabecera = 1, int grupo = 0, int dimension = 1);
 
 // The codes of the ticked measures of step 3.
 QSet<int> Marcadas();
+// The check box of the measure `codigo` in step 3, none before it was shown.
+QCheckBox* Caja(int codigo);
 
 } // namespace encuesta

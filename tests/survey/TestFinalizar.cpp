@@ -27,15 +27,6 @@ using namespace encuesta;
 
 namespace {
 
-QCheckBox* Caja(int codigo)
-{
-    for (const std::vector<TIndicadorCheck>& medidas : VIndicadores)
-        for (const TIndicadorCheck& medida : medidas)
-            if (medida.Codigo == codigo && medida.CheckBox)
-                return medida.CheckBox;
-    return nullptr;
-}
-
 // Presses FINALIZAR of `paso3`; `mientras` runs once the preview is on screen, with the
 // preview window, which is then closed unless `mientras` closed it some other way.
 // True when a preview showed.

@@ -17,15 +17,6 @@ using namespace encuesta;
 
 namespace {
 
-QCheckBox* Caja(int codigo)
-{
-    for (const std::vector<TIndicadorCheck>& medidas : VIndicadores)
-        for (const TIndicadorCheck& medida : medidas)
-            if (medida.Codigo == codigo && medida.CheckBox)
-                return medida.CheckBox;
-    return nullptr;
-}
-
 QString Banderas(const std::vector<bool>& banderas)
 {
     QString texto;
@@ -84,8 +75,6 @@ private slots:
     void controlesHechosUnaVez();
     void reglasDeSeleccion_data();
     void reglasDeSeleccion();
-    void filasDeLaEncuesta();
-    void filasTodoONada();
     void catalogoQueCambia();
 
 private:
@@ -313,54 +302,9 @@ void TestPaso3::reglasDeSeleccion()
     QVERIFY(mensajes.messages.isEmpty());
 }
 
-void TestPaso3::filasDeLaEncuesta()
-{
-    HastaPaso3();
-    TF_CrearEncuestaP3* paso3 = F_CrearEncuestaP3;
-    Elegir(paso3->CB_Dimension, 2);
-    Pulsar(Caja(1010));
-    Pulsar(Caja(1011));
-    Elegir(paso3->CB_Dimension, 1);
-    Pulsar(Caja(1000));
-    Pulsar(Caja(1002));
-    Elegir(paso3->CB_Dimension, 0);
-
-    paso3->InsertarPregTemp();
-    // Subdimensions in list order, measures by definition, each once, numbered from 1;
-    // texts and scales from each measure's own question.
-    const QList<QVariantList> esperado{
-        {1, QStringLiteral("¿Calefacción?"), 0},
-        {2, QStringLiteral("¿Limpieza?"), 0},
-        {3, QStringLiteral("¿Fondos?"), 0},
-        {4, QStringLiteral("¿Horario?"), 1},
-    };
-    QCOMPARE(FilasPregEncTemp(m_entorno->Db()), esperado);
-}
-
-// A failure half-way leaves no rows behind.
-void TestPaso3::filasTodoONada()
-{
-    HastaPaso3();
-    Elegir(F_CrearEncuestaP3->CB_Dimension, 0);
-    Pulsar(F_CrearEncuestaP3->CB_Todos);
-    m_entorno->Db().Exec(
-        QStringLiteral("CREATE TRIGGER falla BEFORE INSERT ON PregEncTemp WHEN NEW.posicion = 3 "
-                       "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END"));
-    bool fallo = false;
-    try {
-        F_CrearEncuestaP3->InsertarPregTemp();
-    } catch (const std::exception&) {
-        fallo = true;
-    }
-    QVERIFY(fallo);
-    QVERIFY(FilasPregEncTemp(m_entorno->Db()).isEmpty());
-
-    m_entorno->Db().Exec(QStringLiteral("DROP TRIGGER falla"));
-    F_CrearEncuestaP3->InsertarPregTemp();
-    QCOMPARE(FilasPregEncTemp(m_entorno->Db()).size(), 5);
-}
-
-// Measures added to or taken from a subdimension while the step is open.
+// Measures added to or taken from a subdimension while the step is open: a new one
+// gets a box of its own and is written in its place; a removed one is neither shown
+// nor written.
 void TestPaso3::catalogoQueCambia()
 {
     HastaPaso3();
