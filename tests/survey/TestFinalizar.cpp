@@ -146,16 +146,22 @@ void TestFinalizar::deNuevaALaVistaPrevia()
 void TestFinalizar::sinPreguntas_data()
 {
     QTest::addColumn<bool>("elegirVista");
-    QTest::newRow("antes de elegir una entrada") << false;
-    QTest::newRow("con nada marcado") << true;
+    QTest::addColumn<bool>("filaSobrante");
+    QTest::newRow("antes de elegir una entrada") << false << false;
+    QTest::newRow("con nada marcado") << true << false;
+    // A row that no preview shows any longer is not part of the new questionnaire.
+    QTest::newRow("con una fila que ya no se ve") << true << true;
 }
 
 void TestFinalizar::sinPreguntas()
 {
     QFETCH(bool, elegirVista);
+    QFETCH(bool, filaSobrante);
     HastaPaso3();
     if (elegirVista)
         Elegir(F_CrearEncuestaP3->CB_Dimension, 0);
+    if (filaSobrante)
+        m_entorno->Db().Exec(QStringLiteral("INSERT INTO PregEncTemp VALUES(1,'¿Otra?',0)"));
     int filas = -1;
     QVERIFY(Finalizar(F_CrearEncuestaP3, [&](QWidget*) {
         filas = int(Filas().size());
