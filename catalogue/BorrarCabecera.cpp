@@ -1,6 +1,6 @@
 #include "BorrarCabecera.h"
 
-#include "Aspecto.h"
+#include "EstiloCabeceras.h"
 #include "BloqueoMenus.h"
 #include "ListaCentros.h"
 #include "data/BdatosADO.h"

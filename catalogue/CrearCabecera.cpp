@@ -1,6 +1,6 @@
 #include "CrearCabecera.h"
 
-#include "Aspecto.h"
+#include "EstiloCabeceras.h"
 #include "BloqueoMenus.h"
 #include "LogoCabecera.h"
 #include "data/BdatosADO.h"

@@ -1,6 +1,6 @@
 #include "ModificarCabeceraP1.h"
 
-#include "Aspecto.h"
+#include "EstiloCabeceras.h"
 #include "BloqueoMenus.h"
 #include "ListaCentros.h"
 #include "ModificarCabeceraP2.h"

@@ -1,6 +1,6 @@
 #include "ModificarCabeceraP2.h"
 
-#include "Aspecto.h"
+#include "EstiloCabeceras.h"
 #include "BloqueoMenus.h"
 #include "LogoCabecera.h"
 #include "data/BdatosADO.h"

@@ -8,6 +8,7 @@
 #include "catalogue/CrearCabecera.h"
 #include "catalogue/ModificarCabeceraP1.h"
 #include "data/BdatosADO.h"
+#include "survey/AbrirEncuesta.h"
 #include "data/General.h"
 #include "platform/ado/AdoConnection.h"
 #include "platform/office/DocumentOpener.h"
@@ -184,7 +185,10 @@ void TMainForm::Nuevo1Click() {}
 
 void TMainForm::M_CrearEncuestaClick() {}
 
-void TMainForm::FileOpen1Execute() {}
+void TMainForm::FileOpen1Execute()
+{
+    AbrirEncuestaGuardada(this);
+}
 
 void TMainForm::AbrirVentanaTrabajo(const std::function<void()>& crear)
 {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QProcess>
 #include <QMap>
 #include <QPointer>
 #include <QVector>
@@ -61,6 +62,16 @@ inline void DeletePreviews()
 }
 
 // How many pages a PDF file has.
+// The text of a PDF's pages through poppler's pdftotext, pages separated by form feeds.
+inline QString PdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 inline int PdfPageCount(const QString& path)
 {
     QFile file(path);

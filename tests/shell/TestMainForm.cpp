@@ -90,6 +90,7 @@ class TestMainForm : public QObject
 
     std::unique_ptr<testing::Workspace> m_ws;
     std::unique_ptr<testing::MessageRecorder> m_messages;
+    std::unique_ptr<testing::FileDialogAnswer> m_openDialog;
     QStringList m_launched;
     bool m_launchWorks = true;
 
@@ -107,6 +108,7 @@ private slots:
     {
         m_ws = std::make_unique<testing::Workspace>();
         m_messages = std::make_unique<testing::MessageRecorder>();
+        m_openDialog = std::make_unique<testing::FileDialogAnswer>(QString(), 0);
         m_launched.clear();
         m_launchWorks = true;
         office::SetLaunchHook([this](const QString& path) {
@@ -122,6 +124,7 @@ private slots:
         ui::ReleaseApplicationObject();
         office::SetLaunchHook(nullptr);
         m_messages.reset();
+        m_openDialog.reset();
         m_ws.reset();
     }
 
@@ -193,6 +196,7 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::newRow("Acerca de") << "HelpAboutItem";
+        QTest::newRow("Abrir, cancelled") << "FileOpenItem";
         QTest::newRow("Castellano") << "Castellano";
         QTest::newRow("Valenciano") << "Valenciano";
         QTest::newRow("Catalogo") << "CatalogodeIndicadores1";
@@ -206,6 +210,7 @@ private slots:
         else
             Item(item)->trigger();
         QCOMPARE(Enabled(kWorkItems), kWorkItems);
+        QCOMPARE(MainForm->ClientArea()->subWindowList().size(), 0);
     }
 
     void aboutBoxIsFreedAndMadeAgain_data()

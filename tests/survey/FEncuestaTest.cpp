@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QLocale>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using report::TItemKind;
@@ -383,8 +384,10 @@ private slots:
 
     void thePreviewPrintsToPdf()
     {
+        // DIMARVOLTECA_PDF_DIR keeps the printed questionnaire there, to look at.
         QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("encuesta.pdf"));
+        const QString keep = qEnvironmentVariable("DIMARVOLTECA_PDF_DIR");
+        const QString pdf = (keep.isEmpty() ? dir.path() : keep) + QStringLiteral("/encuesta.pdf");
         ws->Cabecera(QDate(2024, 3, 15), Logo());
         QList<QPair<QString, QVariant>> preguntas;
         for (int i = 0; i < 30; ++i)
@@ -403,6 +406,22 @@ private slots:
         report::SetPrintDialogHook(previous);
         QCOMPARE(total, 2);
         QCOMPARE(testing::PdfPageCount(pdf), total);
+
+        // What a person reads on the printed pages.
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QStringList pages = testing::PdfText(pdf).split(QLatin1Char('\f'));
+        QVERIFY(pages.size() >= 2);
+        for (const QString& expected :
+             {QStringLiteral("IES Ribera del Júcar"), QStringLiteral("Avda. de la Albufera, 12 - Sueca"),
+              QStringLiteral("Estudios/Profesión:"), QStringLiteral("1- Nada"),
+              QStringLiteral("NC - No contesta"), QStringLiteral("Pregunta 1 "),
+              QStringLiteral("Página 1 de 2")})
+            QVERIFY2(pages[0].contains(expected), qPrintable(expected + " missing in:\n" + pages[0]));
+        QVERIFY(pages[1].contains(QStringLiteral("Pregunta 30")));
+        QVERIFY(pages[1].contains(QStringLiteral("Página 2 de 2")));
+        QVERIFY(!pages[0].contains(QStringLiteral("Pregunta 30")));
+        QCOMPARE(pages[0].count(QStringLiteral("NC")) - 1, pages[0].count(QStringLiteral("Pregunta ")));
     }
 };
 

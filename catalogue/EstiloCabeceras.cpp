@@ -1,4 +1,4 @@
-#include "Aspecto.h"
+#include "EstiloCabeceras.h"
 
 #include "platform/ui/Look.h"
 
