@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 #include "JetSql.h"
 
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -11,11 +12,41 @@ namespace ado {
 
 TADOQuery::TADOQuery(QObject* owner) : QObject(owner) {}
 
+namespace {
+
+struct TTranslated
+{
+    QStringList names;
+    QString text;
+    QList<int> order;
+};
+
+// The program runs a few dozen distinct statements, most of them many times over:
+// each text is translated once.
+const TTranslated& Translated(const QString& sql)
+{
+    static QHash<QString, TTranslated> cache;
+    auto found = cache.constFind(sql);
+    if (found != cache.cend())
+        return found.value();
+    if (cache.size() >= 1024)
+        cache.clear();
+    TTranslated translated;
+    translated.names = ParameterNames(sql);
+    translated.text = TranslateJetSql(sql, &translated.order);
+    return cache.insert(sql, translated).value();
+}
+
+} // namespace
+
 void TADOQuery::SetSQL(const QString& sql)
 {
     Close();
     m_sql = sql;
-    m_paramNames = ParameterNames(sql);
+    const TTranslated& translated = Translated(sql);
+    m_paramNames = translated.names;
+    m_text = translated.text;
+    m_order = translated.order;
     m_values = QVector<QVariant>(m_paramNames.size());
     m_bound = QVector<bool>(m_paramNames.size(), false);
 }
@@ -41,13 +72,11 @@ QSqlQuery TADOQuery::Run(bool select)
             throw EDatabaseError(
                 QStringLiteral("No se ha dado valor al parámetro '%1'.").arg(m_paramNames.at(i)));
 
-    QList<int> order;
-    const QString text = TranslateJetSql(m_sql, &order);
     QSqlQuery query(m_connection->Database());
     query.setForwardOnly(true);
-    if (!query.prepare(text))
+    if (!query.prepare(m_text))
         throw EDatabaseError(query.lastError().text());
-    for (int index : order)
+    for (int index : m_order)
         query.addBindValue(m_values.at(index));
     if (!query.exec())
         throw EDatabaseError(query.lastError().text());

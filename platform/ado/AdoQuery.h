@@ -37,6 +37,9 @@ private:
     TADOConnection* m_connection = nullptr;
     QString m_sql;
     QStringList m_paramNames;
+    // The statement as SQLite takes it, and per "?" the index of its parameter.
+    QString m_text;
+    QList<int> m_order;
     QVector<QVariant> m_values;
     QVector<bool> m_bound;
 };
