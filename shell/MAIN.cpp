@@ -9,6 +9,7 @@
 #include "catalogue/ModificarCabeceraP1.h"
 #include "data/BdatosADO.h"
 #include "survey/AbrirEncuesta.h"
+#include "survey/CrearEncuestaP1.h"
 #include "data/General.h"
 #include "platform/ado/AdoConnection.h"
 #include "platform/office/DocumentOpener.h"
@@ -181,9 +182,15 @@ void TMainForm::habilitarMenus()
         action->setEnabled(true);
 }
 
-void TMainForm::Nuevo1Click() {}
+void TMainForm::Nuevo1Click()
+{
+    AbrirVentanaTrabajo(&TF_CrearEncuestaP1::Abrir);
+}
 
-void TMainForm::M_CrearEncuestaClick() {}
+void TMainForm::M_CrearEncuestaClick()
+{
+    AbrirVentanaTrabajo(&TF_CrearEncuestaP1::Abrir);
+}
 
 void TMainForm::FileOpen1Execute()
 {
