@@ -105,6 +105,8 @@ void TEditActions::Link(QAction* client, QAction* action)
 
 void TEditActions::UpdateTargets()
 {
+    if (!m_cut || !m_copy || !m_paste)
+        return;
     QWidget* target = Target();
     Follow(target);
     const EditorState state = target ? StateOf(target) : EditorState();

@@ -28,9 +28,9 @@ private:
     void ExecuteCopy();
     void ExecutePaste();
 
-    QAction* m_cut;
-    QAction* m_copy;
-    QAction* m_paste;
+    QPointer<QAction> m_cut;
+    QPointer<QAction> m_copy;
+    QPointer<QAction> m_paste;
     QPointer<QWidget> m_followed;
     QList<QMetaObject::Connection> m_signals;
 };

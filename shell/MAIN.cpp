@@ -81,7 +81,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::TMainF
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The edit actions follow the focus; the work windows going with the frame move
+    // it after the actions themselves are gone.
+    delete m_edit;
+    m_edit = nullptr;
+}
 
 void TMainForm::FormCreate()
 {

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -126,6 +127,15 @@ private slots:
         m_messages.reset();
         m_openDialog.reset();
         m_ws.reset();
+    }
+
+    void closingWithAnEditFocusedInAWorkWindow()
+    {
+        MainForm->Insertar1Click();
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(qobject_cast<QLineEdit*>(focused));
+        delete MainForm.data();
+        QVERIFY(!MainForm);
     }
 
     void lockDisablesOnlyTheTenWorkItems()
