@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "data/BdatosADO.h"
+#include "data/Encuestas.h"
 #include "platform/ado/DatabaseError.h"
 
 #include <QDir>
@@ -118,6 +119,22 @@ private slots:
         // The program goes on: the next click runs its handler again.
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(messages.messages.size(), 2);
+    }
+
+    // A header that cannot be stored gives the error box, never the confirmation.
+    void failedInsertShowsNoConfirmation()
+    {
+        testing::Workspace ws;
+        ws.Db().Exec("DROP TABLE CabeceraEncuesta");
+        DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
+        testing::MessageRecorder messages;
+        ui::RunGuarded([] {
+            TDM_Encuesta module(ui::ApplicationObject());
+            module.InicializarCabecera();
+            module.GuardarCabecera();
+        });
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages.first().icon, QMessageBox::Critical);
     }
 };
 
