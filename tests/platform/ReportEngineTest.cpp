@@ -30,6 +30,17 @@ QVector<QMap<QString, QString>> NumberedRows(int count, const QString& text = QS
     return rows;
 }
 
+template <class T>
+T* Put(TQRBand* band, const char* name, double left, double top, double width, double height)
+{
+    auto* control = band->Add<T>(QString::fromLatin1(name));
+    control->Left = left;
+    control->Top = top;
+    control->SetWidth(width);
+    control->Height = height;
+    return control;
+}
+
 // A test report: header 20 mm, detail 10 mm, footer 12 mm, each with one text.
 struct SampleReport
 {
@@ -37,43 +48,28 @@ struct SampleReport
     TQRBand* header;
     TQRBand* detail;
     TQRBand* footer;
-    TQRLabel* title;
     TQRDBText* number;
     TQRDBText* text;
-    TQRLabel* page;
 
-    explicit SampleReport(int rows, const QString& text = QStringLiteral("x"))
+    explicit SampleReport(int rows, const QString& words = QStringLiteral("x"))
     {
-        report.DataSet = std::make_shared<RowSource>(NumberedRows(rows, text));
+        report.DataSet = std::make_shared<RowSource>(NumberedRows(rows, words));
         header = report.AddBand(TBandType::PageHeader, QStringLiteral("Header"), 20);
         detail = report.AddBand(TBandType::Detail, QStringLiteral("Detail"), 10);
         footer = report.AddBand(TBandType::PageFooter, QStringLiteral("Footer"), 12);
-        title = header->Add<TQRLabel>(QStringLiteral("Title"));
-        title->Left = 5;
-        title->Top = 3;
+        auto* title = Put<TQRLabel>(header, "Title", 5, 3, 0, 0);
         title->AutoSize = true;
         title->Caption = QStringLiteral("Título");
-        number = detail->Add<TQRDBText>(QStringLiteral("Number"));
-        number->Left = 1;
-        number->Top = 2;
-        number->SetWidth(8);
-        number->Height = 5;
+        number = Put<TQRDBText>(detail, "Number", 1, 2, 8, 5);
         number->DataSet = report.DataSet;
         number->DataField = QStringLiteral("n");
-        this->text = detail->Add<TQRDBText>(QStringLiteral("Text"));
-        this->text->Left = 10;
-        this->text->Top = 2;
-        this->text->SetWidth(60);
-        this->text->Height = 5;
-        this->text->WordWrap = true;
-        this->text->AutoStretch = true;
-        this->text->DataSet = report.DataSet;
-        this->text->DataField = QStringLiteral("t");
-        page = footer->Add<TQRLabel>(QStringLiteral("PageText"));
-        page->Left = 100;
-        page->Top = 5;
+        text = Put<TQRDBText>(detail, "Text", 10, 2, 60, 5);
+        text->WordWrap = text->AutoStretch = true;
+        text->DataSet = report.DataSet;
+        text->DataField = QStringLiteral("t");
+        auto* page = Put<TQRLabel>(footer, "PageText", 100, 5, 0, 0);
         page->AutoSize = true;
-        footer->BeforePrint = [this](TQRBand&) {
+        footer->BeforePrint = [this, page](TQRBand&) {
             page->Caption = QStringLiteral("Página %1").arg(report.PageNumber());
         };
     }
@@ -185,8 +181,7 @@ private slots:
             events << QStringLiteral("header %1").arg(band.Report()->PageNumber());
         };
         sample.detail->BeforePrint = [&](TQRBand&) { events << QStringLiteral("detail"); };
-        auto* marker = sample.detail->Add<TQRLabel>(QStringLiteral("Marker"));
-        marker->Left = 80;
+        auto* marker = Put<TQRLabel>(sample.detail, "Marker", 80, 0, 0, 0);
         marker->AutoSize = true;
         sample.number->OnPrint = [&](TQRDBText&, QString& value) {
             events << QStringLiteral("print %1").arg(value);
@@ -264,44 +259,24 @@ private slots:
     {
         TQuickRep report;
         TQRBand* header = report.AddBand(TBandType::PageHeader, QStringLiteral("Header"), 40);
-        auto* boxed = header->Add<TQRLabel>(QStringLiteral("Boxed"));
-        boxed->Left = 10;
-        boxed->Top = 5;
-        boxed->SetWidth(20);
-        boxed->Height = 5;
+        auto* boxed = Put<TQRLabel>(header, "Boxed", 10, 5, 20, 5);
         boxed->Caption = QStringLiteral("NC");
         boxed->Alignment = Qt::AlignHCenter;
         boxed->Frame.SetAll(true);
-        auto* clear = header->Add<TQRLabel>(QStringLiteral("Clear"));
+        auto* clear = Put<TQRLabel>(header, "Clear", 0, 0, 0, 0);
         clear->Transparent = true;
         clear->Caption = QStringLiteral("a");
-        auto* off = header->Add<TQRLabel>(QStringLiteral("Off"));
+        auto* off = Put<TQRLabel>(header, "Off", 0, 0, 0, 0);
         off->Caption = QStringLiteral("b");
         off->Enabled = false;
-        auto* line = header->Add<TQRShape>(QStringLiteral("Line"));
-        line->Shape = TShapeType::HorLine;
-        line->Left = 2;
-        line->Top = 10;
-        line->SetWidth(100);
-        line->Height = 4;
-        auto* rule = header->Add<TQRShape>(QStringLiteral("Rule"));
-        rule->Shape = TShapeType::TopAndBottom;
-        rule->Left = -20;
-        rule->Top = 30;
-        rule->SetWidth(230);
-        rule->Height = 1;
+        Put<TQRShape>(header, "Line", 2, 10, 100, 4)->Shape = TShapeType::HorLine;
+        Put<TQRShape>(header, "Rule", -20, 30, 230, 1)->Shape = TShapeType::TopAndBottom;
         QImage picture(40, 20, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        auto* natural = header->Add<TQRImage>(QStringLiteral("Natural"));
-        natural->Picture = picture;
-        natural->SetWidth(PxToMm(30));
-        natural->Height = 30;
-        auto* stretched = header->Add<TQRImage>(QStringLiteral("Stretched"));
+        Put<TQRImage>(header, "Natural", 0, 0, PxToMm(30), 30)->Picture = picture;
+        auto* stretched = Put<TQRImage>(header, "Stretched", 50, 0, 33, 17);
         stretched->Picture = picture;
         stretched->Stretch = true;
-        stretched->Left = 50;
-        stretched->SetWidth(33);
-        stretched->Height = 17;
         report.Prepare();
         const TQRPage& page = report.QRPrinter()->Pages().first();
 

@@ -25,45 +25,30 @@ QImage Picture(int width, int height, QColor color)
 QVector<TQRPage> SamplePages()
 {
     const QImage logo = Picture(12, 7, Qt::darkGreen);
+    const TQRFont font{QStringLiteral("Book Antiqua"), 8, true, false, true};
+    const QRectF box(175.1, 11.85, 33.34, 17.2);
     QVector<TQRPage> pages;
-    for (int p = 1; p <= 2; ++p) {
-        TQRPage page{QSizeF(210, 297), {}};
-        TPageItem fill;
-        fill.Kind = TItemKind::Fill;
-        fill.Source = QStringLiteral("QRDBNum");
-        fill.Rect = QRectF(10.53, 72.74, 5.03, 4.76);
-        fill.Color = QColor(192, 192, 192);
-        TPageItem frame;
-        frame.Kind = TItemKind::Frame;
-        frame.Source = QStringLiteral("Leyenda");
-        frame.Rect = QRectF(166.63, 49.42, 39.16, 12.96);
-        frame.Color = QColor(128, 128, 128);
-        frame.PenWidth = 0.26;
-        frame.PenStyle = Qt::DotLine;
-        TPageItem line = frame;
-        line.Kind = TItemKind::Line;
-        line.Source = QStringLiteral("QRShape2");
-        line.Rect = QRectF(QPointF(46.78, 39.5), QPointF(190.98, 39.5));
-        line.PenStyle = Qt::SolidLine;
-        TPageItem text;
-        text.Kind = TItemKind::Text;
-        text.Source = QStringLiteral("QRLabel13");
-        text.Rect = QRectF(183.04, 281.44, 22.1, 3.9);
-        text.Baseline = 284.2;
-        text.Font = TQRFont{QStringLiteral("Book Antiqua"), 8, true, false, true};
-        text.Color = QColor(128, 128, 128);
-        text.Text = QStringLiteral("Página %1 de 2 — ¿qué? ñ €").arg(p);
-        TPageItem image;
-        image.Kind = TItemKind::Image;
-        image.Source = QStringLiteral("QRI_Logo");
-        image.Rect = QRectF(175.1, 11.85, 33.34, 17.2);
-        image.Image = logo;
-        TPageItem own = image;
-        own.Source = QStringLiteral("Pagina");
-        own.Image = Picture(3, 5 + p, Qt::blue);
-        page.Items << fill << frame << line << text << image << own;
-        pages << page;
-    }
+    for (int p = 1; p <= 2; ++p)
+        pages << TQRPage{
+            QSizeF(210, 297),
+            {{TItemKind::Fill, "QRDBNum", QRectF(10.53, 72.74, 5.03, 4.76), QColor(192, 192, 192)},
+             {TItemKind::Frame, "Leyenda", QRectF(166.63, 49.42, 39.16, 12.96), Qt::gray, 0.26,
+              Qt::DotLine},
+             {TItemKind::Line, "QRShape2", QRectF(QPointF(46.78, 39.5), QPointF(190.98, 39.5)),
+              Qt::gray, 0.26},
+             {TItemKind::Text, "QRLabel13", QRectF(183.04, 281.44, 22.1, 3.9), Qt::gray, 0,
+              Qt::SolidLine, 284.2, font, QStringLiteral("Página %1 de 2 — ¿qué? ñ €").arg(p)},
+             {TItemKind::Image, "QRI_Logo", box, Qt::black, 0, Qt::SolidLine, 0, {}, {}, logo},
+             {TItemKind::Image,
+              "Pagina",
+              box,
+              Qt::black,
+              0,
+              Qt::SolidLine,
+              0,
+              {},
+              {},
+              Picture(3, 5 + p, Qt::blue)}}};
     return pages;
 }
 
