@@ -52,16 +52,6 @@ QList<bool> EntornoCabeceras::Menus() const
     return estado;
 }
 
-QString EntornoCabeceras::Archivo(const QString& nombre, const QByteArray& contenido)
-{
-    const QString ruta = ws.Dir() + QLatin1Char('/') + nombre;
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(ruta));
-    archivo.write(contenido);
-    return ruta;
-}
-
 QString EntornoCabeceras::Imagen(const QString& nombre, const QImage& imagen, const char* formato)
 {
     const QString ruta = ws.Dir() + QLatin1Char('/') + nombre;

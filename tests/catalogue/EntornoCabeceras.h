@@ -26,8 +26,7 @@ public:
     QList<bool> Menus() const;
     static QList<bool> Todos(bool habilitados) { return QList<bool>(10, habilitados); }
 
-    // Files for the logo dialog, written in the workspace.
-    QString Archivo(const QString& nombre, const QByteArray& contenido);
+    // A picture file for the logo dialog, written in the workspace.
     QString Imagen(const QString& nombre, const QImage& imagen, const char* formato);
 
     static QImage Bmp(const QVariant& logo);
