@@ -50,16 +50,24 @@ private slots:
     void failedConnectionWarnsAndAsksToEnd_data()
     {
         QTest::addColumn<bool>("writeIni");
-        QTest::newRow("no ini file") << false;
-        QTest::newRow("database missing") << true;
+        QTest::addColumn<QByteArray>("contents"); // of the database file; none when null
+        QTest::newRow("no ini file") << false << QByteArray();
+        QTest::newRow("database missing") << true << QByteArray();
+        QTest::newRow("not a database") << true << QByteArray("esto no es una base de datos ").repeated(40);
     }
 
     void failedConnectionWarnsAndAsksToEnd()
     {
         QFETCH(bool, writeIni);
+        QFETCH(QByteArray, contents);
         testing::Workspace ws(false);
         if (!writeIni)
             QFile::remove(ws.Dir() + "/Dimarvolteca.ini");
+        if (!contents.isNull()) {
+            QFile file(ws.DbPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
         testing::MessageRecorder messages;
         TDM_BdatosADO module(ui::ApplicationObject());
         QVERIFY(module.TerminacionSolicitada());
@@ -71,7 +79,7 @@ private slots:
         QVERIFY(module.Qquery && module.Table);
         module.InicializarQuery("SELECT * FROM Criterio");
         QVERIFY_THROWS_EXCEPTION(ado::EDatabaseError, module.ActivarQSelect());
-        QVERIFY(!QFile::exists(ws.DbPath()));
+        QCOMPARE(QFile::exists(ws.DbPath()), !contents.isNull());
     }
 
     void sharedQueryProtocol()

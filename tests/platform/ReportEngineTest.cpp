@@ -5,8 +5,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QTemporaryDir>
 
 using namespace report;
 using testing::ItemsOf;
@@ -309,7 +307,7 @@ private slots:
         QCOMPARE(whole.Image.size(), QSize(40, 20));
     }
 
-    void pagesPaintAtTheirPlaceOnAnyDevice()
+    void pagesPaintAtTheirPlace()
     {
         TQRPage page{QSizeF(210, 297), {}};
         TPageItem block;
@@ -325,14 +323,6 @@ private slots:
         painter.end();
         QCOMPARE(QColor(sheet.pixel(105, 105)), QColor(Qt::black));
         QCOMPARE(QColor(sheet.pixel(50, 50)), QColor(Qt::white));
-
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-        {
-            QPdfWriter writer(pdf);
-            PrintPages(writer, {page, page, page}, 1, 2);
-        }
-        QCOMPARE(testing::PdfPageCount(pdf), 2);
     }
 };
 

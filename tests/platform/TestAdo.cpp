@@ -5,7 +5,6 @@
 #include "platform/ado/DatabaseError.h"
 #include "platform/ado/JetSql.h"
 
-#include <QFile>
 #include <memory>
 
 using namespace ado;
@@ -141,9 +140,6 @@ private slots:
     void nullsRead()
     {
         ws->Db().Exec("INSERT INTO IRendimiento(codigo) VALUES (1)");
-        Prepare("SELECT MAX(codigo) as mxcod FROM CabeceraEncuesta");
-        query->Open();
-        QCOMPARE(query->FieldByName("mxcod").AsInteger(), 0);
         Prepare("SELECT definicion, tipo, clave, pregunta FROM IRendimiento");
         query->Open();
         QCOMPARE(query->FieldByName("definicion").AsString(), QString());
@@ -174,20 +170,6 @@ private slots:
         QCOMPARE(ws->Db().Scalar("SELECT typeof(definicion) FROM Criterio").toString(), QStringLiteral("text"));
     }
 
-    void blobRoundTrip()
-    {
-        QByteArray bytes("BM\0\x01\x02", 5);
-        bytes.append(QByteArray(1000, '\xAB'));
-        Prepare("INSERT INTO CabeceraEncuesta(codigo, logo) VALUES(1, :logo)");
-        query->SetParam("logo", bytes);
-        query->ExecSQL();
-        Prepare("SELECT logo FROM CabeceraEncuesta");
-        query->Open();
-        auto stream = query->CreateBlobStream("logo");
-        QVERIFY(!stream->isWritable());
-        QCOMPARE(stream->readAll(), bytes);
-    }
-
     void spanishOrdering()
     {
         ws->Db().Exec("INSERT INTO Criterio VALUES (1,'Zona'),(2,'Ámbito'),(3,'ambiental'),"
@@ -212,29 +194,6 @@ private slots:
         for (table.First(); !table.Eof(); table.Next())
             texts << table.FieldByName("definicion").AsString() + QString::number(table.Fields(2).AsInteger());
         QCOMPARE(texts, (QStringList{"uno0", "dos1", "tres0"}));
-    }
-
-    void connectionFailures_data()
-    {
-        QTest::addColumn<QString>("contents");
-        QTest::newRow("missing file") << QString();
-        QTest::newRow("not a database") << "esto no es una base de datos, solo texto suficiente";
-    }
-
-    void connectionFailures()
-    {
-        QFETCH(QString, contents);
-        const QString path = ws->Dir() + "/otra.db";
-        if (!contents.isNull()) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(contents.toUtf8().repeated(40));
-        }
-        TADOConnection other;
-        other.ConnectionString = "Data Source=" + path;
-        QVERIFY_THROWS_EXCEPTION(EDatabaseError, other.Open());
-        QVERIFY(!other.Connected());
-        QCOMPARE(QFile::exists(path), !contents.isNull());
     }
 
     void lockedDatabaseReportsDriverError()
