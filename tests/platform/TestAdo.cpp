@@ -194,6 +194,8 @@ private slots:
         for (table.First(); !table.Eof(); table.Next())
             texts << table.FieldByName("definicion").AsString() + QString::number(table.Fields(2).AsInteger());
         QCOMPARE(texts, (QStringList{"uno0", "dos1", "tres0"}));
+        table.Close();
+        QVERIFY(!table.Active());
     }
 
     void lockedDatabaseReportsDriverError()

@@ -159,17 +159,12 @@ private slots:
             QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << 0 << 0;
         // Cases the windows and printed pages must be seen to handle.
         const char* const some[][2] = {
-            {"group with seven dimensions or more",
-             "(SELECT 1 FROM Subcriterio GROUP BY cod_criterio HAVING count(*) >= 7)"},
-            {"question key differing from its measure's", "Indicador WHERE cod_pregunta<>codigo"},
             {"scale 1..5", "Pregunta WHERE tipo=0"},
             {"scale SI/NO", "Pregunta WHERE tipo=1"},
             {"key measure", "Indicador WHERE clave=1"},
             {"non-key measure", "Indicador WHERE clave=0"},
             {"measure delivered with the catalogue", "Indicador WHERE tipo<>1"},
             {"measure created through the program", "Indicador WHERE tipo=1"},
-            {"question long enough to wrap over three lines",
-             "Pregunta WHERE length(enunciado) > 250"},
             {"Datos indicator", "IRendimiento WHERE tipo=0"},
             {"Encuesta indicator answered 1..5", "IRendimiento WHERE tipo=1 AND tipo_resp=0"},
             {"Encuesta indicator answered SI/NO", "IRendimiento WHERE tipo=1 AND tipo_resp=1"},
@@ -177,18 +172,9 @@ private slots:
             {"indicator created through the program", "IRendimiento WHERE estado=1"},
             {"key indicator", "IRendimiento WHERE clave=1"},
             {"non-key indicator", "IRendimiento WHERE clave=0"},
-            {"indicator linked to dimensions of two groups",
-             "(SELECT 1 FROM Subcriterios_IndicadoresR l JOIN Subcriterio s ON "
-             "s.codigo=l.codigo_subcri GROUP BY l.codigo_ir HAVING count(DISTINCT "
-             "s.cod_criterio) > 1)"},
         };
         for (const auto& row : some)
             QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << 1 << INT_MAX;
-        QTest::newRow("subdimensions of a dozen measures or more")
-            << "(SELECT 1 FROM Indicador GROUP BY cod_dim HAVING count(*) >= 12)" << 2 << INT_MAX;
-        QTest::newRow("subdimensions without measures")
-            << "Dimension d WHERE NOT EXISTS (SELECT 1 FROM Indicador i WHERE i.cod_dim=d.codigo)"
-            << 0 << 1;
         QTest::newRow("headers") << "CabeceraEncuesta" << 2 << 2;
         QTest::newRow("header without logo") << "CabeceraEncuesta WHERE logo IS NULL" << 1 << 1;
     }
