@@ -2,12 +2,10 @@
 
 #include "catalogue/CrearCabecera.h"
 #include "data/Encuestas.h"
-#include "shell/MAIN.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QMdiSubWindow>
-#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>

@@ -5,7 +5,6 @@
 #include "catalogue/ModificarCabeceraP2.h"
 #include "data/Encuestas.h"
 #include "platform/graphics/BmpFormat.h"
-#include "shell/MAIN.h"
 
 #include <QBuffer>
 #include <QMdiSubWindow>
