@@ -1,7 +1,9 @@
 # Shared build settings for every library, test and tool of the program.
 
 function(dimarvolteca_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+  # Aggregates with default member values are filled partly on purpose.
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter
+                                           -Wno-missing-field-initializers)
 endfunction()
 
 # dimarvolteca_library(name SOURCES ... LIBS ...)

@@ -1,10 +1,18 @@
 #pragma once
 
 #include "TestSupport.h"
+#include "data/BdatosADO.h"
+#include "shell/MAIN.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QImage>
+#include <QPainter>
 
-class QComboBox;
+const QColor kAzul(32, 64, 192);
+const QColor kRojo(192, 48, 32);
+const QColor kVerde(32, 160, 64);
 
 // What every header-window test stands on: a fresh database in a temporary folder,
 // the database module, the frame with its client area and command lock, and every
@@ -12,36 +20,96 @@ class QComboBox;
 class EntornoCabeceras
 {
 public:
-    EntornoCabeceras();
-    ~EntornoCabeceras();
+    EntornoCabeceras()
+    {
+        DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
+        MainForm = new TMainForm;
+        MainForm->resize(1000, 700);
+        MainForm->show();
+        QApplication::setActiveWindow(MainForm);
+        if (!QTest::qWaitForWindowActive(MainForm))
+            qWarning("the frame did not become active");
+    }
+
+    ~EntornoCabeceras()
+    {
+        delete MainForm.data();
+        ui::ReleaseApplicationObject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     testing::Workspace ws;
     testing::MessageRecorder mensajes;
 
     void Cabecera(int codigo, const QString& centro, const QString& direccion = QString(),
-                  const QString& telefono = QString(), const QVariant& logo = QVariant());
+                  const QString& telefono = QString(), const QVariant& logo = QVariant())
+    {
+        ws.Db().Exec(QStringLiteral("INSERT INTO CabeceraEncuesta(codigo,centro,direccion,"
+                                    "telefono,logo) VALUES(?,?,?,?,?)"),
+                     {codigo, centro, direccion, telefono, logo});
+    }
+
     // codigo, centro, direccion, telefono, logo of every row, by code.
-    QList<QVariantList> Filas();
+    QList<QVariantList> Filas()
+    {
+        return ws.Db().Rows(QStringLiteral("SELECT codigo, centro, direccion, telefono, logo "
+                                           "FROM CabeceraEncuesta ORDER BY codigo"));
+    }
+
     // The ten work commands of the frame, enabled or not, in the lock's order.
-    QList<bool> Menus() const;
+    QList<bool> Menus() const
+    {
+        QList<bool> estado;
+        for (QAction* a :
+             {MainForm->Nuevo1, MainForm->FileOpenItem, MainForm->Cabecera1,
+              MainForm->M_CrearMedida, MainForm->M_ModificarMedida, MainForm->M_BorrarMedida,
+              MainForm->Crear3, MainForm->M_ModificarIndicador, MainForm->M_BorrarIndicador,
+              MainForm->Obtener1})
+            estado << a->isEnabled();
+        return estado;
+    }
     static QList<bool> Todos(bool habilitados) { return QList<bool>(10, habilitados); }
 
-    // Files for the logo dialog, written in the workspace.
-    QString Archivo(const QString& nombre, const QByteArray& contenido);
-    QString Imagen(const QString& nombre, const QImage& imagen, const char* formato);
+    // A picture file for the logo dialog, written in the workspace.
+    QString Imagen(const QString& nombre, const QImage& imagen, const char* formato)
+    {
+        const QString ruta = ws.Dir() + QLatin1Char('/') + nombre;
+        if (!imagen.save(ruta, formato, 95))
+            qFatal("cannot write %s", qPrintable(ruta));
+        return ruta;
+    }
 
-    static QImage Bmp(const QVariant& logo);
+    static QImage Bmp(const QVariant& logo)
+    {
+        const QByteArray bytes = logo.toByteArray();
+        return bytes.startsWith("BM") ? QImage::fromData(bytes, "BMP") : QImage();
+    }
+
     // A picture of the given size: the top quarter blue, the rest red, with the
     // right half of the red part green, so that place and orientation show.
-    static QImage Muestra(int ancho, int alto);
+    static QImage Muestra(int ancho, int alto)
+    {
+        QImage imagen(ancho, alto, QImage::Format_RGB888);
+        imagen.fill(kRojo);
+        QPainter pintor(&imagen);
+        pintor.fillRect(ancho / 2, alto / 4, ancho - ancho / 2, alto - alto / 4, kVerde);
+        pintor.fillRect(0, 0, ancho, alto / 4, kAzul);
+        return imagen;
+    }
 };
 
 // Picks item `indice` of a list as a user does, with the keyboard.
-void Elegir(QComboBox* lista, int indice);
-
-const QColor kAzul(32, 64, 192);
-const QColor kRojo(192, 48, 32);
-const QColor kVerde(32, 160, 64);
+inline void Elegir(QComboBox* lista, int indice)
+{
+    lista->setFocus();
+    QTest::keyClick(lista, Qt::Key_Home);
+    for (int i = 0; i < indice; ++i)
+        QTest::keyClick(lista, Qt::Key_Down);
+}
 
 // Colours equal within what JPEG compression and resizing change.
-bool Parecido(const QColor& a, const QColor& b, int margen = 24);
+inline bool Parecido(const QColor& a, const QColor& b, int margen = 24)
+{
+    return qAbs(a.red() - b.red()) <= margen && qAbs(a.green() - b.green()) <= margen &&
+           qAbs(a.blue() - b.blue()) <= margen;
+}

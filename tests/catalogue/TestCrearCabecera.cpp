@@ -2,410 +2,439 @@
 
 #include "catalogue/CrearCabecera.h"
 #include "data/Encuestas.h"
-#include "platform/graphics/Bitmap.h"
-#include "shell/MAIN.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QMdiSubWindow>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QtEndian>
 #include <memory>
+
+namespace {
+
+const QString kInsertada = QStringLiteral("La cabecera ha sido insertada con éxito");
+
+QByteArray Codificada(const QImage& imagen, const char* formato)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    imagen.save(&buffer, formato, 95);
+    return bytes;
+}
+
+// What a bitmap of `origen` shows in the logo box: cut from its top-left corner,
+// or extended with white, never scaled.
+QImage Recortada(const QImage& origen)
+{
+    QImage caja(145, 113, QImage::Format_RGB888);
+    caja.fill(Qt::white);
+    QPainter(&caja).drawImage(0, 0, origen);
+    return caja;
+}
+
+} // namespace
 
 class TestCrearCabecera : public QObject
 {
     Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-    void claves_data();
-    void claves();
-    void textosTalCual_data();
-    void textosTalCual();
-    void limites();
-    void centroDuplicado_data();
-    void centroDuplicado();
-    void centroEnBlanco_data();
-    void centroEnBlanco();
-    void logoJpeg();
-    void logoBitmap_data();
-    void logoBitmap();
-    void logoIlegible_data();
-    void logoIlegible();
-    void cancelar();
-    void bloqueoYDueno();
-
-private:
-    TF_CrearCabecera* Abrir();
-    void Insertar(TF_CrearCabecera* f);
-    void CargarLogo(TF_CrearCabecera* f, const QString& ruta, int filtro);
 
     std::unique_ptr<EntornoCabeceras> e;
-};
+    QTemporaryDir m_dir;
 
-void TestCrearCabecera::init()
-{
-    e = std::make_unique<EntornoCabeceras>();
-}
-
-void TestCrearCabecera::cleanup()
-{
-    e.reset();
-}
-
-TF_CrearCabecera* TestCrearCabecera::Abrir()
-{
-    MainForm->Insertar1Click();
-    return F_CrearCabecera;
-}
-
-void TestCrearCabecera::Insertar(TF_CrearCabecera* f)
-{
-    QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
-}
-
-void TestCrearCabecera::CargarLogo(TF_CrearCabecera* f, const QString& ruta, int filtro)
-{
-    testing::FileDialogAnswer respuesta(ruta, filtro);
-    QTest::mouseClick(f->B_Imagen, Qt::LeftButton);
-}
-
-void TestCrearCabecera::claves_data()
-{
-    QTest::addColumn<QList<int>>("guardadas");
-    QTest::addColumn<int>("nueva");
-    QTest::newRow("tabla vacía") << QList<int>{} << 1;
-    QTest::newRow("1, 2 y 7") << QList<int>{1, 2, 7} << 8;
-}
-
-void TestCrearCabecera::claves()
-{
-    QFETCH(QList<int>, guardadas);
-    QFETCH(int, nueva);
-    for (int codigo : guardadas)
-        e->Cabecera(codigo, QStringLiteral("Centro %1").arg(codigo));
-
-    TF_CrearCabecera* f = Abrir();
-    f->E_Centro->setFocus();
-    QTest::keyClicks(f->E_Centro, QStringLiteral("IES Nuevo"));
-    Insertar(f);
-
-    QCOMPARE(e->ws.Db()
-                 .Scalar(QStringLiteral("SELECT centro FROM CabeceraEncuesta WHERE "
-                                        "codigo=%1")
-                             .arg(nueva))
-                 .toString(),
-             QStringLiteral("IES Nuevo"));
-    QCOMPARE(e->Filas().size(), guardadas.size() + 1);
-    QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido insertada con éxito"});
-    QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Information);
-    QTRY_VERIFY(F_CrearCabecera.isNull());
-    QVERIFY(DM_Encuesta);
-    QCOMPARE(DM_Encuesta->parent(), ui::ApplicationObject());
-    QCOMPARE(DM_Encuesta->Cabecera.Centro, QStringLiteral("IES Nuevo"));
-}
-
-void TestCrearCabecera::textosTalCual_data()
-{
-    QTest::addColumn<bool>("logoBorrado");
-    QTest::newRow("sin logo") << false;
-    QTest::newRow("logo borrado") << true;
-}
-
-// The texts reach the table as typed, blanks included; a header whose logo was
-// never picked, or cleared with "Borrar", has none.
-void TestCrearCabecera::textosTalCual()
-{
-    QFETCH(bool, logoBorrado);
-    TF_CrearCabecera* f = Abrir();
-    f->E_Centro->setFocus();
-    QTest::keyClicks(f->E_Centro, QStringLiteral("  Colegio Sur  "));
-    QTest::keyClick(f->E_Centro, Qt::Key_Tab);
-    QTest::keyClicks(f->E_Direccion, QStringLiteral(" C/ Mayor, 1 "));
-    QTest::keyClick(f->E_Direccion, Qt::Key_Tab);
-    QTest::keyClicks(f->E_Telefono, QStringLiteral(" 96 000 00 00"));
-    if (logoBorrado) {
-        CargarLogo(
-            f, e->Imagen(QStringLiteral("logo.jpg"), EntornoCabeceras::Muestra(60, 40), "JPG"), 1);
-        QVERIFY(f->I_Logo->Picture()->HasImage());
-        QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
-        QVERIFY(!f->I_Logo->Picture()->HasGraphic());
-    }
-    Insertar(f);
-
-    const QList<QVariantList> filas = e->Filas();
-    QCOMPARE(filas.size(), 1);
-    QCOMPARE(filas[0][1].toString(), QStringLiteral("  Colegio Sur  "));
-    QCOMPARE(filas[0][2].toString(), QStringLiteral(" C/ Mayor, 1 "));
-    QCOMPARE(filas[0][3].toString(), QStringLiteral(" 96 000 00 00"));
-    QVERIFY(filas[0][4].isNull());
-}
-
-void TestCrearCabecera::limites()
-{
-    TF_CrearCabecera* f = Abrir();
-    const QString largo(120, QLatin1Char('x'));
-    for (QLineEdit* caja : {f->E_Centro, f->E_Direccion, f->E_Telefono}) {
-        caja->setFocus();
-        QTest::keyClicks(caja, largo);
-    }
-    Insertar(f);
-    const QList<QVariantList> filas = e->Filas();
-    QCOMPARE(filas.size(), 1);
-    QCOMPARE(filas[0][1].toString().size(), 94);
-    QCOMPARE(filas[0][2].toString().size(), 94);
-    QCOMPARE(filas[0][3].toString().size(), 20);
-}
-
-void TestCrearCabecera::centroDuplicado_data()
-{
-    QTest::addColumn<QString>("guardado");
-    QTest::addColumn<QString>("tecleado");
-    QTest::addColumn<bool>("duplicado");
-    QTest::newRow("igual") << "IES La Costera"
-                           << "IES La Costera" << true;
-    QTest::newRow("mayúsculas y espacios") << "Colegio Sur"
-                                           << "  COLEGIO sur  " << true;
-    QTest::newRow("espacios del guardado") << " ies norte "
-                                           << "IES NORTE" << true;
-    QTest::newRow("tabulador y salto") << "Centro"
-                                       << "\tcentro\n"
-                                       << true;
-    QTest::newRow("mayúscula acentuada") << "ÁVILA"
-                                         << "ávila" << false;
-    QTest::newRow("acento contra sin acento") << "Jose Maria"
-                                              << "José María" << false;
-    QTest::newRow("espacio interior") << "IES Sur"
-                                      << "IES  Sur" << false;
-}
-
-void TestCrearCabecera::centroDuplicado()
-{
-    QFETCH(QString, guardado);
-    QFETCH(QString, tecleado);
-    QFETCH(bool, duplicado);
-    e->Cabecera(1, QStringLiteral("Otro centro"));
-    e->Cabecera(2, guardado);
-    e->Cabecera(3, QStringLiteral("Último"));
-
-    TF_CrearCabecera* f = Abrir();
-    f->E_Direccion->setText(QStringLiteral("Calle"));
-    f->E_Centro->setFocus();
-    f->E_Centro->setText(tecleado);
-    QTest::keyClick(f->E_Centro, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), f->E_Direccion);
-
-    if (duplicado) {
-        QCOMPARE(e->mensajes.Texts(), QStringList{"El centro insertado ya tiene una cabecera"});
-        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
-        QCOMPARE(f->E_Centro->text(), QString());
-    } else {
-        QVERIFY(e->mensajes.messages.isEmpty());
-        QCOMPARE(f->E_Centro->text(), tecleado);
-    }
-    QCOMPARE(f->E_Direccion->text(), QStringLiteral("Calle"));
-    QCOMPARE(e->Filas().size(), 3);
-}
-
-void TestCrearCabecera::centroEnBlanco_data()
-{
-    QTest::addColumn<QString>("centro");
-    QTest::newRow("vacío") << "";
-    QTest::newRow("espacios") << "    ";
-    QTest::newRow("tabuladores y saltos") << " \t\r\n ";
-}
-
-void TestCrearCabecera::centroEnBlanco()
-{
-    QFETCH(QString, centro);
-    TF_CrearCabecera* f = Abrir();
-    f->E_Centro->setText(centro);
-    f->E_Direccion->setText(QStringLiteral("Avenida"));
-    CargarLogo(f, e->Imagen(QStringLiteral("logo.jpg"), EntornoCabeceras::Muestra(60, 40), "JPG"),
-               1);
-    Insertar(f);
-
-    QCOMPARE(e->mensajes.Texts(), QStringList{"Debe insertar un nombre para el centro"});
-    QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
-    QVERIFY(e->Filas().isEmpty());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(F_CrearCabecera);
-    QCOMPARE(f->E_Centro->text(), centro);
-    QCOMPARE(f->E_Direccion->text(), QStringLiteral("Avenida"));
-    QVERIFY(f->I_Logo->Picture()->HasImage());
-}
-
-// A JPEG is stretched to the box whatever its proportions.
-void TestCrearCabecera::logoJpeg()
-{
-    TF_CrearCabecera* f = Abrir();
-    const QString ruta =
-        e->Imagen(QStringLiteral("ancho.jpg"), EntornoCabeceras::Muestra(1000, 200), "JPG");
+    TF_CrearCabecera* Abrir()
     {
-        testing::FileDialogAnswer respuesta(ruta, 1);
-        QTest::mouseClick(f->B_Imagen, Qt::LeftButton);
-        QCOMPARE(respuesta.requests.size(), 1);
-        const ui::OpenFileRequest& peticion = respuesta.requests.first();
-        QCOMPARE(peticion.initialDir, e->ws.Dir());
-        QCOMPARE(peticion.filter,
-                 QStringLiteral("Archivos de imagen jpg|*.jpg|Archivos de imagen bmp|*.bmp"));
-        QCOMPARE(peticion.filterIndex, 1);
-        QVERIFY(peticion.fileMustExist);
+        MainForm->Insertar1Click();
+        return F_CrearCabecera;
     }
-    QVERIFY(e->mensajes.messages.isEmpty());
-    f->E_Centro->setText(QStringLiteral("IES Logo"));
-    Insertar(f);
 
-    const QImage logo = EntornoCabeceras::Bmp(e->Filas().at(0).at(4));
-    QCOMPARE(logo.size(), QSize(145, 113));
-    QVERIFY(Parecido(logo.pixelColor(5, 5), kAzul));
-    QVERIFY(Parecido(logo.pixelColor(139, 20), kAzul));
-    QVERIFY(Parecido(logo.pixelColor(5, 100), kRojo));
-    QVERIFY(Parecido(logo.pixelColor(68, 100), kRojo));
-    QVERIFY(Parecido(logo.pixelColor(76, 100), kVerde));
-    QVERIFY(Parecido(logo.pixelColor(139, 107), kVerde));
-}
+    void CargarLogo(TF_CrearCabecera* f, const QString& ruta, int filtro)
+    {
+        testing::FileDialogAnswer respuesta(ruta, filtro);
+        QTest::mouseClick(f->B_Imagen, Qt::LeftButton);
+    }
 
-void TestCrearCabecera::logoBitmap_data()
-{
-    QTest::addColumn<int>("lado");
-    QTest::newRow("300 x 300, cortado") << 300;
-    QTest::newRow("50 x 50, ampliado con blanco") << 50;
-    QTest::newRow("145 x 113 justo") << -1;
-}
+    QString Escribir(const QString& nombre, const QByteArray& bytes)
+    {
+        QFile archivo(m_dir.filePath(nombre));
+        if (!archivo.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(nombre));
+        archivo.write(bytes);
+        return nombre;
+    }
 
-// A bitmap is cut to the box from its top-left corner, or extended with white,
-// never scaled.
-void TestCrearCabecera::logoBitmap()
-{
-    QFETCH(int, lado);
-    const QImage origen =
-        lado > 0 ? EntornoCabeceras::Muestra(lado, lado) : EntornoCabeceras::Muestra(145, 113);
-    TF_CrearCabecera* f = Abrir();
-    CargarLogo(f, e->Imagen(QStringLiteral("logo.bmp"), origen, "BMP"), 2);
-    f->E_Centro->setText(QStringLiteral("IES Mapa"));
-    Insertar(f);
+    // Logo files the program never wrote, in the variants image programs and cameras
+    // produce: the sample of 300 x 200 drawn by ImageMagick, with a strip of many
+    // colours along the bottom so that palette bitmaps need 8 bits. `nombre` may
+    // carry ImageMagick's format prefix ("BMP3:paleta.bmp").
+    QString ImageMagick(const QString& nombre, const QStringList& opciones)
+    {
+        const QString archivo = nombre.section(u':', -1);
+        const QString prefijo = nombre.contains(u':') ? nombre.section(u':', 0, 0) + u':' : "";
+        QProcess convert;
+        convert.start(QStringLiteral("convert"),
+                      QStringList{"-size",
+                                  "300x200",
+                                  "xc:#c03020",
+                                  "-fill",
+                                  "#20a040",
+                                  "-draw",
+                                  "rectangle 150,50 299,199",
+                                  "-fill",
+                                  "#2040c0",
+                                  "-draw",
+                                  "rectangle 0,0 299,49",
+                                  "(",
+                                  "-size",
+                                  "6x300",
+                                  "gradient:yellow-purple",
+                                  "-rotate",
+                                  "90",
+                                  ")",
+                                  "-geometry",
+                                  "+0+194",
+                                  "-composite"} +
+                          opciones + QStringList{prefijo + m_dir.filePath(archivo)});
+        if (!convert.waitForFinished(30000) || convert.exitCode() != 0)
+            qFatal("convert failed for %s", qPrintable(nombre));
+        return archivo;
+    }
 
-    const QImage logo = EntornoCabeceras::Bmp(e->Filas().at(0).at(4));
-    QCOMPARE(logo.size(), QSize(145, 113));
-    for (int y = 0; y < 113; ++y)
-        for (int x = 0; x < 145; ++x) {
-            const QColor esperado =
-                origen.rect().contains(x, y) ? origen.pixelColor(x, y) : QColor(Qt::white);
-            if (logo.pixelColor(x, y) != esperado)
-                QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+    QByteArray Leer(const QString& nombre)
+    {
+        QFile archivo(m_dir.filePath(nombre));
+        return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+    }
+
+private slots:
+    void init() { e = std::make_unique<EntornoCabeceras>(); }
+    void cleanup() { e.reset(); }
+
+    void claves_data()
+    {
+        QTest::addColumn<QList<int>>("guardadas");
+        QTest::addColumn<int>("nueva");
+        QTest::newRow("tabla vacía") << QList<int>{} << 1;
+        QTest::newRow("1, 2 y 7") << QList<int>{1, 2, 7} << 8;
+    }
+
+    void claves()
+    {
+        QFETCH(QList<int>, guardadas);
+        QFETCH(int, nueva);
+        for (int codigo : guardadas)
+            e->Cabecera(codigo, QStringLiteral("Centro %1").arg(codigo));
+        TF_CrearCabecera* f = Abrir();
+        f->E_Centro->setFocus();
+        QTest::keyClicks(f->E_Centro, QStringLiteral("IES Nuevo"));
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+
+        QCOMPARE(e->ws.Db()
+                     .Scalar(QStringLiteral("SELECT centro FROM CabeceraEncuesta WHERE codigo=%1")
+                                 .arg(nueva))
+                     .toString(),
+                 QStringLiteral("IES Nuevo"));
+        QCOMPARE(e->Filas().size(), guardadas.size() + 1);
+        QCOMPARE(e->mensajes.Texts(), QStringList{kInsertada});
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Information);
+        QTRY_VERIFY(F_CrearCabecera.isNull());
+        QVERIFY(DM_Encuesta);
+        QCOMPARE(DM_Encuesta->parent(), ui::ApplicationObject());
+        QCOMPARE(DM_Encuesta->Cabecera.Centro, QStringLiteral("IES Nuevo"));
+    }
+
+    void textos_data()
+    {
+        QTest::addColumn<QStringList>("tecleado");
+        QTest::addColumn<QStringList>("guardado");
+        QTest::addColumn<bool>("logoBorrado");
+        const QStringList blancos{"  Colegio Sur  ", " C/ Mayor, 1 ", " 96 000 00 00"};
+        const QString largo(120, u'x');
+        QTest::newRow("blancos, sin logo") << blancos << blancos << false;
+        QTest::newRow("blancos, logo borrado") << blancos << blancos << true;
+        QTest::newRow("largos, cortados por las cajas")
+            << QStringList{largo, largo, largo}
+            << QStringList{largo.left(94), largo.left(94), largo.left(20)} << false;
+    }
+
+    // The texts reach the table as typed, blanks included; a header whose logo was
+    // never picked, or cleared with "Borrar", has none.
+    void textos()
+    {
+        QFETCH(QStringList, tecleado);
+        QFETCH(QStringList, guardado);
+        QFETCH(bool, logoBorrado);
+        TF_CrearCabecera* f = Abrir();
+        f->E_Centro->setFocus();
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClicks(QApplication::focusWidget(), tecleado[i]);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-}
-
-void TestCrearCabecera::logoIlegible_data()
-{
-    QTest::addColumn<QString>("archivo");
-    QTest::addColumn<QByteArray>("contenido");
-    QTest::addColumn<int>("filtro");
-    QTest::addColumn<QString>("mensaje");
-
-    const QImage muestra = EntornoCabeceras::Muestra(80, 60);
-    QByteArray bmp;
-    {
-        QBuffer b(&bmp);
-        b.open(QIODevice::WriteOnly);
-        muestra.save(&b, "BMP");
+        if (logoBorrado) {
+            CargarLogo(f, e->Imagen("logo.jpg", EntornoCabeceras::Muestra(60, 40), "JPG"), 1);
+            QVERIFY(f->I_Logo->Picture()->HasImage());
+            QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
+            QVERIFY(!f->I_Logo->Picture()->HasGraphic());
+        }
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+        const QList<QVariantList> filas = e->Filas();
+        QCOMPARE(filas.size(), 1);
+        QCOMPARE(
+            QStringList({filas[0][1].toString(), filas[0][2].toString(), filas[0][3].toString()}),
+            guardado);
+        QVERIFY(filas[0][4].isNull());
     }
-    QByteArray jpg;
+
+    void centroDuplicado_data()
     {
-        QBuffer b(&jpg);
-        b.open(QIODevice::WriteOnly);
-        muestra.save(&b, "JPG");
+        QTest::addColumn<QString>("guardado");
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<bool>("duplicado");
+        const struct
+        {
+            const char *fila, *guardado, *tecleado;
+            bool duplicado;
+        } filas[] = {
+            {"igual", "IES La Costera", "IES La Costera", true},
+            {"mayúsculas y espacios", "Colegio Sur", "  COLEGIO sur  ", true},
+            {"espacios del guardado", " ies norte ", "IES NORTE", true},
+            {"tabulador y salto", "Centro", "\tcentro\n", true},
+            {"mayúscula acentuada", "ÁVILA", "ávila", false},
+            {"acento contra sin acento", "Jose Maria", "José María", false},
+            {"espacio interior", "IES Sur", "IES  Sur", false},
+        };
+        for (const auto& f : filas)
+            QTest::newRow(f.fila) << QString::fromUtf8(f.guardado) << QString::fromUtf8(f.tecleado)
+                                  << f.duplicado;
     }
-    QByteArray enorme = bmp;
-    qToLittleEndian<qint32>(20000, enorme.data() + 18);
-    qToLittleEndian<qint32>(20000, enorme.data() + 22);
 
-    QTest::newRow("bmp con el filtro jpg")
-        << "logo.bmp" << bmp << 1 << "La imagen no es un archivo JPEG válido.";
-    QTest::newRow("jpeg cortado") << "logo.jpg" << jpg.left(jpg.size() / 2) << 1
-                                  << "La imagen JPEG está incompleta o dañada.";
-    QTest::newRow("jpeg con el filtro bmp")
-        << "logo.jpg" << jpg << 2 << "La imagen no es un mapa de bits válido.";
-    QTest::newRow("texto con el filtro bmp") << "nota.bmp" << QByteArray("no soy una imagen") << 2
-                                             << "La imagen no es un mapa de bits válido.";
-    QTest::newRow("bmp cortado") << "logo.bmp" << bmp.left(bmp.size() - 100) << 2
-                                 << "El mapa de bits está incompleto o dañado.";
-    QTest::newRow("bmp demasiado grande")
-        << "enorme.bmp" << enorme << 2 << "La imagen es demasiado grande (20000 x 20000 píxeles).";
-    QTest::newRow("archivo vacío")
-        << "vacio.jpg" << QByteArray() << 1 << "La imagen no es un archivo JPEG válido.";
-}
-
-// A file that cannot be read gives the error box and leaves the box, and what
-// "INSERTAR" then stores, as they were.
-void TestCrearCabecera::logoIlegible()
-{
-    QFETCH(QString, archivo);
-    QFETCH(QByteArray, contenido);
-    QFETCH(int, filtro);
-    QFETCH(QString, mensaje);
-
-    TF_CrearCabecera* f = Abrir();
-    CargarLogo(
-        f, e->Imagen(QStringLiteral("bueno.jpg"), EntornoCabeceras::Muestra(300, 200), "JPG"), 1);
-    const QImage antes = f->I_Logo->Picture()->ToImage();
-    QCOMPARE(antes.size(), QSize(145, 113));
-
-    CargarLogo(f, e->Archivo(archivo, contenido), filtro);
-    QCOMPARE(e->mensajes.Texts(), QStringList{mensaje});
-    QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Critical);
-    QCOMPARE(f->I_Logo->Picture()->ToImage(), antes);
-
-    e->mensajes.Clear();
-    f->E_Centro->setText(QStringLiteral("IES Sigue"));
-    Insertar(f);
-    QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido insertada con éxito"});
-    QCOMPARE(EntornoCabeceras::Bmp(e->Filas().at(0).at(4)).convertToFormat(antes.format()), antes);
-}
-
-void TestCrearCabecera::cancelar()
-{
-    TF_CrearCabecera* f = Abrir();
+    void centroDuplicado()
     {
-        testing::FileDialogAnswer cancelado = testing::FileDialogAnswer::Cancel();
-        QTest::mouseClick(f->B_Imagen, Qt::LeftButton);
-    }
-    QVERIFY(!f->I_Logo->Picture()->HasGraphic());
+        QFETCH(QString, guardado);
+        QFETCH(QString, tecleado);
+        QFETCH(bool, duplicado);
+        e->Cabecera(1, QStringLiteral("Otro centro"));
+        e->Cabecera(2, guardado);
+        e->Cabecera(3, QStringLiteral("Último"));
+        TF_CrearCabecera* f = Abrir();
+        f->E_Direccion->setText(QStringLiteral("Calle"));
+        f->E_Centro->setFocus();
+        f->E_Centro->setText(tecleado);
+        QTest::keyClick(f->E_Centro, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f->E_Direccion);
 
-    CargarLogo(f, e->Imagen(QStringLiteral("logo.jpg"), EntornoCabeceras::Muestra(90, 90), "JPG"),
-               1);
-    const QImage antes = f->I_Logo->Picture()->ToImage();
+        if (duplicado) {
+            QCOMPARE(e->mensajes.Texts(), QStringList{"El centro insertado ya tiene una cabecera"});
+            QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
+        }
+        QCOMPARE(e->mensajes.messages.size(), duplicado ? 1 : 0);
+        QCOMPARE(f->E_Centro->text(), duplicado ? QString() : tecleado);
+        QCOMPARE(f->E_Direccion->text(), QStringLiteral("Calle"));
+        QCOMPARE(e->Filas().size(), 3);
+    }
+
+    void centroEnBlanco_data()
     {
-        testing::FileDialogAnswer cancelado = testing::FileDialogAnswer::Cancel();
-        QTest::mouseClick(f->B_Imagen, Qt::LeftButton);
+        QTest::addColumn<QString>("centro");
+        QTest::newRow("vacío") << "";
+        QTest::newRow("espacios") << "    ";
+        QTest::newRow("tabuladores y saltos") << " \t\r\n ";
     }
-    QCOMPARE(f->I_Logo->Picture()->ToImage(), antes);
-    QVERIFY(e->mensajes.messages.isEmpty());
-}
 
-// The window gives the work commands back as soon as it opens, so another can open
-// beside it; it lives in the frame and goes with the main window.
-void TestCrearCabecera::bloqueoYDueno()
-{
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-    QPointer<TF_CrearCabecera> primera = Abrir();
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-    auto* marco = qobject_cast<QMdiSubWindow*>(primera->parentWidget());
-    QVERIFY(marco);
-    QCOMPARE(marco->size(), QSize(696, 451));
-    QCOMPARE(marco->windowTitle(), QStringLiteral("Crear Cabecera"));
+    void centroEnBlanco()
+    {
+        QFETCH(QString, centro);
+        TF_CrearCabecera* f = Abrir();
+        f->E_Centro->setText(centro);
+        f->E_Direccion->setText(QStringLiteral("Avenida"));
+        CargarLogo(f, e->Imagen("logo.jpg", EntornoCabeceras::Muestra(60, 40), "JPG"), 1);
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
 
-    QPointer<TF_CrearCabecera> segunda = Abrir();
-    QVERIFY(segunda != primera);
-    QVERIFY(primera);
-    MainForm->InhabilitarMenus();
-    QTest::mouseClick(segunda->B_Salir, Qt::LeftButton);
-    QTRY_VERIFY(segunda.isNull());
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-    QVERIFY(e->Filas().isEmpty());
+        QCOMPARE(e->mensajes.Texts(), QStringList{"Debe insertar un nombre para el centro"});
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
+        QVERIFY(e->Filas().isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(F_CrearCabecera);
+        QCOMPARE(f->E_Centro->text(), centro);
+        QCOMPARE(f->E_Direccion->text(), QStringLiteral("Avenida"));
+        QVERIFY(f->I_Logo->Picture()->HasImage());
+    }
 
-    delete MainForm.data();
-    QTRY_VERIFY(primera.isNull());
-}
+    void logo_data()
+    {
+        QTest::addColumn<QString>("archivo"); // empty: the dialog is cancelled
+        QTest::addColumn<int>("filtro");
+        // "estirado" (a JPEG fills the box whatever its proportions), "gris",
+        // "recortado" (a bitmap, cut or extended as Recortada), "igual", or the
+        // error box's text.
+        QTest::addColumn<QString>("resultado");
+        QTest::addColumn<QSize>("origen"); // the sample's size, for bitmaps
+
+        const QSize imagick(300, 200);
+        for (int lado : {300, 50}) {
+            const QString nombre = QStringLiteral("cuadro%1.bmp").arg(lado);
+            Escribir(nombre, Codificada(EntornoCabeceras::Muestra(lado, lado), "BMP"));
+            QTest::newRow(qPrintable(nombre)) << nombre << 2 << "recortado" << QSize(lado, lado);
+        }
+        QTest::newRow("145 x 113 justo")
+            << Escribir("justo.bmp", Codificada(EntornoCabeceras::Muestra(145, 113), "BMP")) << 2
+            << "recortado" << QSize(145, 113);
+        QTest::newRow("JPEG de 1000 x 200")
+            << Escribir("ancho.jpg", Codificada(EntornoCabeceras::Muestra(1000, 200), "JPG")) << 1
+            << "estirado" << QSize();
+        QTest::newRow("cancelado") << "" << 1 << "igual" << QSize();
+
+        QByteArray enorme = Codificada(EntornoCabeceras::Muestra(80, 60), "BMP");
+        qToLittleEndian<qint32>(20000, enorme.data() + 18);
+        qToLittleEndian<qint32>(20000, enorme.data() + 22);
+        QTest::newRow("bmp demasiado grande")
+            << Escribir("enorme.bmp", enorme) << 2
+            << "La imagen es demasiado grande (20000 x 20000 píxeles)." << QSize();
+        QTest::newRow("archivo vacío") << Escribir("vacio.jpg", {}) << 1
+                                       << "La imagen no es un archivo JPEG válido." << QSize();
+
+        if (QStandardPaths::findExecutable(QStringLiteral("convert")).isEmpty())
+            QFAIL("ImageMagick's convert is not installed");
+        const struct
+        {
+            const char* fila;
+            const char* nombre;
+            QStringList opciones;
+        } hechas[] = {
+            {"JPEG", "base.jpg", {}},
+            {"JPEG progresivo", "progresivo.jpg", {"-interlace", "Plane"}},
+            {"JPEG CMYK", "cmyk.jpg", {"-colorspace", "CMYK"}},
+            {"JPEG de calidad baja", "calidad.jpg", {"-quality", "25", "-sampling-factor", "2x2"}},
+            {"BMP de 8 bits", "BMP3:paleta.bmp", {"-type", "Palette", "-compress", "None"}},
+            {"BMP de 8 bits RLE", "BMP3:rle.bmp", {"-type", "Palette", "-compress", "RLE"}},
+            {"BMP de 24 bits", "BMP3:color24.bmp", {"-type", "TrueColor"}},
+            {"BMP de 32 bits", "BMP3:color32.bmp", {"-define", "bmp3:alpha=true", "-alpha", "on"}},
+            {"BMP de 32 bits con alfa", "BMP:alfa.bmp", {"-alpha", "on"}},
+            {"BMP de OS/2", "BMP2:os2.bmp", {}},
+        };
+        for (const auto& h : hechas) {
+            const QString archivo = ImageMagick(h.nombre, h.opciones);
+            const bool jpeg = archivo.endsWith(".jpg");
+            QTest::newRow(h.fila) << archivo << (jpeg ? 1 : 2) << (jpeg ? "estirado" : "recortado")
+                                  << imagick;
+        }
+        QTest::newRow("JPEG en grises")
+            << ImageMagick("grises.jpg", {"-colorspace", "Gray"}) << 1 << "gris" << QSize();
+
+        // ImageMagick writes bitmaps bottom row first; the same rows stored top row
+        // first, as some programs write them, with a negative height.
+        QByteArray arriba = Leer("color24.bmp");
+        const int datos = qFromLittleEndian<qint32>(arriba.constData() + 10);
+        const int fila = (300 * 3 + 3) / 4 * 4;
+        QByteArray filas;
+        for (int y = 199; y >= 0; --y)
+            filas += arriba.mid(datos + y * fila, fila);
+        arriba.replace(datos, int(filas.size()), filas);
+        qToLittleEndian<qint32>(-200, arriba.data() + 22);
+        QTest::newRow("BMP de arriba abajo")
+            << Escribir("arriba.bmp", arriba) << 2 << "recortado" << imagick;
+
+        const QByteArray progresivo = Leer("progresivo.jpg");
+        QTest::newRow("JPEG progresivo cortado")
+            << Escribir("pcortado.jpg", progresivo.left(progresivo.size() / 2)) << 1
+            << "La imagen JPEG está incompleta o dañada." << QSize();
+        QByteArray gigante = Leer("base.jpg");
+        qToBigEndian<quint16>(30000, gigante.data() + gigante.indexOf("\xFF\xC0") + 7);
+        QTest::newRow("JPEG de 30000 de ancho")
+            << Escribir("gigante.jpg", gigante) << 1
+            << "La imagen JPEG no se puede leer: La imagen es demasiado grande (30000 x 200 "
+               "píxeles)."
+            << QSize();
+        QTest::newRow("PNG con el filtro bmp")
+            << ImageMagick("PNG:logo.png", {}) << 2 << "La imagen no es un mapa de bits válido."
+            << QSize();
+        QTest::newRow("BMP con el filtro jpg")
+            << "paleta.bmp" << 1 << "La imagen no es un archivo JPEG válido." << QSize();
+    }
+
+    // The box shows a picture as the file's kind asks; a file that cannot be read
+    // gives the error box and leaves the box, and what "INSERTAR" then stores, as
+    // they were.
+    void logo()
+    {
+        QFETCH(QString, archivo);
+        QFETCH(int, filtro);
+        QFETCH(QString, resultado);
+        QFETCH(QSize, origen);
+        TF_CrearCabecera* f = Abrir();
+        QImage liso(300, 200, QImage::Format_RGB888);
+        liso.fill(QColor(128, 128, 0));
+        CargarLogo(f, e->Imagen("antes.jpg", liso, "JPG"), 1);
+        const QImage antes = f->I_Logo->Picture()->ToImage();
+        {
+            testing::FileDialogAnswer respuesta(archivo.isEmpty() ? "" : m_dir.filePath(archivo),
+                                                filtro);
+            QTest::mouseClick(f->B_Imagen, Qt::LeftButton);
+            QCOMPARE(respuesta.requests.size(), 1);
+            QCOMPARE(respuesta.requests.first().initialDir, e->ws.Dir());
+            QVERIFY(respuesta.requests.first().fileMustExist);
+            QCOMPARE(respuesta.requests.first().filter,
+                     QStringLiteral("Archivos de imagen jpg|*.jpg|Archivos de imagen bmp|*.bmp"));
+            QCOMPARE(respuesta.requests.first().filterIndex, 1);
+        }
+        const QImage imagen = f->I_Logo->Picture()->ToImage();
+        QCOMPARE(imagen.size(), QSize(145, 113));
+        const QColor arriba = imagen.pixelColor(10, 10);
+        const QColor abajo = imagen.pixelColor(20, 100);
+        if (resultado == "estirado") {
+            QVERIFY(Parecido(arriba, kAzul) && Parecido(imagen.pixelColor(139, 20), kAzul));
+            QVERIFY(Parecido(abajo, kRojo) && Parecido(imagen.pixelColor(68, 100), kRojo));
+            QVERIFY(Parecido(imagen.pixelColor(76, 100), kVerde));
+            QVERIFY(Parecido(imagen.pixelColor(139, 107), kVerde));
+        } else if (resultado == "gris") {
+            for (const QColor& c : {arriba, abajo, imagen.pixelColor(130, 100)})
+                QVERIFY(Parecido(c, QColor(c.red(), c.red(), c.red()), 2));
+            QVERIFY(!Parecido(arriba, abajo, 4));
+        } else if (resultado == "recortado") {
+            const QImage esperada =
+                Recortada(EntornoCabeceras::Muestra(origen.width(), origen.height()));
+            for (int y = 0; y < 113; ++y)
+                for (int x = 0; x < 145; ++x)
+                    if (!Parecido(imagen.pixelColor(x, y), esperada.pixelColor(x, y), 8))
+                        QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+        } else {
+            QCOMPARE(imagen, antes);
+        }
+        if (resultado == "igual" || resultado == "estirado" || resultado == "gris" ||
+            resultado == "recortado") {
+            QVERIFY2(e->mensajes.messages.isEmpty(), qPrintable(e->mensajes.Texts().join(' ')));
+        } else {
+            QCOMPARE(e->mensajes.Texts(), QStringList{resultado});
+            QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Critical);
+        }
+
+        e->mensajes.Clear();
+        f->E_Centro->setText(QStringLiteral("IES Logo"));
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+        QCOMPARE(e->mensajes.Texts(), QStringList{kInsertada});
+        QCOMPARE(EntornoCabeceras::Bmp(e->Filas().at(0).at(4)).convertToFormat(imagen.format()),
+                 imagen);
+    }
+
+    // The window gives the work commands back as soon as it opens, so another can
+    // open beside it; it lives in the frame and goes with the main window.
+    void bloqueoYDueno()
+    {
+        QPointer<TF_CrearCabecera> primera = Abrir();
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QVERIFY(qobject_cast<QMdiSubWindow*>(primera->parentWidget()));
+        QPointer<TF_CrearCabecera> segunda = Abrir();
+        QVERIFY(segunda != primera && primera);
+        MainForm->InhabilitarMenus();
+        QTest::mouseClick(segunda->B_Salir, Qt::LeftButton);
+        QTRY_VERIFY(segunda.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QVERIFY(e->Filas().isEmpty());
+        delete MainForm.data();
+        QTRY_VERIFY(primera.isNull());
+    }
+};
 
 DIMARVOLTECA_TEST_MAIN(TestCrearCabecera)
 #include "TestCrearCabecera.moc"

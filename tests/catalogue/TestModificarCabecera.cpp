@@ -5,7 +5,6 @@
 #include "catalogue/ModificarCabeceraP2.h"
 #include "data/Encuestas.h"
 #include "platform/graphics/BmpFormat.h"
-#include "shell/MAIN.h"
 
 #include <QBuffer>
 #include <QMdiSubWindow>
@@ -27,364 +26,321 @@ QByteArray LogoGuardado()
     return graphics::WriteBmp(EntornoCabeceras::Muestra(145, 113));
 }
 
+// The two windows that start from the list of centres.
+struct Lista
+{
+    QPointer<QWidget> ventana;
+    QComboBox* lista;
+    QPushButton* accion;
+    QPushButton* salir;
+    const std::vector<int>* codigos;
+};
+
+Lista AbrirLista(bool borrado)
+{
+    if (borrado) {
+        MainForm->Borrar1Click();
+        TF_BorrarCabecera* f = F_BorrarCabecera;
+        return {f, f->CB_Cabecera, f->B_Borrar, f->B_Salir, &f->VCodCabecera};
+    }
+    MainForm->Modificar1Click();
+    TF_ModificarCabecera* f = F_ModificarCabecera;
+    return {f, f->CB_Cabecera, f->B_Siguiente, f->B_Salir, &f->VCodCabecera};
+}
+
 } // namespace
 
 class TestModificarCabecera : public QObject
 {
     Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-    void lista_data();
-    void lista();
-    void listaVacia_data();
-    void listaVacia();
-    void paso2();
-    void modificar_data();
-    void modificar();
-    void modificarEnBlanco();
-    void textoLargo();
-    void logoGuardadoIlegible_data();
-    void logoGuardadoIlegible();
-    void borrar_data();
-    void borrar();
-
-private:
-    void Centros();
-    TF_ModificarCabeceraP2* IrAPaso2(int indice);
 
     std::unique_ptr<EntornoCabeceras> e;
-};
 
-void TestModificarCabecera::init()
-{
-    e = std::make_unique<EntornoCabeceras>();
-}
+    // Two headers of one centre among others, stored out of order.
+    void Centros()
+    {
+        e->Cabecera(5, QStringLiteral("Zaragoza"), QStringLiteral("Dir Z"));
+        e->Cabecera(2, QStringLiteral("Alicante"), QStringLiteral("Dir A"));
+        e->Cabecera(9, QStringLiteral("Valencia"), QStringLiteral("Dir V"));
+        e->Cabecera(3, QStringLiteral("Alicante"), QStringLiteral("Dir B"));
+        e->Cabecera(7, QStringLiteral("Ávila"), QStringLiteral("Dir Á"));
+    }
 
-void TestModificarCabecera::cleanup()
-{
-    e.reset();
-}
-
-// Two headers of one centre among others, stored out of order.
-void TestModificarCabecera::Centros()
-{
-    e->Cabecera(5, QStringLiteral("Zaragoza"), QStringLiteral("Dir Z"));
-    e->Cabecera(2, QStringLiteral("Alicante"), QStringLiteral("Dir A"));
-    e->Cabecera(9, QStringLiteral("Valencia"), QStringLiteral("Dir V"));
-    e->Cabecera(3, QStringLiteral("Alicante"), QStringLiteral("Dir B"));
-    e->Cabecera(7, QStringLiteral("Ávila"), QStringLiteral("Dir Á"));
-}
-
-TF_ModificarCabeceraP2* TestModificarCabecera::IrAPaso2(int indice)
-{
-    MainForm->Modificar1Click();
-    TF_ModificarCabecera* paso1 = F_ModificarCabecera;
-    Elegir(paso1->CB_Cabecera, indice);
-    QTest::mouseClick(paso1->B_Siguiente, Qt::LeftButton);
-    const QList<TF_ModificarCabeceraP2*> pasos = Pasos2();
-    return pasos.size() == 1 ? pasos.first() : nullptr;
-}
-
-void TestModificarCabecera::lista_data()
-{
-    QTest::addColumn<bool>("borrado");
-    QTest::newRow("modificación") << false;
-    QTest::newRow("borrado") << true;
-}
-
-// Both windows list every header by centre, codes beside them, nothing chosen
-// until the user picks a centre.
-void TestModificarCabecera::lista()
-{
-    QFETCH(bool, borrado);
-    Centros();
-    QWidget* ventana = nullptr;
-    QComboBox* lista = nullptr;
-    QPushButton* accion = nullptr;
-    const std::vector<int>* codigos = nullptr;
-    if (borrado) {
-        MainForm->Borrar1Click();
-        ventana = F_BorrarCabecera;
-        lista = F_BorrarCabecera->CB_Cabecera;
-        accion = F_BorrarCabecera->B_Borrar;
-        codigos = &F_BorrarCabecera->VCodCabecera;
-    } else {
+    TF_ModificarCabeceraP2* IrAPaso2(int indice)
+    {
         MainForm->Modificar1Click();
-        ventana = F_ModificarCabecera;
-        lista = F_ModificarCabecera->CB_Cabecera;
-        accion = F_ModificarCabecera->B_Siguiente;
-        codigos = &F_ModificarCabecera->VCodCabecera;
+        TF_ModificarCabecera* paso1 = F_ModificarCabecera;
+        Elegir(paso1->CB_Cabecera, indice);
+        QTest::mouseClick(paso1->B_Siguiente, Qt::LeftButton);
+        const QList<TF_ModificarCabeceraP2*> pasos = Pasos2();
+        return pasos.size() == 1 ? pasos.first() : nullptr;
     }
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
-    auto* marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget());
-    QVERIFY(marco);
-    QCOMPARE(marco->size(), borrado ? QSize(670, 179) : QSize(670, 170));
-    QCOMPARE(marco->windowTitle(), borrado ? QStringLiteral("Borrar cabecera")
-                                           : QStringLiteral("Modificar Cabecera (Paso 1)"));
-    QVERIFY(!(marco->windowFlags() & Qt::WindowMaximizeButtonHint));
 
-    QStringList textos;
-    for (int i = 0; i < lista->count(); ++i)
-        textos << lista->itemText(i);
-    QCOMPARE(textos, (QStringList{"Alicante", "Alicante", "Ávila", "Valencia", "Zaragoza"}));
-    QCOMPARE(codigos->size(), size_t(5));
-    QCOMPARE(QList<int>(codigos->begin() + 2, codigos->end()), (QList<int>{7, 9, 5}));
-    QCOMPARE(QSet<int>({(*codigos)[0], (*codigos)[1]}), (QSet<int>{2, 3}));
-    QCOMPARE(lista->currentIndex(), -1);
-    QVERIFY(!accion->isEnabled());
+private slots:
+    void init() { e = std::make_unique<EntornoCabeceras>(); }
 
-    Elegir(lista, 2);
-    QCOMPARE(lista->currentIndex(), 2);
-    QCOMPARE(lista->toolTip(), QStringLiteral("Ávila"));
-    QVERIFY(accion->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), accion);
-    QVERIFY(e->mensajes.messages.isEmpty());
-}
+    void cleanup() { e.reset(); }
 
-void TestModificarCabecera::listaVacia_data()
-{
-    lista_data();
-}
-
-void TestModificarCabecera::listaVacia()
-{
-    QFETCH(bool, borrado);
-    QPointer<QWidget> ventana;
-    QPushButton* salir = nullptr;
-    if (borrado) {
-        MainForm->Borrar1Click();
-        ventana = F_BorrarCabecera.data();
-        QCOMPARE(F_BorrarCabecera->CB_Cabecera->count(), 0);
-        QVERIFY(!F_BorrarCabecera->B_Borrar->isEnabled());
-        salir = F_BorrarCabecera->B_Salir;
-    } else {
-        MainForm->Modificar1Click();
-        ventana = F_ModificarCabecera.data();
-        QCOMPARE(F_ModificarCabecera->CB_Cabecera->count(), 0);
-        QVERIFY(!F_ModificarCabecera->B_Siguiente->isEnabled());
-        salir = F_ModificarCabecera->B_Salir;
+    void lista_data()
+    {
+        QTest::addColumn<bool>("borrado");
+        QTest::addColumn<bool>("vacia");
+        QTest::newRow("modificación") << false << false;
+        QTest::newRow("borrado") << true << false;
+        QTest::newRow("modificación, sin cabeceras") << false << true;
+        QTest::newRow("borrado, sin cabeceras") << true << true;
     }
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
-    QTest::mouseClick(salir, Qt::LeftButton);
-    QTRY_VERIFY(ventana.isNull());
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-}
 
-// Step 1 hands the chosen header to step 2 and closes itself, which gives the work
-// commands back while step 2 is open.
-void TestModificarCabecera::paso2()
-{
-    e->Cabecera(1, QStringLiteral("Otro"));
-    e->Cabecera(4, QStringLiteral("  IES Sur "), QStringLiteral(" Calle 1 "),
-                QStringLiteral(" 96 "), LogoGuardado());
-    TF_ModificarCabeceraP2* paso = IrAPaso2(0);
-    QVERIFY(paso);
-    QVERIFY(e->mensajes.messages.isEmpty());
-    QTRY_VERIFY(F_ModificarCabecera.isNull());
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-
-    auto* marco = qobject_cast<QMdiSubWindow*>(paso->parentWidget());
-    QVERIFY(marco);
-    QVERIFY(marco->isVisible());
-    QCOMPARE(marco->size(), QSize(696, 444));
-    QCOMPARE(marco->windowTitle(), QStringLiteral("Modificar Cabecera (Paso 2)"));
-    QCOMPARE(paso->CodCabecera, 4);
-    QCOMPARE(paso->E_Centro->text(), QStringLiteral("  IES Sur "));
-    QCOMPARE(paso->E_Direccion->text(), QStringLiteral(" Calle 1 "));
-    QCOMPARE(paso->E_Telefono->text(), QStringLiteral(" 96 "));
-    QCOMPARE(paso->B_Insertar->text(), QStringLiteral("MODIFICAR"));
-    QCOMPARE(paso->I_Logo->size(), QSize(154, 114));
-    QCOMPARE(paso->I_Logo->Picture()->ToImage(),
-             EntornoCabeceras::Muestra(145, 113).convertToFormat(QImage::Format_RGB888));
-
-    QPointer<TF_ModificarCabeceraP2> vigilado(paso);
-    QTest::mouseClick(paso->B_Salir, Qt::LeftButton);
-    QTRY_VERIFY(vigilado.isNull());
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-    QCOMPARE(e->Filas().at(1).at(4).toByteArray(), LogoGuardado());
-}
-
-void TestModificarCabecera::modificar_data()
-{
-    QTest::addColumn<bool>("conLogo");
-    QTest::addColumn<QString>("accion");
-    QTest::addColumn<QString>("resultado");
-    QTest::newRow("sin logo, sin tocarlo") << false << ""
-                                           << "nulo";
-    QTest::newRow("sin logo, Borrar") << false << "borrar"
-                                      << "nulo";
-    QTest::newRow("con logo, sin tocarlo") << true << ""
-                                           << "igual";
-    QTest::newRow("con logo, Borrar") << true << "borrar"
-                                      << "igual";
-    QTest::newRow("con logo, nuevo JPEG") << true << "jpeg"
-                                          << "jpeg";
-    QTest::newRow("sin logo, nuevo bitmap") << false << "bmp"
-                                            << "bmp";
-}
-
-// "MODIFICAR" rewrites the texts as typed, even to another header's centre, and
-// the logo only when the box shows one.
-void TestModificarCabecera::modificar()
-{
-    QFETCH(bool, conLogo);
-    QFETCH(QString, accion);
-    QFETCH(QString, resultado);
-    e->Cabecera(1, QStringLiteral("Albacete"), QStringLiteral("Dir 1"), QStringLiteral("11"),
-                LogoGuardado());
-    e->Cabecera(2, QStringLiteral("Burgos"), QStringLiteral("Dir 2"), QStringLiteral("22"),
-                conLogo ? QVariant(LogoGuardado()) : QVariant());
-    const QVariantList otra = e->Filas().at(0);
-
-    TF_ModificarCabeceraP2* paso = IrAPaso2(1);
-    QVERIFY(paso);
-    QCOMPARE(paso->I_Logo->Picture()->HasImage(), conLogo);
-    if (accion == QLatin1String("borrar")) {
-        QTest::mouseClick(paso->B_Borrar, Qt::LeftButton);
-    } else if (accion == QLatin1String("jpeg")) {
-        testing::FileDialogAnswer respuesta(
-            e->Imagen(QStringLiteral("ancho.jpg"), EntornoCabeceras::Muestra(1000, 200), "JPG"), 1);
-        QTest::mouseClick(paso->B_Imagen, Qt::LeftButton);
-    } else if (accion == QLatin1String("bmp")) {
-        testing::FileDialogAnswer respuesta(
-            e->Imagen(QStringLiteral("cuadro.bmp"), EntornoCabeceras::Muestra(300, 300), "BMP"), 2);
-        QTest::mouseClick(paso->B_Imagen, Qt::LeftButton);
-    }
-    paso->E_Centro->setText(QStringLiteral("Albacete"));
-    paso->E_Direccion->setText(QStringLiteral("  Nueva  "));
-    paso->E_Telefono->clear();
-    QPointer<TF_ModificarCabeceraP2> vigilado(paso);
-    QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
-
-    QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido modificada con éxito"});
-    QTRY_VERIFY(vigilado.isNull());
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-    const QList<QVariantList> filas = e->Filas();
-    QCOMPARE(filas.size(), 2);
-    QCOMPARE(filas.at(0), otra);
-    QCOMPARE(filas.at(1).at(1).toString(), QStringLiteral("Albacete"));
-    QCOMPARE(filas.at(1).at(2).toString(), QStringLiteral("  Nueva  "));
-    QCOMPARE(filas.at(1).at(3), QVariant(QStringLiteral("")));
-
-    const QVariant logo = filas.at(1).at(4);
-    if (resultado == QLatin1String("nulo")) {
-        QVERIFY(logo.isNull());
-    } else if (resultado == QLatin1String("igual")) {
-        QCOMPARE(logo.toByteArray(), LogoGuardado());
-    } else {
-        const QImage imagen = EntornoCabeceras::Bmp(logo);
-        QCOMPARE(imagen.size(), QSize(154, 114));
-        if (resultado == QLatin1String("jpeg")) {
-            QVERIFY(Parecido(imagen.pixelColor(5, 5), kAzul));
-            QVERIFY(Parecido(imagen.pixelColor(72, 100), kRojo));
-            QVERIFY(Parecido(imagen.pixelColor(82, 100), kVerde));
+    // Both windows hold the work commands while open and list every header by centre,
+    // codes beside them, nothing chosen until the user picks a centre; "SALIR" gives
+    // the commands back.
+    void lista()
+    {
+        QFETCH(bool, borrado);
+        QFETCH(bool, vacia);
+        if (!vacia)
+            Centros();
+        const Lista v = AbrirLista(borrado);
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
+        QVERIFY(!v.accion->isEnabled());
+        if (vacia) {
+            QCOMPARE(v.lista->count(), 0);
         } else {
-            const QImage origen = EntornoCabeceras::Muestra(300, 300).copy(0, 0, 154, 114);
-            QCOMPARE(imagen.convertToFormat(origen.format()), origen);
+            QStringList textos;
+            for (int i = 0; i < v.lista->count(); ++i)
+                textos << v.lista->itemText(i);
+            QCOMPARE(textos,
+                     (QStringList{"Alicante", "Alicante", "Ávila", "Valencia", "Zaragoza"}));
+            QCOMPARE(QList<int>(v.codigos->begin() + 2, v.codigos->end()), (QList<int>{7, 9, 5}));
+            QCOMPARE(QSet<int>({(*v.codigos)[0], (*v.codigos)[1]}), (QSet<int>{2, 3}));
+            QCOMPARE(v.lista->currentIndex(), -1);
+
+            Elegir(v.lista, 2);
+            QCOMPARE(v.lista->currentIndex(), 2);
+            QCOMPARE(v.lista->toolTip(), QStringLiteral("Ávila"));
+            QVERIFY(v.accion->isEnabled());
+            QCOMPARE(QApplication::focusWidget(), v.accion);
+        }
+        QVERIFY(e->mensajes.messages.isEmpty());
+        QTest::mouseClick(v.salir, Qt::LeftButton);
+        QTRY_VERIFY(v.ventana.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+    }
+
+    void ventanaQueNoAbre_data()
+    {
+        QTest::addColumn<bool>("borrado");
+        QTest::newRow("modificación") << false;
+        QTest::newRow("borrado") << true;
+    }
+
+    // A window whose list cannot be read shows the error box and leaves the work
+    // commands available.
+    void ventanaQueNoAbre()
+    {
+        QFETCH(bool, borrado);
+        e->ws.Db().Exec(QStringLiteral("DROP TABLE CabeceraEncuesta"));
+        ui::RunGuarded([&] { AbrirLista(borrado); });
+        QCOMPARE(e->mensajes.messages.size(), 1);
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Critical);
+        QVERIFY(F_BorrarCabecera.isNull() && F_ModificarCabecera.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+    }
+
+    // Step 1 hands the chosen header to step 2 and closes itself, which gives the work
+    // commands back while step 2 is open. A stored text longer than the boxes take
+    // comes back whole, and so does the logo, after "MODIFICAR".
+    void paso2()
+    {
+        const QString largo =
+            QStringLiteral("  Centro Integrado Público de Formación Profesional ") +
+            QString(80, QLatin1Char('x'));
+        e->Cabecera(4, largo, QStringLiteral(" Calle 1 "),
+                    QStringLiteral("+34 960 000 000 ext. 1234"), LogoGuardado());
+        const QList<QVariantList> antes = e->Filas();
+        TF_ModificarCabeceraP2* paso = IrAPaso2(0);
+        QVERIFY(paso);
+        QVERIFY(e->mensajes.messages.isEmpty());
+        QTRY_VERIFY(F_ModificarCabecera.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QVERIFY(qobject_cast<QMdiSubWindow*>(paso->parentWidget())->isVisible());
+        QCOMPARE(paso->CodCabecera, 4);
+        QCOMPARE(paso->E_Centro->text(), largo);
+        QCOMPARE(paso->E_Direccion->text(), QStringLiteral(" Calle 1 "));
+        QCOMPARE(paso->E_Telefono->text(), QStringLiteral("+34 960 000 000 ext. 1234"));
+        QCOMPARE(paso->I_Logo->Picture()->ToImage(),
+                 EntornoCabeceras::Muestra(145, 113).convertToFormat(QImage::Format_RGB888));
+
+        QPointer<TF_ModificarCabeceraP2> vigilado(paso);
+        QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
+        QTRY_VERIFY(vigilado.isNull());
+        QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido modificada con éxito"});
+        QCOMPARE(e->Filas(), antes);
+    }
+
+    void modificar_data()
+    {
+        QTest::addColumn<bool>("conLogo");
+        QTest::addColumn<QString>("accion");
+        QTest::newRow("sin logo, sin tocarlo") << false << "";
+        QTest::newRow("sin logo, Borrar") << false << "borrar";
+        QTest::newRow("con logo, sin tocarlo") << true << "";
+        QTest::newRow("con logo, Borrar") << true << "borrar";
+        QTest::newRow("con logo, nuevo JPEG") << true << "jpeg";
+        QTest::newRow("sin logo, nuevo bitmap") << false << "bmp";
+    }
+
+    // "MODIFICAR" rewrites the texts as typed, even to another header's centre, and
+    // the logo only when the box shows one.
+    void modificar()
+    {
+        QFETCH(bool, conLogo);
+        QFETCH(QString, accion);
+        e->Cabecera(1, QStringLiteral("Albacete"), QStringLiteral("Dir 1"), QStringLiteral("11"),
+                    LogoGuardado());
+        e->Cabecera(2, QStringLiteral("Burgos"), QStringLiteral("Dir 2"), QStringLiteral("22"),
+                    conLogo ? QVariant(LogoGuardado()) : QVariant());
+        const QVariantList otra = e->Filas().at(0);
+
+        TF_ModificarCabeceraP2* paso = IrAPaso2(1);
+        QVERIFY(paso);
+        QCOMPARE(paso->I_Logo->Picture()->HasImage(), conLogo);
+        if (accion == QLatin1String("borrar")) {
+            QTest::mouseClick(paso->B_Borrar, Qt::LeftButton);
+        } else if (accion == QLatin1String("jpeg")) {
+            testing::FileDialogAnswer respuesta(
+                e->Imagen(QStringLiteral("ancho.jpg"), EntornoCabeceras::Muestra(1000, 200), "JPG"),
+                1);
+            QTest::mouseClick(paso->B_Imagen, Qt::LeftButton);
+        } else if (accion == QLatin1String("bmp")) {
+            testing::FileDialogAnswer respuesta(
+                e->Imagen(QStringLiteral("cuadro.bmp"), EntornoCabeceras::Muestra(300, 300), "BMP"),
+                2);
+            QTest::mouseClick(paso->B_Imagen, Qt::LeftButton);
+        }
+        paso->E_Centro->setText(QStringLiteral("Albacete"));
+        paso->E_Direccion->setText(QStringLiteral("  Nueva  "));
+        paso->E_Telefono->clear();
+        QPointer<TF_ModificarCabeceraP2> vigilado(paso);
+        QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
+
+        QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido modificada con éxito"});
+        QTRY_VERIFY(vigilado.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        const QList<QVariantList> filas = e->Filas();
+        QCOMPARE(filas.size(), 2);
+        QCOMPARE(filas.at(0), otra);
+        QCOMPARE(filas.at(1).at(1).toString(), QStringLiteral("Albacete"));
+        QCOMPARE(filas.at(1).at(2).toString(), QStringLiteral("  Nueva  "));
+        QCOMPARE(filas.at(1).at(3), QVariant(QStringLiteral("")));
+
+        const QVariant logo = filas.at(1).at(4);
+        if (accion.isEmpty() || accion == QLatin1String("borrar")) {
+            QCOMPARE(logo.toByteArray(), conLogo ? LogoGuardado() : QByteArray());
+            QCOMPARE(logo.isNull(), !conLogo);
+        } else {
+            const QImage imagen = EntornoCabeceras::Bmp(logo);
+            QCOMPARE(imagen.size(), QSize(154, 114));
+            if (accion == QLatin1String("jpeg")) {
+                QVERIFY(Parecido(imagen.pixelColor(5, 5), kAzul));
+                QVERIFY(Parecido(imagen.pixelColor(72, 100), kRojo));
+                QVERIFY(Parecido(imagen.pixelColor(82, 100), kVerde));
+            } else {
+                const QImage origen = EntornoCabeceras::Muestra(300, 300).copy(0, 0, 154, 114);
+                QCOMPARE(imagen.convertToFormat(origen.format()), origen);
+            }
         }
     }
-}
 
-void TestModificarCabecera::modificarEnBlanco()
-{
-    e->Cabecera(3, QStringLiteral("Cuenca"), QStringLiteral("Dir"), QStringLiteral("33"),
-                LogoGuardado());
-    const QList<QVariantList> antes = e->Filas();
-    TF_ModificarCabeceraP2* paso = IrAPaso2(0);
-    QVERIFY(paso);
-    paso->E_Centro->setText(QStringLiteral(" \t "));
-    paso->E_Direccion->setText(QStringLiteral("Otra"));
-    QTest::mouseClick(paso->B_Borrar, Qt::LeftButton);
-    QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
+    void modificarEnBlanco()
+    {
+        e->Cabecera(3, QStringLiteral("Cuenca"), QStringLiteral("Dir"), QStringLiteral("33"),
+                    LogoGuardado());
+        const QList<QVariantList> antes = e->Filas();
+        TF_ModificarCabeceraP2* paso = IrAPaso2(0);
+        QVERIFY(paso);
+        paso->E_Centro->setText(QStringLiteral(" \t "));
+        paso->E_Direccion->setText(QStringLiteral("Otra"));
+        QTest::mouseClick(paso->B_Borrar, Qt::LeftButton);
+        QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
 
-    QCOMPARE(e->mensajes.Texts(), QStringList{"Debe insertar un nombre para el centro"});
-    QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(Pasos2().size(), 1);
-    QCOMPARE(paso->E_Centro->text(), QStringLiteral(" \t "));
-    QCOMPARE(paso->E_Direccion->text(), QStringLiteral("Otra"));
-    QCOMPARE(e->Filas(), antes);
-}
+        QCOMPARE(e->mensajes.Texts(), QStringList{"Debe insertar un nombre para el centro"});
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(Pasos2().size(), 1);
+        QCOMPARE(paso->E_Centro->text(), QStringLiteral(" \t "));
+        QCOMPARE(paso->E_Direccion->text(), QStringLiteral("Otra"));
+        QCOMPARE(e->Filas(), antes);
 
-// A stored text longer than the box takes comes back whole after "MODIFICAR".
-void TestModificarCabecera::textoLargo()
-{
-    const QString largo = QStringLiteral("Centro Integrado Público de Formación Profesional ") +
-                          QString(80, QLatin1Char('x'));
-    e->Cabecera(1, largo, largo, QStringLiteral("+34 960 000 000 ext. 1234"));
-    TF_ModificarCabeceraP2* paso = IrAPaso2(0);
-    QVERIFY(paso);
-    QCOMPARE(paso->E_Centro->text(), largo);
-    QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
-    const QVariantList fila = e->Filas().at(0);
-    QCOMPARE(fila.at(1).toString(), largo);
-    QCOMPARE(fila.at(2).toString(), largo);
-    QCOMPARE(fila.at(3).toString(), QStringLiteral("+34 960 000 000 ext. 1234"));
-}
+        QPointer<TF_ModificarCabeceraP2> vigilado(paso);
+        QTest::mouseClick(paso->B_Salir, Qt::LeftButton);
+        QTRY_VERIFY(vigilado.isNull());
+        QCOMPARE(e->Filas(), antes);
+    }
 
-void TestModificarCabecera::logoGuardadoIlegible_data()
-{
-    QTest::addColumn<QByteArray>("logo");
-    QTest::addColumn<QString>("mensaje");
-    QImage muestra = EntornoCabeceras::Muestra(40, 40);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    muestra.save(&buffer, "JPG");
-    QTest::newRow("JPEG") << jpeg << "La imagen no es un mapa de bits válido.";
-    QTest::newRow("bitmap cortado")
-        << LogoGuardado().left(3000) << "El mapa de bits está incompleto o dañado.";
-}
+    void logoGuardadoIlegible_data()
+    {
+        QTest::addColumn<QByteArray>("logo");
+        QTest::addColumn<QString>("mensaje");
+        QImage muestra = EntornoCabeceras::Muestra(40, 40);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        muestra.save(&buffer, "JPG");
+        QTest::newRow("JPEG") << jpeg << "La imagen no es un mapa de bits válido.";
+        QTest::newRow("bitmap cortado")
+            << LogoGuardado().left(3000) << "El mapa de bits está incompleto o dañado.";
+    }
 
-// A stored logo that is no bitmap gives the error box; step 1 stays open and no
-// half-made step 2 is left behind.
-void TestModificarCabecera::logoGuardadoIlegible()
-{
-    QFETCH(QByteArray, logo);
-    QFETCH(QString, mensaje);
-    e->Cabecera(1, QStringLiteral("Huesca"), QString(), QString(), logo);
-    QVERIFY(!IrAPaso2(0));
-    QCOMPARE(e->mensajes.Texts(), QStringList{mensaje});
-    QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Critical);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(Pasos2().isEmpty());
-    QVERIFY(F_ModificarCabecera);
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
-    QCOMPARE(e->Filas().at(0).at(4).toByteArray(), logo);
-}
+    // A stored logo that is no bitmap gives the error box; step 1 stays open and no
+    // half-made step 2 is left behind.
+    void logoGuardadoIlegible()
+    {
+        QFETCH(QByteArray, logo);
+        QFETCH(QString, mensaje);
+        e->Cabecera(1, QStringLiteral("Huesca"), QString(), QString(), logo);
+        QVERIFY(!IrAPaso2(0));
+        QCOMPARE(e->mensajes.Texts(), QStringList{mensaje});
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Critical);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(Pasos2().isEmpty());
+        QVERIFY(F_ModificarCabecera);
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
+        QCOMPARE(e->Filas().at(0).at(4).toByteArray(), logo);
+    }
 
-void TestModificarCabecera::borrar_data()
-{
-    QTest::addColumn<int>("indice");
-    QTest::newRow("primera de dos iguales") << 0;
-    QTest::newRow("segunda de dos iguales") << 1;
-    QTest::newRow("última") << 4;
-}
+    void borrar_data()
+    {
+        QTest::addColumn<int>("indice");
+        QTest::newRow("primera de dos iguales") << 0;
+        QTest::newRow("segunda de dos iguales") << 1;
+        QTest::newRow("última") << 4;
+    }
 
-// "BORRAR" deletes the row whose code stands at the chosen position, asking nothing.
-void TestModificarCabecera::borrar()
-{
-    QFETCH(int, indice);
-    Centros();
-    MainForm->Borrar1Click();
-    TF_BorrarCabecera* f = F_BorrarCabecera;
-    Elegir(f->CB_Cabecera, indice);
-    const int borrada = f->VCodCabecera[size_t(indice)];
-    QCOMPARE(e->mensajes.messages.size(), 0);
-    QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
+    // "BORRAR" deletes the row whose code stands at the chosen position, asking nothing.
+    void borrar()
+    {
+        QFETCH(int, indice);
+        Centros();
+        MainForm->Borrar1Click();
+        TF_BorrarCabecera* f = F_BorrarCabecera;
+        Elegir(f->CB_Cabecera, indice);
+        const int borrada = f->VCodCabecera[size_t(indice)];
+        QCOMPARE(e->mensajes.messages.size(), 0);
+        QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
 
-    QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido borrada"});
-    QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Information);
-    QList<int> quedan;
-    for (const QVariantList& fila : e->Filas())
-        quedan << fila.at(0).toInt();
-    QList<int> esperadas{2, 3, 5, 7, 9};
-    esperadas.removeOne(borrada);
-    QCOMPARE(quedan, esperadas);
-    QTRY_VERIFY(F_BorrarCabecera.isNull());
-    QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-}
+        QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido borrada"});
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Information);
+        QList<int> quedan;
+        for (const QVariantList& fila : e->Filas())
+            quedan << fila.at(0).toInt();
+        QList<int> esperadas{2, 3, 5, 7, 9};
+        esperadas.removeOne(borrada);
+        QCOMPARE(quedan, esperadas);
+        QTRY_VERIFY(F_BorrarCabecera.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+    }
+};
 
 DIMARVOLTECA_TEST_MAIN(TestModificarCabecera)
 #include "TestModificarCabecera.moc"

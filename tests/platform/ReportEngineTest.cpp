@@ -1,12 +1,16 @@
 #include "ReportTestSupport.h"
 #include "TestSupport.h"
+#include "platform/report/QRPrinter.h"
 #include "platform/report/QuickRep.h"
+#include "platform/report/ReportError.h"
+#include "platform/report/ReportFile.h"
 #include "platform/report/TextMetrics.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 using namespace report;
 using testing::ItemsOf;
@@ -30,6 +34,17 @@ QVector<QMap<QString, QString>> NumberedRows(int count, const QString& text = QS
     return rows;
 }
 
+template <class T>
+T* Put(TQRBand* band, const char* name, double left, double top, double width, double height)
+{
+    auto* control = band->Add<T>(QString::fromLatin1(name));
+    control->Left = left;
+    control->Top = top;
+    control->SetWidth(width);
+    control->Height = height;
+    return control;
+}
+
 // A test report: header 20 mm, detail 10 mm, footer 12 mm, each with one text.
 struct SampleReport
 {
@@ -37,49 +52,96 @@ struct SampleReport
     TQRBand* header;
     TQRBand* detail;
     TQRBand* footer;
-    TQRLabel* title;
     TQRDBText* number;
     TQRDBText* text;
-    TQRLabel* page;
 
-    explicit SampleReport(int rows, const QString& text = QStringLiteral("x"))
+    explicit SampleReport(int rows, const QString& words = QStringLiteral("x"))
     {
-        report.DataSet = std::make_shared<RowSource>(NumberedRows(rows, text));
+        report.DataSet = std::make_shared<RowSource>(NumberedRows(rows, words));
         header = report.AddBand(TBandType::PageHeader, QStringLiteral("Header"), 20);
         detail = report.AddBand(TBandType::Detail, QStringLiteral("Detail"), 10);
         footer = report.AddBand(TBandType::PageFooter, QStringLiteral("Footer"), 12);
-        title = header->Add<TQRLabel>(QStringLiteral("Title"));
-        title->Left = 5;
-        title->Top = 3;
+        auto* title = Put<TQRLabel>(header, "Title", 5, 3, 0, 0);
         title->AutoSize = true;
         title->Caption = QStringLiteral("Título");
-        number = detail->Add<TQRDBText>(QStringLiteral("Number"));
-        number->Left = 1;
-        number->Top = 2;
-        number->SetWidth(8);
-        number->Height = 5;
+        number = Put<TQRDBText>(detail, "Number", 1, 2, 8, 5);
         number->DataSet = report.DataSet;
         number->DataField = QStringLiteral("n");
-        this->text = detail->Add<TQRDBText>(QStringLiteral("Text"));
-        this->text->Left = 10;
-        this->text->Top = 2;
-        this->text->SetWidth(60);
-        this->text->Height = 5;
-        this->text->WordWrap = true;
-        this->text->AutoStretch = true;
-        this->text->DataSet = report.DataSet;
-        this->text->DataField = QStringLiteral("t");
-        page = footer->Add<TQRLabel>(QStringLiteral("PageText"));
-        page->Left = 100;
-        page->Top = 5;
+        text = Put<TQRDBText>(detail, "Text", 10, 2, 60, 5);
+        text->WordWrap = text->AutoStretch = true;
+        text->DataSet = report.DataSet;
+        text->DataField = QStringLiteral("t");
+        auto* page = Put<TQRLabel>(footer, "PageText", 100, 5, 0, 0);
         page->AutoSize = true;
-        footer->BeforePrint = [this](TQRBand&) {
+        footer->BeforePrint = [this, page](TQRBand&) {
             page->Caption = QStringLiteral("Página %1").arg(report.PageNumber());
         };
     }
 
     const QVector<TQRPage>& Pages() const { return report.QRPrinter()->Pages(); }
 };
+
+QImage Picture(int width, int height, QColor color)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(color);
+    image.setPixel(0, 0, qRgba(1, 2, 3, 4));
+    return image;
+}
+
+// Two pages with one of every kind of item, the logo shared by both.
+QVector<TQRPage> SamplePages()
+{
+    const QImage logo = Picture(12, 7, Qt::darkGreen);
+    const TQRFont font{QStringLiteral("Book Antiqua"), 8, true, false, true};
+    const QRectF box(175.1, 11.85, 33.34, 17.2);
+    QVector<TQRPage> pages;
+    for (int p = 1; p <= 2; ++p)
+        pages << TQRPage{
+            QSizeF(210, 297),
+            {{TItemKind::Fill, "QRDBNum", QRectF(10.53, 72.74, 5.03, 4.76), QColor(192, 192, 192)},
+             {TItemKind::Frame, "Leyenda", QRectF(166.63, 49.42, 39.16, 12.96), Qt::gray, 0.26,
+              Qt::DotLine},
+             {TItemKind::Line, "QRShape2", QRectF(QPointF(46.78, 39.5), QPointF(190.98, 39.5)),
+              Qt::gray, 0.26},
+             {TItemKind::Text, "QRLabel13", QRectF(183.04, 281.44, 22.1, 3.9), Qt::gray, 0,
+              Qt::SolidLine, 284.2, font, QStringLiteral("Página %1 de 2 — ¿qué? ñ €").arg(p)},
+             {TItemKind::Image, "QRI_Logo", box, Qt::black, 0, Qt::SolidLine, 0, {}, {}, logo},
+             {TItemKind::Image,
+              "Pagina",
+              box,
+              Qt::black,
+              0,
+              Qt::SolidLine,
+              0,
+              {},
+              {},
+              Picture(3, 5 + p, Qt::blue)}}};
+    return pages;
+}
+
+QByteArray Saved(const QVector<TQRPage>& pages)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteReport(buffer, pages);
+    return buffer.data();
+}
+
+QVector<TQRPage> Loaded(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadReport(buffer);
+}
+
+QByteArray U32(quint32 v)
+{
+    char b[4];
+    qToBigEndian(v, b);
+    return QByteArray(b, 4);
+}
 
 } // namespace
 
@@ -185,8 +247,7 @@ private slots:
             events << QStringLiteral("header %1").arg(band.Report()->PageNumber());
         };
         sample.detail->BeforePrint = [&](TQRBand&) { events << QStringLiteral("detail"); };
-        auto* marker = sample.detail->Add<TQRLabel>(QStringLiteral("Marker"));
-        marker->Left = 80;
+        auto* marker = Put<TQRLabel>(sample.detail, "Marker", 80, 0, 0, 0);
         marker->AutoSize = true;
         sample.number->OnPrint = [&](TQRDBText&, QString& value) {
             events << QStringLiteral("print %1").arg(value);
@@ -264,44 +325,24 @@ private slots:
     {
         TQuickRep report;
         TQRBand* header = report.AddBand(TBandType::PageHeader, QStringLiteral("Header"), 40);
-        auto* boxed = header->Add<TQRLabel>(QStringLiteral("Boxed"));
-        boxed->Left = 10;
-        boxed->Top = 5;
-        boxed->SetWidth(20);
-        boxed->Height = 5;
+        auto* boxed = Put<TQRLabel>(header, "Boxed", 10, 5, 20, 5);
         boxed->Caption = QStringLiteral("NC");
         boxed->Alignment = Qt::AlignHCenter;
         boxed->Frame.SetAll(true);
-        auto* clear = header->Add<TQRLabel>(QStringLiteral("Clear"));
+        auto* clear = Put<TQRLabel>(header, "Clear", 0, 0, 0, 0);
         clear->Transparent = true;
         clear->Caption = QStringLiteral("a");
-        auto* off = header->Add<TQRLabel>(QStringLiteral("Off"));
+        auto* off = Put<TQRLabel>(header, "Off", 0, 0, 0, 0);
         off->Caption = QStringLiteral("b");
         off->Enabled = false;
-        auto* line = header->Add<TQRShape>(QStringLiteral("Line"));
-        line->Shape = TShapeType::HorLine;
-        line->Left = 2;
-        line->Top = 10;
-        line->SetWidth(100);
-        line->Height = 4;
-        auto* rule = header->Add<TQRShape>(QStringLiteral("Rule"));
-        rule->Shape = TShapeType::TopAndBottom;
-        rule->Left = -20;
-        rule->Top = 30;
-        rule->SetWidth(230);
-        rule->Height = 1;
+        Put<TQRShape>(header, "Line", 2, 10, 100, 4)->Shape = TShapeType::HorLine;
+        Put<TQRShape>(header, "Rule", -20, 30, 230, 1)->Shape = TShapeType::TopAndBottom;
         QImage picture(40, 20, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        auto* natural = header->Add<TQRImage>(QStringLiteral("Natural"));
-        natural->Picture = picture;
-        natural->SetWidth(PxToMm(30));
-        natural->Height = 30;
-        auto* stretched = header->Add<TQRImage>(QStringLiteral("Stretched"));
+        Put<TQRImage>(header, "Natural", 0, 0, PxToMm(30), 30)->Picture = picture;
+        auto* stretched = Put<TQRImage>(header, "Stretched", 50, 0, 33, 17);
         stretched->Picture = picture;
         stretched->Stretch = true;
-        stretched->Left = 50;
-        stretched->SetWidth(33);
-        stretched->Height = 17;
         report.Prepare();
         const TQRPage& page = report.QRPrinter()->Pages().first();
 
@@ -334,7 +375,7 @@ private slots:
         QCOMPARE(whole.Image.size(), QSize(40, 20));
     }
 
-    void pagesPaintAtTheirPlaceOnAnyDevice()
+    void pagesPaintAtTheirPlace()
     {
         TQRPage page{QSizeF(210, 297), {}};
         TPageItem block;
@@ -350,14 +391,78 @@ private slots:
         painter.end();
         QCOMPARE(QColor(sheet.pixel(105, 105)), QColor(Qt::black));
         QCOMPARE(QColor(sheet.pixel(50, 50)), QColor(Qt::white));
+    }
 
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-        {
-            QPdfWriter writer(pdf);
-            PrintPages(writer, {page, page, page}, 1, 2);
+    // The report file of saved questionnaires.
+    void savedPagesComeBackTheSame()
+    {
+        const QVector<TQRPage> pages = SamplePages();
+        const QVector<TQRPage> loaded = Loaded(Saved(pages));
+        QCOMPARE(loaded.size(), 2);
+        QVERIFY(loaded == pages);
+        // A picture printed on every page is stored and held once.
+        QCOMPARE(loaded.at(0).Items.at(4).Image.cacheKey(),
+                 loaded.at(1).Items.at(4).Image.cacheKey());
+        QVERIFY(Loaded(Saved({})).isEmpty());
+    }
+
+    void badFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = Saved(SamplePages());
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        QTest::newRow("text") << QByteArray("[Base_de_Datos]\nrutabd=\\datos\n");
+        QTest::newRow("header only") << good.left(20);
+        for (const int cut : {7, 19, 21, 60, int(good.size()) / 2, int(good.size()) - 1})
+            QTest::newRow(qPrintable(QStringLiteral("cut at %1").arg(cut))) << good.left(cut);
+        QTest::newRow("trailing bytes") << good + "x";
+        for (const int at : {12, 16, 25, int(good.size()) / 3, int(good.size()) - 2}) {
+            QByteArray flipped = good;
+            flipped[at] = char(flipped.at(at) ^ 0x10);
+            QTest::newRow(qPrintable(QStringLiteral("byte %1 changed").arg(at))) << flipped;
         }
-        QCOMPARE(testing::PdfPageCount(pdf), 2);
+        QByteArray newer = good;
+        newer[9] = char(kReportFileVersion + 1);
+        QTest::newRow("a later version") << newer;
+
+        // Well framed bodies that lie about their sizes.
+        auto framed = [](const QByteArray& body) { return ReportFileHeader(body) + body; };
+        QTest::newRow("four thousand million pages") << framed(U32(0) + U32(0xFFFFFFFFu));
+        QTest::newRow("too many pictures") << framed(U32(5000));
+        QTest::newRow("a huge picture") << framed(U32(1) + U32(60000) + U32(60000) + U32(0));
+        QTest::newRow("a picture bigger than it says")
+            << framed(U32(1) + U32(2) + U32(2) + U32(8) + U32(0x7FFFFFFF) + U32(0));
+        const QByteArray page = QByteArray::fromHex("4060400000000000"
+                                                    "4072900000000000");
+        QTest::newRow("a page of countless items")
+            << framed(U32(0) + U32(1) + page + U32(0x10000000));
+        QTest::newRow("an unknown item") << framed(U32(0) + U32(1) + page + U32(1) +
+                                                   QByteArray(1, '\x09') + QByteArray(60, '\0'));
+        QTest::newRow("a text longer than the file")
+            << framed(U32(0) + U32(1) + page + U32(1) + QByteArray(1, '\x01') + U32(0x00FFFFFF));
+    }
+
+    void badFilesAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY_THROWS_EXCEPTION(EReportFileError, Loaded(bytes));
+    }
+
+    // The printer's pages go to a file and come back; files that cannot be read or
+    // written raise, and a failed load keeps the pages.
+    void thePrinterLoadsAndSavesFiles()
+    {
+        QTemporaryDir dir;
+        TQRPrinter printer;
+        printer.SetPages(SamplePages());
+        printer.Save(dir.filePath("encuesta.qrp"));
+        TQRPrinter other;
+        other.Load(dir.filePath("encuesta.qrp"));
+        QVERIFY(other.Pages() == printer.Pages());
+        QVERIFY_THROWS_EXCEPTION(EReportError, other.Load(dir.filePath("no.qrp")));
+        QCOMPARE(other.PageCount(), 2);
+        QVERIFY_THROWS_EXCEPTION(EReportError, printer.Save(dir.filePath("no/such/dir.qrp")));
     }
 };
 

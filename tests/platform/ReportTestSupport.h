@@ -61,7 +61,6 @@ inline void DeletePreviews()
         delete preview.data();
 }
 
-// How many pages a PDF file has.
 // The text of a PDF's pages through poppler's pdftotext, pages separated by form feeds.
 inline QString PdfText(const QString& path)
 {
@@ -72,6 +71,7 @@ inline QString PdfText(const QString& path)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// How many pages a PDF file has.
 inline int PdfPageCount(const QString& path)
 {
     QFile file(path);

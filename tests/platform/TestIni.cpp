@@ -1,8 +1,6 @@
 #include "TestSupport.h"
 #include "platform/ini/IniFile.h"
 
-#include <QFile>
-
 class TestIni : public QObject
 {
     Q_OBJECT
@@ -13,18 +11,22 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        const QString base = "[Base_de_Datos]\nrutabd=\\datos\narchivo = catalogo.mdb  \n";
-        QTest::newRow("as written") << base << "Base_de_Datos" << "rutabd" << "\\datos";
-        QTest::newRow("section case") << base << "BASE_DE_DATOS" << "rutabd" << "\\datos";
-        QTest::newRow("key case") << base << "Base_de_Datos" << "RutaBD" << "\\datos";
-        QTest::newRow("trimmed") << base << "Base_de_Datos" << "archivo" << "catalogo.mdb";
-        QTest::newRow("missing key") << base << "Base_de_Datos" << "otra" << "";
-        QTest::newRow("missing section") << base << "Catalogo" << "rutacatalogo" << "";
-        QTest::newRow("first wins") << "[a]\nk=1\nk=2\n" << "a" << "k" << "1";
-        QTest::newRow("same key, other section") << "[a]\nk=1\n[b]\nk=2\n" << "b" << "k" << "2";
-        QTest::newRow("garbage") << "\x01\x02[[[=\n=\n[" << "a" << "k" << "";
-        QTest::newRow("windows line ends") << "[Manualc]\r\nrutamanual=\\docs\\m.odt\r\n" << "manualc"
-                                           << "rutamanual" << "\\docs\\m.odt";
+        const char* const base = "[Base_de_Datos]\nrutabd=\\datos\narchivo = catalogo.mdb  \n";
+        const char* const rows[][5] = {
+            {"as written", base, "Base_de_Datos", "rutabd", "\\datos"},
+            {"section case", base, "BASE_DE_DATOS", "rutabd", "\\datos"},
+            {"key case", base, "Base_de_Datos", "RutaBD", "\\datos"},
+            {"trimmed", base, "Base_de_Datos", "archivo", "catalogo.mdb"},
+            {"missing key", base, "Base_de_Datos", "otra", ""},
+            {"missing section", base, "Catalogo", "rutacatalogo", ""},
+            {"first wins", "[a]\nk=1\nk=2\n", "a", "k", "1"},
+            {"same key, other section", "[a]\nk=1\n[b]\nk=2\n", "b", "k", "2"},
+            {"garbage", "\x01\x02[[[=\n=\n[", "a", "k", ""},
+            {"windows line ends", "[Manualc]\r\nrutamanual=\\docs\\m.odt\r\n", "manualc",
+             "rutamanual", "\\docs\\m.odt"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r[0]) << r[1] << r[2] << r[3] << r[4];
     }
 
     void rules()
@@ -34,13 +36,6 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, value);
         QCOMPARE(TIniFile::FromBytes(text.toUtf8()).ReadString(section, key), value);
-    }
-
-    void missingFileReadsEmpty()
-    {
-        const TIniFile ini("/no/existe/Dimarvolteca.ini");
-        QCOMPARE(ini.ReadString("Base_de_Datos", "rutabd"), QString());
-        QCOMPARE(ini.ReadString("Base_de_Datos", "rutabd", "x"), QStringLiteral("x"));
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -17,10 +18,14 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <memory>
 
 namespace {
@@ -66,21 +71,33 @@ QString StatusText()
     return MainForm->statusBar()->currentMessage();
 }
 
-// Runs `command`, which shows the about box modally, and closes the box the way given.
-QPointer<TF_Acercade> UseAboutBox(const std::function<void()>& command, bool byOk)
+// Which of cut, copy and paste can be used, read from the menu items and the buttons,
+// which must agree.
+QString Available()
 {
-    QPointer<TF_Acercade> shown;
-    QTimer::singleShot(0, [&] {
-        shown = F_Acercade;
-        if (!shown)
-            return;
-        if (byOk)
-            QTest::mouseClick(shown->BitBtn1, Qt::LeftButton);
-        else
-            shown->close();
-    });
-    command();
-    return shown;
+    QString result;
+    const struct
+    {
+        const char* item;
+        const char* button;
+        char letter;
+    } edits[] = {{"CutItem", "ToolButton4", 'x'},
+                 {"CopyItem", "ToolButton5", 'c'},
+                 {"PasteItem", "ToolButton6", 'v'}};
+    for (const auto& e : edits) {
+        const bool item = Item(e.item)->isEnabled();
+        const bool button = Button(e.button)->isEnabled();
+        if (item != button)
+            return QStringLiteral("menu and button differ for %1").arg(e.item);
+        result += item ? QChar(e.letter) : QChar('-');
+    }
+    return result;
+}
+
+// The text property of a line edit or a memo.
+const char* TextProperty(QWidget* editor)
+{
+    return qobject_cast<QLineEdit*>(editor) ? "text" : "plainText";
 }
 
 } // namespace
@@ -94,6 +111,7 @@ class TestMainForm : public QObject
     std::unique_ptr<testing::FileDialogAnswer> m_openDialog;
     QStringList m_launched;
     bool m_launchWorks = true;
+    QPointer<QWidget> m_editorWindow;
 
     void NewMainForm()
     {
@@ -102,6 +120,31 @@ class TestMainForm : public QObject
         MainForm->show();
         MainForm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(MainForm));
+    }
+
+    // A work window with the given editor (and a button) in the frame, the editor focused.
+    QWidget* Editor(const QString& kind, bool readOnly, bool password)
+    {
+        m_editorWindow = new QWidget;
+        auto* layout = new QVBoxLayout(m_editorWindow);
+        QWidget* editor = nullptr;
+        if (kind == "edit")
+            editor = new QLineEdit;
+        else if (kind == "memo")
+            editor = new QTextEdit;
+        else
+            editor = new QPlainTextEdit;
+        editor->setProperty(TextProperty(editor), QStringLiteral("hola mundo"));
+        editor->setProperty("readOnly", readOnly);
+        if (password)
+            qobject_cast<QLineEdit*>(editor)->setEchoMode(QLineEdit::Password);
+        layout->addWidget(editor);
+        layout->addWidget(new QPushButton(QStringLiteral("SALIR")));
+        ui::ShowMdiChild(m_editorWindow, QSize(300, 200));
+        editor->setFocus();
+        if (!QTest::qWaitFor([editor] { return editor->hasFocus(); }))
+            qWarning("editor has no focus");
+        return editor;
     }
 
 private slots:
@@ -117,6 +160,7 @@ private slots:
             return m_launchWorks;
         });
         NewMainForm();
+        QApplication::clipboard()->clear();
     }
 
     void cleanup()
@@ -138,6 +182,7 @@ private slots:
         QVERIFY(!MainForm);
     }
 
+    // The tool buttons of Nueva and Abrir stay usable while the commands are locked.
     void lockDisablesOnlyTheTenWorkItems()
     {
         const QStringList available = {
@@ -151,8 +196,12 @@ private slots:
         MainForm->InhabilitarMenus();
         QCOMPARE(Enabled(kWorkItems), QStringList());
         QCOMPARE(Enabled(available), availableBefore);
-        for (const char* name : {"ToolButton9", "ToolButton1", "ToolButton10"})
-            QVERIFY2(Button(name)->isEnabled(), name);
+        QSignalSpy nueva(Item("FileNew1"), &QAction::triggered);
+        QSignalSpy abrir(Item("ToolButton1"), &QAction::triggered);
+        QTest::mouseClick(Button("ToolButton9"), Qt::LeftButton);
+        QTest::mouseClick(Button("ToolButton1"), Qt::LeftButton);
+        QCOMPARE((QList<qsizetype>{nueva.count(), abrir.count()}), (QList<qsizetype>{1, 1}));
+        QVERIFY(Button("ToolButton10")->isEnabled());
 
         // Calls are not counted: one call gives everything back.
         MainForm->habilitarMenus();
@@ -164,10 +213,8 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("toolAction");
-        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << "Nuevo1"
-                                << "FileNew1";
-        QTest::newRow("Ctrl+O") << int(Qt::Key_O) << "FileOpenItem"
-                                << "ToolButton1";
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << QString("Nuevo1") << "FileNew1";
+        QTest::newRow("Ctrl+O") << int(Qt::Key_O) << QString("FileOpenItem") << "ToolButton1";
     }
 
     void lockedShortcutsDoNothing()
@@ -190,65 +237,32 @@ private slots:
         QCOMPARE(byTool.count(), 0);
     }
 
-    void toolButtonsWorkWhileLocked()
+    // Abrir, cancelled, leaves nothing locked and nothing open.
+    void abrirCancelledNeverLocks()
     {
-        QSignalSpy nueva(Item("FileNew1"), &QAction::triggered);
-        QSignalSpy abrir(Item("ToolButton1"), &QAction::triggered);
-        MainForm->InhabilitarMenus();
-        QTest::mouseClick(Button("ToolButton9"), Qt::LeftButton);
-        QTest::mouseClick(Button("ToolButton1"), Qt::LeftButton);
-        QCOMPARE(nueva.count(), 1);
-        QCOMPARE(abrir.count(), 1);
-        QCOMPARE(Enabled(kWorkItems), QStringList());
-    }
-
-    void commandsThatNeverLock_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::newRow("Acerca de") << "HelpAboutItem";
-        QTest::newRow("Abrir, cancelled") << "FileOpenItem";
-        QTest::newRow("Castellano") << "Castellano";
-        QTest::newRow("Valenciano") << "Valenciano";
-        QTest::newRow("Catalogo") << "CatalogodeIndicadores1";
-    }
-
-    void commandsThatNeverLock()
-    {
-        QFETCH(QString, item);
-        if (item == "HelpAboutItem")
-            UseAboutBox([&] { Item(item)->trigger(); }, true);
-        else
-            Item(item)->trigger();
+        Item("FileOpenItem")->trigger();
         QCOMPARE(Enabled(kWorkItems), kWorkItems);
         QCOMPARE(MainForm->ClientArea()->subWindowList().size(), 0);
     }
 
-    void aboutBoxIsFreedAndMadeAgain_data()
-    {
-        QTest::addColumn<bool>("byOk");
-        QTest::newRow("OK") << true;
-        QTest::newRow("close box") << false;
-    }
-
+    // The about box is modal, and freed however it is closed, so that it can be
+    // made again.
     void aboutBoxIsFreedAndMadeAgain()
     {
-        QFETCH(bool, byOk);
-        for (int use = 0; use < 2; ++use) {
+        for (const bool byOk : {true, false, true}) {
             bool modal = false;
-            QString caption;
             QTimer::singleShot(0, [&] {
-                modal = F_Acercade && F_Acercade->isModal() && F_Acercade->isVisible() &&
-                        QApplication::activeModalWidget() == F_Acercade;
-                caption = F_Acercade ? F_Acercade->windowTitle() : QString();
+                modal = F_Acercade && QApplication::activeModalWidget() == F_Acercade;
+                if (byOk)
+                    QTest::mouseClick(F_Acercade->BitBtn1, Qt::LeftButton);
+                else
+                    F_Acercade->close();
             });
-            const QPointer<TF_Acercade> shown =
-                UseAboutBox([] { Item("HelpAboutItem")->trigger(); }, byOk);
+            Item("HelpAboutItem")->trigger();
             QVERIFY(modal);
-            QCOMPARE(caption, QStringLiteral("Acerca de Dimarvolteca 1.0"));
-            QVERIFY(shown.isNull());
             QVERIFY(F_Acercade.isNull());
         }
-        QVERIFY(MainForm->isVisible());
+        QCOMPARE(Enabled(kWorkItems), kWorkItems);
     }
 
     void statusTextOfHighlightedItem_data()
@@ -256,30 +270,13 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("status");
-        QTest::newRow("Encuesta") << "File1"
-                                  << ""
-                                  << "File related commands";
-        QTest::newRow("Abrir") << "File1"
-                               << "FileOpenItem"
-                               << "Open a file";
-        QTest::newRow("Nueva has none") << "File1"
-                                        << "Nuevo1"
-                                        << "";
-        QTest::newRow("Salir") << "File1"
-                               << "FileExitItem"
-                               << "Exit application";
-        QTest::newRow("Editar") << "Edit1"
-                                << ""
-                                << "Edit commands";
-        QTest::newRow("Copiar") << "Edit1"
-                                << "CopyItem"
-                                << " Copia la seleccion y la pone en el portapapeles";
-        QTest::newRow("Ayuda") << "Help1"
-                               << ""
-                               << "Help topics";
-        QTest::newRow("Manual de usuario") << "Help1"
-                                           << "Manualdeusuario1"
-                                           << "Manual del programa";
+        const char* const rows[][4] = {
+            {"menu", "File1", "", "File related commands"},
+            {"item", "File1", "FileOpenItem", "Open a file"},
+            {"item without hint clears", "File1", "Nuevo1", ""},
+            {"Spanish hint", "Help1", "Manualdeusuario1", "Manual del programa"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2] << QString::fromUtf8(row[3]);
     }
 
     void statusTextOfHighlightedItem()
@@ -300,8 +297,10 @@ private slots:
         QTest::keyClick(popup, Qt::Key_Escape);
     }
 
-    void keyboardMovesTheHighlightAndItsStatus()
+    // Keys move the highlight over locked items too, and their hints show.
+    void keyboardMovesOverLockedItems()
     {
+        MainForm->InhabilitarMenus();
         auto* popup = MainForm->findChild<QMenu*>("File1");
         QTest::keyClick(MainForm, Qt::Key_E, Qt::AltModifier);
         QTRY_VERIFY(popup->isVisible());
@@ -345,22 +344,28 @@ private slots:
         QTest::addColumn<bool>("present");
         QTest::addColumn<bool>("application");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("Castellano opens") << "Castellano"
-                                          << "castellano.odt" << true << true << "";
-        QTest::newRow("Valenciano opens") << "Valenciano"
-                                          << "valenciano.odt" << true << true << "";
-        QTest::newRow("Catalogo opens") << "CatalogodeIndicadores1"
-                                        << "catalogo.odt" << true << true << "";
-        QTest::newRow("Castellano missing") << "Castellano"
-                                            << "castellano.odt" << false << true << kAvisoManual;
-        QTest::newRow("Valenciano without application")
-            << "Valenciano"
-            << "valenciano.odt" << true << false << kAvisoManual;
-        QTest::newRow("Catalogo missing") << "CatalogodeIndicadores1"
-                                          << "catalogo.odt" << false << true << kAvisoCatalogo;
-        QTest::newRow("Catalogo without application")
-            << "CatalogodeIndicadores1"
-            << "catalogo.odt" << true << false << kAvisoCatalogo;
+        const struct
+        {
+            const char* row;
+            const char* item;
+            const char* file;
+            bool present;
+            bool application;
+            QString warning;
+        } rows[] = {
+            {"Castellano opens", "Castellano", "castellano.odt", true, true, {}},
+            {"Valenciano opens", "Valenciano", "valenciano.odt", true, true, {}},
+            {"Catalogo opens", "CatalogodeIndicadores1", "catalogo.odt", true, true, {}},
+            {"Castellano missing", "Castellano", "castellano.odt", false, true, kAvisoManual},
+            {"Valenciano, no application", "Valenciano", "valenciano.odt", true, false,
+             kAvisoManual},
+            {"Catalogo missing", "CatalogodeIndicadores1", "catalogo.odt", false, true,
+             kAvisoCatalogo},
+            {"Catalogo, no application", "CatalogodeIndicadores1", "catalogo.odt", true, false,
+             kAvisoCatalogo},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.row) << r.item << r.file << r.present << r.application << r.warning;
     }
 
     void documentCommands()
@@ -381,6 +386,7 @@ private slots:
 
         Item(item)->trigger();
 
+        QCOMPARE(Enabled(kWorkItems), kWorkItems);
         QCOMPARE(m_launched, present ? QStringList{path} : QStringList());
         if (warning.isEmpty()) {
             QVERIFY(m_messages->messages.isEmpty());
@@ -404,6 +410,89 @@ private slots:
 
         QVERIFY(m_launched.isEmpty());
         QCOMPARE(m_messages->Texts(), QStringList({kAvisoManual, kAvisoCatalogo}));
+    }
+
+    void enabledOnlyWhenTheyCanAct_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("password");
+        QTest::addColumn<bool>("selection");
+        QTest::addColumn<bool>("clipboard");
+        QTest::addColumn<QString>("available");
+        const struct
+        {
+            const char* row;
+            const char* kind;
+            bool readOnly, password, selection, clipboard;
+            const char* available;
+        } rows[] = {
+            {"no editor, clipboard", "", false, false, false, true, "---"},
+            {"edit, nothing selected", "edit", false, false, false, false, "---"},
+            {"edit, selection", "edit", false, false, true, false, "xc-"},
+            {"edit, clipboard", "edit", false, false, false, true, "--v"},
+            {"edit, both", "edit", false, false, true, true, "xcv"},
+            {"read-only edit", "edit", true, false, true, true, "-c-"},
+            {"password edit", "edit", false, true, true, true, "--v"},
+            {"memo, both", "memo", false, false, true, true, "xcv"},
+            {"read-only memo", "memo", true, false, true, true, "-c-"},
+            {"plain memo, selection", "plain", false, false, true, false, "xc-"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.row) << r.kind << r.readOnly << r.password << r.selection << r.clipboard
+                                 << r.available;
+    }
+
+    void enabledOnlyWhenTheyCanAct()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, readOnly);
+        QFETCH(bool, password);
+        QFETCH(bool, selection);
+        QFETCH(bool, clipboard);
+        QFETCH(QString, available);
+        if (clipboard)
+            QApplication::clipboard()->setText(QStringLiteral("pegado"));
+        if (kind.isEmpty()) {
+            QCOMPARE(Available(), available);
+            return;
+        }
+        QWidget* editor = Editor(kind, readOnly, password);
+        if (selection)
+            QMetaObject::invokeMethod(editor, "selectAll");
+        QCOMPARE(Available(), available);
+
+        // Focus on a button: nothing to act on.
+        m_editorWindow->findChild<QPushButton*>()->setFocus();
+        QTRY_COMPARE(Available(), QStringLiteral("---"));
+    }
+
+    void cutCopyAndPasteActOnTheFocusedEditor_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("edit") << "edit";
+        QTest::newRow("memo") << "memo";
+        QTest::newRow("plain memo") << "plain";
+    }
+
+    void cutCopyAndPasteActOnTheFocusedEditor()
+    {
+        QFETCH(QString, kind);
+        QWidget* editor = Editor(kind, false, false);
+
+        QMetaObject::invokeMethod(editor, "selectAll");
+        QTest::mouseClick(Button("ToolButton5"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("hola mundo"));
+        QCOMPARE(editor->property(TextProperty(editor)).toString(), QStringLiteral("hola mundo"));
+
+        QTest::mouseClick(Button("ToolButton4"), Qt::LeftButton);
+        QCOMPARE(editor->property(TextProperty(editor)).toString(), QString());
+        QCOMPARE(Available(), QStringLiteral("--v"));
+
+        Item("PasteItem")->trigger();
+        Item("PasteItem")->trigger();
+        QCOMPARE(editor->property(TextProperty(editor)).toString(),
+                 QStringLiteral("hola mundohola mundo"));
     }
 };
 
