@@ -58,8 +58,8 @@ void TF_CrearCabecera::FormCreate()
     DesbloquearMenus();
     AspectoVentana(this);
     AspectoTitulo(Label1);
-    PintarFondo(P_Cabecera, ui::PanelColor());
-    PintarFondo(P_Logo, ui::Navy());
+    ui::PaintBackground(P_Cabecera, ui::PanelColor(), Qt::white);
+    ui::PaintBackground(P_Logo, ui::Navy(), Qt::white);
     m_tamano = QSize(696, 451);
 }
 

@@ -10,23 +10,12 @@
 void AspectoVentana(QWidget* ventana)
 {
     ventana->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11));
-    PintarFondo(ventana, ui::Navy());
-}
-
-void PintarFondo(QWidget* panel, const QColor& fondo)
-{
-    QPalette paleta = panel->palette();
-    paleta.setColor(QPalette::Window, fondo);
-    paleta.setColor(QPalette::WindowText, Qt::white);
-    panel->setPalette(paleta);
-    panel->setAutoFillBackground(true);
+    ui::PaintBackground(ventana, ui::Navy(), Qt::white);
 }
 
 void AspectoTitulo(QLabel* titulo)
 {
-    QFont letra = ui::FontByHeight(QStringLiteral("MS Sans Serif"), -16, true);
-    letra.setUnderline(true);
-    titulo->setFont(letra);
+    ui::SetTextLook(titulo, -16, true, Qt::white, true);
 }
 
 void AspectoLista(QLabel* titulo, QComboBox* lista)

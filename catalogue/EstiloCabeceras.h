@@ -9,9 +9,6 @@ class QWidget;
 // Serif" 11 pixels; edits and buttons keep the system's colours.
 void AspectoVentana(QWidget* ventana);
 
-// A panel's ground and its texts (white); the controls on it keep their own colours.
-void PintarFondo(QWidget* panel, const QColor& fondo);
-
 // The underlined bold title at the top of a window.
 void AspectoTitulo(QLabel* titulo);
 

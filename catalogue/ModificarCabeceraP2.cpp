@@ -42,8 +42,8 @@ void TF_ModificarCabeceraP2::FormCreate()
 {
     AspectoVentana(this);
     AspectoTitulo(Label1);
-    PintarFondo(P_Cabecera, ui::PanelColor());
-    PintarFondo(I_Logo, ui::PanelColor());
+    ui::PaintBackground(P_Cabecera, ui::PanelColor(), Qt::white);
+    ui::PaintBackground(I_Logo, ui::PanelColor(), Qt::white);
     m_tamano = QSize(696, 444);
 }
 

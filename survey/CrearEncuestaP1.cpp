@@ -1,6 +1,6 @@
 #include "CrearEncuestaP1.h"
 
-#include "Aspecto.h"
+#include "platform/ui/Look.h"
 #include "CrearEncuestaP2.h"
 #include "data/BdatosADO.h"
 #include "data/Encuestas.h"
@@ -44,14 +44,14 @@ void TF_CrearEncuestaP1::FormCreate()
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(704, 495);
 
-    aspecto::Fondo(this, ui::Navy());
-    aspecto::Fondo(Panel1, ui::PanelColor());
-    aspecto::Fondo(P_Cabecera, ui::PanelColor());
-    aspecto::Fondo(P_Logo, ui::Navy());
-    aspecto::Texto(Label1, -16, true, Qt::white, true);
+    ui::PaintBackground(this, ui::Navy());
+    ui::PaintBackground(Panel1, ui::PanelColor());
+    ui::PaintBackground(P_Cabecera, ui::PanelColor());
+    ui::PaintBackground(P_Logo, ui::Navy());
+    ui::SetTextLook(Label1, -16, true, Qt::white, true);
     for (QLabel* label : {Label2, Label3, Label4, Label5, Label6, Label7})
-        aspecto::Texto(label, -13);
-    aspecto::Texto(CB_IncluirFecha, -13, false);
+        ui::SetTextLook(label, -13);
+    ui::SetTextLook(CB_IncluirFecha, -13, false);
     ui::SetColors(CB_Cabecera, ui::ListColor(), Qt::white);
     CB_Cabecera->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -12, true));
 

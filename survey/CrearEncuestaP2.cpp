@@ -1,6 +1,6 @@
 #include "CrearEncuestaP2.h"
 
-#include "Aspecto.h"
+#include "platform/ui/Look.h"
 #include "CrearEncuestaP1.h"
 #include "CrearEncuestaP3.h"
 #include "data/BdatosADO.h"
@@ -55,10 +55,10 @@ void TF_CrearEncuestaP2::FormCreate()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(kTamanyo);
-    aspecto::Fondo(this, ui::Navy());
+    ui::PaintBackground(this, ui::Navy());
     for (ui::TRadioGroup* grupo : {RG_Criterio, RG_Subcriterio}) {
-        aspecto::Fondo(grupo, ui::PanelColor());
-        aspecto::Texto(grupo, -13, false);
+        ui::PaintBackground(grupo, ui::PanelColor());
+        ui::SetTextLook(grupo, -13, false);
     }
 
     DM_BdatosADO->InicializarQuery(

@@ -1,6 +1,6 @@
 #include "CrearEncuestaP3.h"
 
-#include "Aspecto.h"
+#include "platform/ui/Look.h"
 #include "CrearEncuestaP2.h"
 #include "data/BdatosADO.h"
 #include "platform/ui/Look.h"
@@ -64,19 +64,19 @@ void TF_CrearEncuestaP3::FormCreate()
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(kTamanyo);
     setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11));
-    aspecto::Fondo(this, ui::Navy());
-    aspecto::Texto(Label1, -16);
-    aspecto::Texto(Label2, -16);
+    ui::PaintBackground(this, ui::Navy());
+    ui::SetTextLook(Label1, -16);
+    ui::SetTextLook(Label2, -16);
     ui::SetColors(CB_Dimension, ui::PanelColor(), Qt::white);
     CB_Dimension->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -12, true));
-    aspecto::Fondo(Label3, ui::PanelColor());
-    aspecto::Texto(Label3, -13);
+    ui::PaintBackground(Label3, ui::PanelColor());
+    ui::SetTextLook(Label3, -13);
     for (QCheckBox* caja : {CB_SoloClave, CB_Todos}) {
-        aspecto::Fondo(caja, ui::PanelColor());
-        aspecto::Texto(caja, -11);
+        ui::PaintBackground(caja, ui::PanelColor());
+        ui::SetTextLook(caja, -11);
     }
-    aspecto::Fondo(SB_Indicadores->viewport(), ui::PanelColor());
-    aspecto::Fondo(SB_IndicadoresContenido, ui::PanelColor());
+    ui::PaintBackground(SB_Indicadores->viewport(), ui::PanelColor());
+    ui::PaintBackground(SB_IndicadoresContenido, ui::PanelColor());
 }
 
 void TF_CrearEncuestaP3::CargarCBDimension()
@@ -314,7 +314,7 @@ QCheckBox* TF_CrearEncuestaP3::CreateCheckBox(int left, int top, const QString& 
     auto* caja = new QCheckBox(SB_IndicadoresContenido);
     caja->move(left, top);
     caja->setText(SinAceleradores(caption));
-    aspecto::Texto(caja, 9, true, Qt::white);
+    ui::SetTextLook(caja, 9, true, Qt::white);
     caja->resize(QFontMetrics(caja->font()).horizontalAdvance(caption) + 20, 17);
     caja->show();
     return caja;
@@ -329,10 +329,10 @@ QLabel* TF_CrearEncuestaP3::CreateLabel(int left, int top, const QString& captio
     etiqueta->setText(caption);
     if (kind == 1) {
         etiqueta->setObjectName(QStringLiteral("C_") + QString::number(code));
-        aspecto::Texto(etiqueta, 9, true, Qt::red);
+        ui::SetTextLook(etiqueta, 9, true, Qt::red);
     } else {
         etiqueta->setObjectName(QStringLiteral("T_") + QString::number(code));
-        aspecto::Texto(etiqueta, 11, true, Qt::black, true);
+        ui::SetTextLook(etiqueta, 11, true, Qt::black, true);
     }
     const QFontMetrics medida(etiqueta->font());
     etiqueta->resize(medida.horizontalAdvance(caption) + 20, medida.height());

@@ -49,6 +49,28 @@ void SetColors(QWidget* widget, const QColor& background, const QColor& text)
     widget->setAutoFillBackground(true);
 }
 
+void PaintBackground(QWidget* widget, const QColor& background, const QColor& text)
+{
+    // Buttons and check boxes fill their background with the button colour.
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(widget->backgroundRole(), background);
+    if (text.isValid())
+        palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetTextLook(QWidget* widget, int height, bool bold, const QColor& color, bool underline)
+{
+    QFont font = FontByHeight(QStringLiteral("MS Sans Serif"), height, bold);
+    font.setUnderline(underline);
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
 void WidenDropDown(QComboBox* combo, int margin)
 {
     const QFontMetrics metrics(combo->font());

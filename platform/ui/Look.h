@@ -26,6 +26,14 @@ QFont FontByPoints(const QString& family, int points, bool bold = false);
 // Paints a widget's background with a solid colour and its texts in another.
 void SetColors(QWidget* widget, const QColor& background, const QColor& text = Qt::white);
 
+// Paints a widget's background (and its texts, when a colour is given) without
+// touching its children's look: buttons and edit boxes keep their own colours.
+void PaintBackground(QWidget* widget, const QColor& background, const QColor& text = QColor());
+
+// A text's font in "MS Sans Serif" by the windowing library's height, and its colour.
+void SetTextLook(QWidget* widget, int height, bool bold = true, const QColor& color = Qt::white,
+                 bool underline = false);
+
 // The lookup lists' drop-down: as wide as the widest item in the combo's own font
 // plus `margin` pixels.
 void WidenDropDown(QComboBox* combo, int margin);
