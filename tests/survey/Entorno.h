@@ -2,13 +2,16 @@
 
 #include "TestSupport.h"
 
-#include <QList>
 #include <QSet>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
 class QComboBox;
 class QWidget;
+namespace report {
+class TQRStandardPreview;
+}
 
 namespace encuesta {
 
@@ -23,9 +26,26 @@ public:
     Entorno& operator=(const Entorno&) = delete;
 
     testing::TestDb& Db() { return m_workspace.Db(); }
+    QString Dir() const { return m_workspace.Dir(); }
 
 private:
     testing::Workspace m_workspace;
+};
+
+// The wizard's tests: each starts in a fresh program holding the catalogue below.
+class PruebaAsistente : public QObject
+{
+    Q_OBJECT
+protected:
+    testing::TestDb& Db() { return m_entorno->Db(); }
+    QList<QVariantList> Filas();
+
+private slots:
+    void init();
+    void cleanup() { m_entorno.reset(); }
+
+private:
+    std::unique_ptr<Entorno> m_entorno;
 };
 
 // The catalogue the tests walk through (codes in brackets, key measures marked K):
@@ -40,10 +60,7 @@ private:
 // "¿" + the measure's text + "?"; key measures ask on the scale 1..5, the others yes/no.
 // Headers: "CIPFP Alfa" [2] without logo, "IES Zeta" [1] with a 145 x 113 logo.
 void SembrarCatalogo(testing::TestDb& db);
-QByteArray LogoDePrueba();
-
-// "Encuesta" > "Nueva": the main window locks its work commands and opens step 1.
-void Nueva();
+QImage LogoDePrueba();
 
 // The user's choice of an item in a drop-down list: open it, move to the item, Enter.
 void Elegir(QComboBox* combo, int index);
@@ -53,14 +70,22 @@ void Pulsar(QWidget* control);
 // The ten work commands of the main window that are enabled.
 int ComandosHabilitados();
 
-// Runs the wizard from "Nueva" to step 3 for group item `grupo` and dimension item
-// `dimension` (radio-group indexes; by default "Alumnado" > "Satisfacción"), choosing
-// the header at `cabecera`.
-void HastaPaso3(int cabecera = 1, int grupo = 0, int dimension = 1);
+// "Encuesta" > "Nueva" and on to step `paso` (1 to 3) with the header at `cabecera`,
+// the group `grupo` and the dimension `dimension` (radio-group indexes; by default
+// "Alumnado" > "Satisfacción"); the window of that step.
+QWidget* HastaPaso(int paso, int cabecera = 1, int grupo = 0, int dimension = 1);
 
 // The codes of the ticked measures of step 3.
 QSet<int> Marcadas();
 // The check box of the measure `codigo` in step 3, none before it was shown.
 QCheckBox* Caja(int codigo);
+
+// The preview window on screen, if any.
+report::TQRStandardPreview* VistaPrevia();
+// Does `accion`, which opens a questionnaire's preview; `mientras` runs once the preview
+// is on screen, which is then closed unless `mientras` closed it some other way.
+// True when a preview showed.
+bool ConVistaPrevia(const std::function<void()>& accion,
+                    const std::function<void(report::TQRStandardPreview*)>& mientras = {});
 
 } // namespace encuesta
