@@ -81,17 +81,18 @@ private slots:
         QTest::addColumn<int>("vista");
         QTest::addColumn<QString>("descripcion");
         QTest::addColumn<QString>("lugares");
-        QTest::newRow("ninguna") << -1 << ""
-                                 << "";
-        QTest::newRow("Aulas") << 1 << "Estado de las aulas"
-                               << "CLAVE@10,20 Calefacción@60,20 Iluminación@60,60 CLAVE@10,100 "
-                                  "Limpieza@60,100";
-        QTest::newRow("Comedor, sin medidas") << 3 << "Sin medidas"
-                                              << "";
-        QTest::newRow("Todas") << 0 << ""
-                               << "Aulas@20,20 CLAVE@10,50 Calefacción@60,50 Iluminación@60,90 "
-                                  "CLAVE@10,130 Limpieza@60,130 Biblioteca@20,170 CLAVE@10,200 "
-                                  "Fondos@60,200 Horario@60,240 Comedor@20,280";
+        const auto fila = [](const char* nombre, int vista, const char* descripcion,
+                             const char* lugares) {
+            QTest::newRow(nombre) << vista << descripcion << lugares;
+        };
+        fila("ninguna", -1, "", "");
+        fila("Aulas", 1, "Estado de las aulas",
+             "CLAVE@10,20 Calefacción@60,20 Iluminación@60,60 CLAVE@10,100 Limpieza@60,100");
+        fila("Comedor, sin medidas", 3, "Sin medidas", "");
+        fila("Todas", 0, "",
+             "Aulas@20,20 CLAVE@10,50 Calefacción@60,50 Iluminación@60,90 CLAVE@10,130 "
+             "Limpieza@60,130 Biblioteca@20,170 CLAVE@10,200 Fondos@60,200 Horario@60,240 "
+             "Comedor@20,280");
     }
 
     void vistas()
