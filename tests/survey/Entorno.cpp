@@ -1,5 +1,7 @@
 #include "Entorno.h"
 
+#include "../platform/ReportTestSupport.h"
+
 #include "data/BdatosADO.h"
 #include "data/General.h"
 #include "platform/graphics/Bitmap.h"
@@ -21,18 +23,21 @@
 
 namespace encuesta {
 
-Entorno::Entorno()
+void PruebaEncuesta::init()
 {
+    m_espacio = std::make_unique<testing::Workspace>();
+    SembrarCatalogo(Db());
     DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
     MainForm = new TMainForm;
     MainForm->resize(1100, 800);
     MainForm->show();
 }
 
-Entorno::~Entorno()
+void PruebaEncuesta::cleanup()
 {
     // The frame is closed with no focus left inside it, then the modules and the
     // windows that outlive it go.
+    testing::DeletePreviews();
     if (QWidget* foco = QApplication::focusWidget())
         foco->clearFocus();
     if (MainForm)
@@ -41,15 +46,10 @@ Entorno::~Entorno()
     delete MainForm.data();
     ui::ReleaseApplicationObject();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_espacio.reset();
 }
 
-void PruebaAsistente::init()
-{
-    m_entorno = std::make_unique<Entorno>();
-    SembrarCatalogo(m_entorno->Db());
-}
-
-QList<QVariantList> PruebaAsistente::Filas()
+QList<QVariantList> PruebaEncuesta::Filas()
 {
     return Db().Rows(
         QStringLiteral("SELECT posicion, definicion, tipo FROM PregEncTemp ORDER BY rowid"));

@@ -15,37 +15,24 @@ class TQRStandardPreview;
 
 namespace encuesta {
 
-// A program as far as the questionnaire needs it: a database in a temporary
-// folder, the database module and the main window with its work area.
-class Entorno
-{
-public:
-    Entorno();
-    ~Entorno();
-    Entorno(const Entorno&) = delete;
-    Entorno& operator=(const Entorno&) = delete;
-
-    testing::TestDb& Db() { return m_workspace.Db(); }
-    QString Dir() const { return m_workspace.Dir(); }
-
-private:
-    testing::Workspace m_workspace;
-};
-
-// The wizard's tests: each starts in a fresh program holding the catalogue below.
-class PruebaAsistente : public QObject
+// The questionnaire's tests: each runs in a fresh program as far as the questionnaire
+// needs it (a database in a temporary folder holding the catalogue below, the database
+// module, the main window with its work area).
+class PruebaEncuesta : public QObject
 {
     Q_OBJECT
 protected:
-    testing::TestDb& Db() { return m_entorno->Db(); }
+    testing::TestDb& Db() { return m_espacio->Db(); }
+    QString Dir() const { return m_espacio->Dir(); }
+    // The rows of the scratch table, as (position, text, answer scale).
     QList<QVariantList> Filas();
 
 private slots:
     void init();
-    void cleanup() { m_entorno.reset(); }
+    void cleanup();
 
 private:
-    std::unique_ptr<Entorno> m_entorno;
+    std::unique_ptr<testing::Workspace> m_espacio;
 };
 
 // The catalogue the tests walk through (codes in brackets, key measures marked K):

@@ -77,15 +77,6 @@ QStringList BoxesAt(const TQRPage& page, double top)
     return boxes;
 }
 
-// The scratch table as the wizard writes it: questions of (text, answer scale).
-void Preguntas(testing::TestDb& db, const QList<QPair<QString, QVariant>>& preguntas)
-{
-    int posicion = 0;
-    for (const auto& pregunta : preguntas)
-        db.Exec(QStringLiteral("INSERT INTO PregEncTemp(posicion,definicion,tipo) VALUES(?,?,?)"),
-                {++posicion, pregunta.first, pregunta.second});
-}
-
 // The survey header step 1 leaves for the report.
 void Cabecera(const QDate& fecha, const QImage& logo)
 {
@@ -120,19 +111,27 @@ QVector<TQRPage> Paginas(TF_Encuesta* encuesta,
 
 } // namespace
 
-class FEncuestaTest : public QObject
+class FEncuestaTest : public PruebaEncuesta
 {
     Q_OBJECT
 
-    std::unique_ptr<Entorno> m_entorno;
+    // The scratch table as the wizard writes it: questions of (text, answer scale).
+    void Preguntas(const QList<QPair<QString, QVariant>>& preguntas)
+    {
+        int posicion = 0;
+        for (const auto& pregunta : preguntas)
+            Db().Exec(
+                QStringLiteral("INSERT INTO PregEncTemp(posicion,definicion,tipo) VALUES(?,?,?)"),
+                {++posicion, pregunta.first, pregunta.second});
+    }
 
     // A questionnaire of `preguntas` questions, saved from its preview.
     QString Guardada(int preguntas, QVector<TQRPage>* pages)
     {
-        Preguntas(m_entorno->Db(), Numeradas(preguntas));
+        Preguntas(Numeradas(preguntas));
         Cabecera(QDate(2024, 1, 9), QImage());
-        const QString path = m_entorno->Dir() + QStringLiteral("/guardada.qrp");
-        Encuesta()->InsertarSubcriterio(1);
+        const QString path = Dir() + QStringLiteral("/guardada.qrp");
+        Encuesta()->InsertarSubcriterio(10);
         *pages = Paginas(F_Encuesta, [&](report::TQRStandardPreview* preview) {
             testing::SaveFileAnswer answer(path);
             preview->SaveReportClick();
@@ -142,22 +141,6 @@ class FEncuestaTest : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_entorno = std::make_unique<Entorno>();
-        for (int codigo = -1; codigo <= 13; ++codigo)
-            m_entorno->Db().Exec(
-                QStringLiteral("INSERT INTO Subcriterio(codigo,definicion,cod_criterio) "
-                               "VALUES(?,?,1)"),
-                {codigo, QStringLiteral("Dimensión %1").arg(codigo)});
-    }
-
-    void cleanup()
-    {
-        testing::DeletePreviews();
-        m_entorno.reset();
-    }
-
     void theHeaderShowsWhatItHas_data()
     {
         QTest::addColumn<bool>("conCabecera");
@@ -213,8 +196,10 @@ private slots:
     {
         QFETCH(int, codigo);
         QFETCH(QString, etiqueta);
+        Db().Exec(QStringLiteral("INSERT OR REPLACE INTO Subcriterio VALUES(?,?,1)"),
+                  {codigo, QStringLiteral("Dimensión %1").arg(codigo)});
         Cabecera(QDate(), QImage());
-        Preguntas(m_entorno->Db(), {{QStringLiteral("¿Pregunta?"), 0}});
+        Preguntas({{QStringLiteral("¿Pregunta?"), 0}});
         Encuesta()->InsertarSubcriterio(codigo);
         QCOMPARE(F_Encuesta->TotalPaginas, 1);
         const TQRPage page = Paginas(F_Encuesta).first();
@@ -236,11 +221,11 @@ private slots:
     void eachRowShowsItsOwnScale()
     {
         Cabecera(QDate(), QImage());
-        Preguntas(m_entorno->Db(), {{QStringLiteral("Niveles"), 0},
-                                    {QStringLiteral("Sí o no"), 1},
-                                    {QStringLiteral("Sin tipo"), QVariant()},
-                                    {QStringLiteral("Otro valor"), 5},
-                                    {QStringLiteral("Niveles otra vez"), 0}});
+        Preguntas({{QStringLiteral("Niveles"), 0},
+                   {QStringLiteral("Sí o no"), 1},
+                   {QStringLiteral("Sin tipo"), QVariant()},
+                   {QStringLiteral("Otro valor"), 5},
+                   {QStringLiteral("Niveles otra vez"), 0}});
         const TQRPage page = Paginas(Encuesta()).first();
         QCOMPARE(page.Size, QSizeF(210, 297));
         const QList<double> tops = RowTops(page);
@@ -266,7 +251,7 @@ private slots:
         for (int i = 0; i < 45; ++i)
             preguntas.append(
                 {i % 4 == 1 ? larga : QStringLiteral("Pregunta corta %1").arg(i), i % 2});
-        Preguntas(m_entorno->Db(), preguntas);
+        Preguntas(preguntas);
         const int total = Encuesta()->TotalPaginas;
         const QVector<TQRPage> pages = Paginas(F_Encuesta);
 
@@ -307,7 +292,7 @@ private slots:
         const QString keep = qEnvironmentVariable("DIMARVOLTECA_PDF_DIR");
         const QString pdf = (keep.isEmpty() ? dir.path() : keep) + QStringLiteral("/encuesta.pdf");
         Cabecera(QDate(2024, 3, 15), LogoDePrueba());
-        Preguntas(m_entorno->Db(), Numeradas(30));
+        Preguntas(Numeradas(30));
         const int total = Encuesta()->TotalPaginas;
         const auto previous =
             report::SetPrintDialogHook([&](QPrinter& printer, report::TPrintDialogKind) {
@@ -359,13 +344,12 @@ private slots:
         QVERIFY(F_Encuesta && !F_Encuesta->isVisible());
 
         // Closing it leaves the window and the scratch table alone.
-        Preguntas(m_entorno->Db(), {{QStringLiteral("Del siguiente asistente"), 0}});
+        Preguntas({{QStringLiteral("Del siguiente asistente"), 0}});
         QPointer<TF_Encuesta> anfitrion = F_Encuesta;
         preview->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(anfitrion);
-        QCOMPARE(m_entorno->Db().Scalar(QStringLiteral("SELECT COUNT(*) FROM PregEncTemp")).toInt(),
-                 1);
+        QCOMPARE(Db().Scalar(QStringLiteral("SELECT COUNT(*) FROM PregEncTemp")).toInt(), 1);
         QVERIFY(messages.messages.isEmpty());
     }
 
@@ -383,7 +367,7 @@ private slots:
     {
         QFETCH(QString, contenido);
         QFETCH(bool, cancelar);
-        QString path = m_entorno->Dir() + QStringLiteral("/mala.qrp");
+        QString path = Dir() + QStringLiteral("/mala.qrp");
         if (contenido == QLatin1String("damaged")) {
             QVector<TQRPage> saved;
             QFile file(Guardada(3, &saved));

@@ -24,7 +24,7 @@
 
 using namespace encuesta;
 
-class TestAsistente : public PruebaAsistente
+class TestAsistente : public PruebaEncuesta
 {
     Q_OBJECT
 

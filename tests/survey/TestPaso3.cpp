@@ -66,7 +66,7 @@ bool Finalizar(TF_CrearEncuestaP3* paso3,
 
 } // namespace
 
-class TestPaso3 : public PruebaAsistente
+class TestPaso3 : public PruebaEncuesta
 {
     Q_OBJECT
 
@@ -242,6 +242,7 @@ private slots:
                                                {4, QStringLiteral("¿Fondos?"), 0},
                                                {5, QStringLiteral("¿Horario?"), 1}}));
     }
+
     void deNuevaALaVistaPrevia()
     {
         QPointer<TF_CrearEncuestaP3> paso3 = Paso3();
