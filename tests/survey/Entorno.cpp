@@ -1,8 +1,12 @@
 #include "Entorno.h"
 
+#include "../platform/ReportTestSupport.h"
+
 #include "data/BdatosADO.h"
 #include "data/General.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/report/preview/QRStandardPreview.h"
+#include "platform/report/preview/StandardPreview.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/RadioGroup.h"
 #include "shell/MAIN.h"
@@ -15,21 +19,25 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace encuesta {
 
-Entorno::Entorno()
+void PruebaEncuesta::init()
 {
+    m_espacio = std::make_unique<testing::Workspace>();
+    SembrarCatalogo(Db());
     DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
     MainForm = new TMainForm;
     MainForm->resize(1100, 800);
     MainForm->show();
 }
 
-Entorno::~Entorno()
+void PruebaEncuesta::cleanup()
 {
     // The frame is closed with no focus left inside it, then the modules and the
     // windows that outlive it go.
+    testing::DeletePreviews();
     if (QWidget* foco = QApplication::focusWidget())
         foco->clearFocus();
     if (MainForm)
@@ -38,13 +46,20 @@ Entorno::~Entorno()
     delete MainForm.data();
     ui::ReleaseApplicationObject();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_espacio.reset();
 }
 
-QByteArray LogoDePrueba()
+QList<QVariantList> PruebaEncuesta::Filas()
+{
+    return Db().Rows(
+        QStringLiteral("SELECT posicion, definicion, tipo FROM PregEncTemp ORDER BY rowid"));
+}
+
+QImage LogoDePrueba()
 {
     QImage imagen(145, 113, QImage::Format_RGB888);
     imagen.fill(QColor(200, 30, 30));
-    return graphics::TBitmap(imagen).SaveToStream();
+    return imagen;
 }
 
 void SembrarCatalogo(testing::TestDb& db)
@@ -55,34 +70,17 @@ void SembrarCatalogo(testing::TestDb& db)
         "(12,'Vacía',1),(20,'Comunicación',2);"
         "INSERT INTO Dimension VALUES(100,'Aulas',1,10,'Estado de las aulas'),"
         "(101,'Biblioteca',1,10,'Uso de la biblioteca'),(102,'Comedor',1,10,'Sin medidas'),"
-        "(110,'Tutoría',1,11,'Acción tutorial'),(200,'Web',2,20,'Sitio web');"));
-    const struct
-    {
-        int codigo;
-        const char* definicion;
-        int dim;
-        int clave;
-    } medidas[] = {{1000, "Limpieza", 100, 1},    {1001, "Iluminación", 100, 0},
-                   {1002, "Calefacción", 100, 1}, {1010, "Horario", 101, 0},
-                   {1011, "Fondos", 101, 1},      {1100, "Tutor", 110, 0},
-                   {2000, "Página web", 200, 1}};
-    for (const auto& m : medidas) {
-        const QString texto = QString::fromUtf8(m.definicion);
-        db.Exec(QStringLiteral("INSERT INTO Pregunta VALUES(?,?,?)"),
-                {m.codigo + 4000, QStringLiteral("¿%1?").arg(texto), m.clave == 1 ? 0 : 1});
-        db.Exec(QStringLiteral("INSERT INTO Indicador VALUES(?,?,?,0,?,?)"),
-                {m.codigo, texto, m.codigo + 4000, m.dim, m.clave});
-    }
+        "(110,'Tutoría',1,11,'Acción tutorial'),(200,'Web',2,20,'Sitio web');"
+        "INSERT INTO Indicador VALUES(1000,'Limpieza',5000,0,100,1),"
+        "(1001,'Iluminación',5001,0,100,0),(1002,'Calefacción',5002,0,100,1),"
+        "(1010,'Horario',5010,0,101,0),(1011,'Fondos',5011,0,101,1),(1100,'Tutor',5100,0,110,0),"
+        "(2000,'Página web',6000,0,200,1);"
+        "INSERT INTO Pregunta SELECT cod_pregunta, '¿' || definicion || '?', 1 - clave "
+        "FROM Indicador;"
+        "INSERT INTO CabeceraEncuesta VALUES(2,'CIPFP Alfa','Avenida 2','960000002',NULL);"));
     db.Exec(QStringLiteral("INSERT INTO CabeceraEncuesta VALUES(1,'IES Zeta','Calle Mayor 1',"
                            "'960000001',?)"),
-            {LogoDePrueba()});
-    db.Exec(QStringLiteral("INSERT INTO CabeceraEncuesta VALUES(2,'CIPFP Alfa','Avenida 2',"
-                           "'960000002',NULL)"));
-}
-
-void Nueva()
-{
-    MainForm->AbrirVentanaTrabajo(&TF_CrearEncuestaP1::Abrir);
+            {graphics::TBitmap(LogoDePrueba()).SaveToStream()});
 }
 
 void Elegir(QComboBox* combo, int index)
@@ -115,19 +113,20 @@ int ComandosHabilitados()
     return habilitados;
 }
 
-void HastaPaso3(int cabecera, int grupo, int dimension)
+QWidget* HastaPaso(int paso, int cabecera, int grupo, int dimension)
 {
-    Nueva();
-    QVERIFY(F_CrearEncuestaP1);
+    MainForm->AbrirVentanaTrabajo(&TF_CrearEncuestaP1::Abrir);
+    if (paso == 1 || !F_CrearEncuestaP1)
+        return F_CrearEncuestaP1;
     Elegir(F_CrearEncuestaP1->CB_Cabecera, cabecera);
     Pulsar(F_CrearEncuestaP1->B_Siguiente);
     Pulsar(F_CrearEncuestaP1->B_Siguiente);
-    QVERIFY(F_CrearEncuestaP2);
+    if (paso == 2 || !F_CrearEncuestaP2)
+        return F_CrearEncuestaP2;
     Pulsar(F_CrearEncuestaP2->RG_Criterio->Button(grupo));
     Pulsar(F_CrearEncuestaP2->RG_Subcriterio->Button(dimension));
     Pulsar(F_CrearEncuestaP2->B_Siguiente);
-    QVERIFY(F_CrearEncuestaP3);
-    QTRY_VERIFY(F_CrearEncuestaP3->isVisible());
+    return F_CrearEncuestaP3;
 }
 
 QSet<int> Marcadas()
@@ -147,6 +146,37 @@ QCheckBox* Caja(int codigo)
             if (medida.Codigo == codigo && medida.CheckBox)
                 return medida.CheckBox;
     return nullptr;
+}
+
+report::TQRStandardPreview* VistaPrevia()
+{
+    return qobject_cast<report::TQRStandardPreview*>(report::FindPreviewWindow());
+}
+
+bool ConVistaPrevia(const std::function<void()>& accion,
+                    const std::function<void(report::TQRStandardPreview*)>& mientras)
+{
+    // Windows opened on the way (the progress window) let events through before the
+    // preview shows: look until it does.
+    bool vista = false;
+    QTimer reloj;
+    reloj.setInterval(10);
+    QObject::connect(&reloj, &QTimer::timeout, [&] {
+        report::TQRStandardPreview* ventana = VistaPrevia();
+        if (!ventana || !ventana->isVisible())
+            return;
+        reloj.stop();
+        vista = true;
+        if (mientras)
+            mientras(ventana);
+        if (QWidget* sigue = report::FindPreviewWindow())
+            sigue->close();
+    });
+    reloj.start();
+    accion();
+    reloj.stop();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return vista;
 }
 
 } // namespace encuesta

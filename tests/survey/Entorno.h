@@ -2,30 +2,37 @@
 
 #include "TestSupport.h"
 
-#include <QList>
 #include <QSet>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
 class QComboBox;
 class QWidget;
+namespace report {
+class TQRStandardPreview;
+}
 
 namespace encuesta {
 
-// A program as far as the questionnaire needs it: a database in a temporary
-// folder, the database module and the main window with its work area.
-class Entorno
+// The questionnaire's tests: each runs in a fresh program as far as the questionnaire
+// needs it (a database in a temporary folder holding the catalogue below, the database
+// module, the main window with its work area).
+class PruebaEncuesta : public QObject
 {
-public:
-    Entorno();
-    ~Entorno();
-    Entorno(const Entorno&) = delete;
-    Entorno& operator=(const Entorno&) = delete;
+    Q_OBJECT
+protected:
+    testing::TestDb& Db() { return m_espacio->Db(); }
+    QString Dir() const { return m_espacio->Dir(); }
+    // The rows of the scratch table, as (position, text, answer scale).
+    QList<QVariantList> Filas();
 
-    testing::TestDb& Db() { return m_workspace.Db(); }
+private slots:
+    void init();
+    void cleanup();
 
 private:
-    testing::Workspace m_workspace;
+    std::unique_ptr<testing::Workspace> m_espacio;
 };
 
 // The catalogue the tests walk through (codes in brackets, key measures marked K):
@@ -40,10 +47,7 @@ private:
 // "¿" + the measure's text + "?"; key measures ask on the scale 1..5, the others yes/no.
 // Headers: "CIPFP Alfa" [2] without logo, "IES Zeta" [1] with a 145 x 113 logo.
 void SembrarCatalogo(testing::TestDb& db);
-QByteArray LogoDePrueba();
-
-// "Encuesta" > "Nueva": the main window locks its work commands and opens step 1.
-void Nueva();
+QImage LogoDePrueba();
 
 // The user's choice of an item in a drop-down list: open it, move to the item, Enter.
 void Elegir(QComboBox* combo, int index);
@@ -53,14 +57,22 @@ void Pulsar(QWidget* control);
 // The ten work commands of the main window that are enabled.
 int ComandosHabilitados();
 
-// Runs the wizard from "Nueva" to step 3 for group item `grupo` and dimension item
-// `dimension` (radio-group indexes; by default "Alumnado" > "Satisfacción"), choosing
-// the header at `cabecera`.
-void HastaPaso3(int cabecera = 1, int grupo = 0, int dimension = 1);
+// "Encuesta" > "Nueva" and on to step `paso` (1 to 3) with the header at `cabecera`,
+// the group `grupo` and the dimension `dimension` (radio-group indexes; by default
+// "Alumnado" > "Satisfacción"); the window of that step.
+QWidget* HastaPaso(int paso, int cabecera = 1, int grupo = 0, int dimension = 1);
 
 // The codes of the ticked measures of step 3.
 QSet<int> Marcadas();
 // The check box of the measure `codigo` in step 3, none before it was shown.
 QCheckBox* Caja(int codigo);
+
+// The preview window on screen, if any.
+report::TQRStandardPreview* VistaPrevia();
+// Does `accion`, which opens a questionnaire's preview; `mientras` runs once the preview
+// is on screen, which is then closed unless `mientras` closed it some other way.
+// True when a preview showed.
+bool ConVistaPrevia(const std::function<void()>& accion,
+                    const std::function<void(report::TQRStandardPreview*)>& mientras = {});
 
 } // namespace encuesta
