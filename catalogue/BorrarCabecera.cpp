@@ -1,24 +1,16 @@
 #include "BorrarCabecera.h"
 
 #include "EstiloCabeceras.h"
-#include "BloqueoMenus.h"
 #include "ListaCentros.h"
 #include "data/BdatosADO.h"
 #include "data/General.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
-
-#include <QCloseEvent>
 
 QPointer<TF_BorrarCabecera> F_BorrarCabecera;
 
-TF_BorrarCabecera::TF_BorrarCabecera(QObject* owner)
+TF_BorrarCabecera::TF_BorrarCabecera(QObject* owner) : TVentanaCabecera(owner, QSize(670, 179))
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setupUi(this);
     FormCreate();
 }
@@ -33,14 +25,8 @@ void TF_BorrarCabecera::FormCreate()
 {
     AspectoVentana(this);
     AspectoLista(Label1, CB_Cabecera);
-    m_tamano = QSize(670, 179);
     CargarCB_Centros();
     B_Borrar->setEnabled(false);
-}
-
-void TF_BorrarCabecera::Mostrar()
-{
-    ui::ShowMdiChild(this, m_tamano);
 }
 
 void TF_BorrarCabecera::CargarCB_Centros()
@@ -64,20 +50,4 @@ void TF_BorrarCabecera::B_BorrarClick()
     DM_BdatosADO->ActivarQInsertUpdate();
     TDM_General::MensajeOK(QStringLiteral("La cabecera ha sido borrada"));
     ui::CloseForm(this);
-}
-
-void TF_BorrarCabecera::B_SalirClick()
-{
-    ui::CloseForm(this);
-}
-
-void TF_BorrarCabecera::closeEvent(QCloseEvent* event)
-{
-    FormClose();
-    QWidget::closeEvent(event);
-}
-
-void TF_BorrarCabecera::FormClose()
-{
-    DesbloquearMenus();
 }

@@ -1,24 +1,18 @@
 #include "ModificarCabeceraP1.h"
 
 #include "EstiloCabeceras.h"
-#include "BloqueoMenus.h"
 #include "ListaCentros.h"
 #include "ModificarCabeceraP2.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
 
-#include <QCloseEvent>
 #include <memory>
 
 QPointer<TF_ModificarCabecera> F_ModificarCabecera;
 
 TF_ModificarCabecera::TF_ModificarCabecera(QObject* owner)
+    : TVentanaCabecera(owner, QSize(670, 170))
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setupUi(this);
     FormCreate();
 }
@@ -33,14 +27,8 @@ void TF_ModificarCabecera::FormCreate()
 {
     AspectoVentana(this);
     AspectoLista(Label1, CB_Cabecera);
-    m_tamano = QSize(670, 170);
     CargarCB_Centros();
     B_Siguiente->setEnabled(false);
-}
-
-void TF_ModificarCabecera::Mostrar()
-{
-    ui::ShowMdiChild(this, m_tamano);
 }
 
 void TF_ModificarCabecera::CargarCB_Centros()
@@ -66,20 +54,4 @@ void TF_ModificarCabecera::B_SiguienteClick()
     paso2->CargarCabecera();
     ui::CloseForm(this);
     paso2.release()->Mostrar();
-}
-
-void TF_ModificarCabecera::B_SalirClick()
-{
-    ui::CloseForm(this);
-}
-
-void TF_ModificarCabecera::closeEvent(QCloseEvent* event)
-{
-    FormClose();
-    QWidget::closeEvent(event);
-}
-
-void TF_ModificarCabecera::FormClose()
-{
-    DesbloquearMenus();
 }

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "VentanaCabecera.h"
 #include "ui_ModificarCabeceraP1.h"
 
 #include <QPointer>
-#include <QSize>
-#include <QWidget>
 #include <vector>
 
 // First step of a header modification: the user chooses a centre.
-class TF_ModificarCabecera : public QWidget, public Ui::TF_ModificarCabecera
+class TF_ModificarCabecera : public TVentanaCabecera, public Ui::TF_ModificarCabecera
 {
     Q_OBJECT
 public:
@@ -18,7 +17,6 @@ public:
     // first), owned by the application object, into F_ModificarCabecera and shows it in the frame.
     static void Abrir();
 
-    void Mostrar();
     void CargarCB_Centros();
 
     // The code of each listed header, in list order.
@@ -27,16 +25,9 @@ public:
 public slots:
     void CB_CabeceraSelect(int indice);
     void B_SiguienteClick();
-    void B_SalirClick();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
-    void FormClose();
-
-    QSize m_tamano;
 };
 
 extern QPointer<TF_ModificarCabecera> F_ModificarCabecera;
