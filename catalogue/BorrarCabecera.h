@@ -1,13 +1,12 @@
 #pragma once
 
-#include "VentanaCabecera.h"
+#include "VentanaListaCentros.h"
 #include "ui_BorrarCabecera.h"
 
 #include <QPointer>
-#include <vector>
 
 // Deletes the header of the centre the user chooses.
-class TF_BorrarCabecera : public TVentanaCabecera, public Ui::TF_BorrarCabecera
+class TF_BorrarCabecera : public TVentanaListaCentros, public Ui::TF_BorrarCabecera
 {
     Q_OBJECT
 public:
@@ -17,17 +16,8 @@ public:
     // first), owned by the application object, into F_BorrarCabecera and shows it in the frame.
     static void Abrir();
 
-    void CargarCB_Centros();
-
-    // The code of each listed header, in list order.
-    std::vector<int> VCodCabecera;
-
 public slots:
-    void CB_CabeceraSelect(int indice);
     void B_BorrarClick();
-
-private:
-    void FormCreate();
 };
 
 extern QPointer<TF_BorrarCabecera> F_BorrarCabecera;
