@@ -2,16 +2,12 @@
 
 #include "BloqueoMenus.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
 
 #include <QCloseEvent>
 
 TVentanaCabecera::TVentanaCabecera(QObject* owner, QSize tamano) : m_tamano(tamano)
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    ui::SetUpWorkWindow(this, owner);
 }
 
 void TVentanaCabecera::Mostrar()

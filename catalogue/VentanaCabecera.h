@@ -18,7 +18,6 @@ public slots:
     void B_SalirClick();
 
 protected:
-    // Title bar, system menu, minimise and close buttons; no maximise button.
     TVentanaCabecera(QObject* owner, QSize tamano);
 
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,5 @@
 #include "CrearEncuestaP1.h"
 
-#include "platform/ui/Look.h"
 #include "CrearEncuestaP2.h"
 #include "data/BdatosADO.h"
 #include "data/Encuestas.h"
@@ -9,7 +8,6 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
 #include "shell/MAIN.h"
 
 #include <QCloseEvent>
@@ -19,8 +17,7 @@ QPointer<TF_CrearEncuestaP1> F_CrearEncuestaP1;
 
 TF_CrearEncuestaP1::TF_CrearEncuestaP1(QObject* owner)
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
+    ui::SetUpWorkWindow(this, owner);
     setupUi(this);
     FormCreate();
 }
@@ -40,8 +37,6 @@ void TF_CrearEncuestaP1::Abrir()
 
 void TF_CrearEncuestaP1::FormCreate()
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(704, 495);
 
     ui::PaintBackground(this, ui::Navy());
