@@ -23,8 +23,7 @@ public:
     std::vector<int> VCodCabecera;
 
 public slots:
-    // A centre chosen: the tooltip shows it whole and the action button becomes
-    // available and takes the focus.
+    // A centre chosen: the action button becomes available.
     void CB_CabeceraSelect(int indice);
 
 protected:
