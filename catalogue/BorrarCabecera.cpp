@@ -1,26 +1,16 @@
 #include "BorrarCabecera.h"
 
-#include "EstiloCabeceras.h"
-#include "BloqueoMenus.h"
-#include "ListaCentros.h"
 #include "data/BdatosADO.h"
 #include "data/General.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
-
-#include <QCloseEvent>
 
 QPointer<TF_BorrarCabecera> F_BorrarCabecera;
 
-TF_BorrarCabecera::TF_BorrarCabecera(QObject* owner)
+TF_BorrarCabecera::TF_BorrarCabecera(QObject* owner) : TVentanaListaCentros(owner, QSize(670, 179))
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setupUi(this);
-    FormCreate();
+    FormCreate(Label1, CB_Cabecera, B_Borrar);
 }
 
 void TF_BorrarCabecera::Abrir()
@@ -29,55 +19,15 @@ void TF_BorrarCabecera::Abrir()
     F_BorrarCabecera->Mostrar();
 }
 
-void TF_BorrarCabecera::FormCreate()
-{
-    AspectoVentana(this);
-    AspectoLista(Label1, CB_Cabecera);
-    m_tamano = QSize(670, 179);
-    CargarCB_Centros();
-    B_Borrar->setEnabled(false);
-}
-
-void TF_BorrarCabecera::Mostrar()
-{
-    ui::ShowMdiChild(this, m_tamano);
-}
-
-void TF_BorrarCabecera::CargarCB_Centros()
-{
-    CargarListaCentros(CB_Cabecera, VCodCabecera);
-}
-
-void TF_BorrarCabecera::CB_CabeceraSelect(int indice)
-{
-    ElegirCentro(CB_Cabecera, indice, B_Borrar);
-}
-
 void TF_BorrarCabecera::B_BorrarClick()
 {
-    const int indice = CB_Cabecera->currentIndex();
-    if (indice < 0 || size_t(indice) >= VCodCabecera.size())
+    const std::optional<int> codigo = CodigoElegido();
+    if (!codigo)
         return;
     DM_BdatosADO->InicializarQuery(
         QStringLiteral("DELETE FROM CabeceraEncuesta WHERE codigo=:codigo"));
-    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"), VCodCabecera[size_t(indice)]);
+    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"), *codigo);
     DM_BdatosADO->ActivarQInsertUpdate();
     TDM_General::MensajeOK(QStringLiteral("La cabecera ha sido borrada"));
     ui::CloseForm(this);
-}
-
-void TF_BorrarCabecera::B_SalirClick()
-{
-    ui::CloseForm(this);
-}
-
-void TF_BorrarCabecera::closeEvent(QCloseEvent* event)
-{
-    FormClose();
-    QWidget::closeEvent(event);
-}
-
-void TF_BorrarCabecera::FormClose()
-{
-    DesbloquearMenus();
 }

@@ -1,7 +1,7 @@
 #include "CrearCabecera.h"
 
-#include "EstiloCabeceras.h"
 #include "BloqueoMenus.h"
+#include "EstiloCabeceras.h"
 #include "LogoCabecera.h"
 #include "data/BdatosADO.h"
 #include "data/Encuestas.h"
@@ -9,11 +9,9 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
 #include "shell/MAIN.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 
 QPointer<TF_CrearCabecera> F_CrearCabecera;
 
@@ -32,13 +30,10 @@ QString CentroComparable(const QString& centro)
 
 } // namespace
 
-TF_CrearCabecera::TF_CrearCabecera(QObject* owner)
+TF_CrearCabecera::TF_CrearCabecera(QObject* owner) : TVentanaCabecera(owner, QSize(696, 451))
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    // Of the header windows, only this one can be maximised.
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     setupUi(this);
     // Leaving the centre box for another control of this window runs the duplicate
     // test; switching to another window does not.
@@ -60,12 +55,6 @@ void TF_CrearCabecera::FormCreate()
     AspectoTitulo(Label1);
     ui::PaintBackground(P_Cabecera, ui::PanelColor(), Qt::white);
     ui::PaintBackground(P_Logo, ui::Navy(), Qt::white);
-    m_tamano = QSize(696, 451);
-}
-
-void TF_CrearCabecera::Mostrar()
-{
-    ui::ShowMdiChild(this, m_tamano);
 }
 
 void TF_CrearCabecera::CambioDeFoco(QWidget* antes, QWidget* ahora)
@@ -116,20 +105,4 @@ void TF_CrearCabecera::B_InsertarClick()
     DM_Encuesta->InsertarCabecera(cabecera);
     DM_Encuesta->GuardarCabecera();
     ui::CloseForm(this);
-}
-
-void TF_CrearCabecera::B_SalirClick()
-{
-    ui::CloseForm(this);
-}
-
-void TF_CrearCabecera::closeEvent(QCloseEvent* event)
-{
-    FormClose();
-    QWidget::closeEvent(event);
-}
-
-void TF_CrearCabecera::FormClose()
-{
-    DesbloquearMenus();
 }

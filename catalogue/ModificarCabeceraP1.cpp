@@ -1,26 +1,18 @@
 #include "ModificarCabeceraP1.h"
 
-#include "EstiloCabeceras.h"
-#include "BloqueoMenus.h"
-#include "ListaCentros.h"
 #include "ModificarCabeceraP2.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
 
-#include <QCloseEvent>
 #include <memory>
 
 QPointer<TF_ModificarCabecera> F_ModificarCabecera;
 
 TF_ModificarCabecera::TF_ModificarCabecera(QObject* owner)
+    : TVentanaListaCentros(owner, QSize(670, 170))
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setupUi(this);
-    FormCreate();
+    FormCreate(Label1, CB_Cabecera, B_Siguiente);
 }
 
 void TF_ModificarCabecera::Abrir()
@@ -29,57 +21,17 @@ void TF_ModificarCabecera::Abrir()
     F_ModificarCabecera->Mostrar();
 }
 
-void TF_ModificarCabecera::FormCreate()
-{
-    AspectoVentana(this);
-    AspectoLista(Label1, CB_Cabecera);
-    m_tamano = QSize(670, 170);
-    CargarCB_Centros();
-    B_Siguiente->setEnabled(false);
-}
-
-void TF_ModificarCabecera::Mostrar()
-{
-    ui::ShowMdiChild(this, m_tamano);
-}
-
-void TF_ModificarCabecera::CargarCB_Centros()
-{
-    CargarListaCentros(CB_Cabecera, VCodCabecera);
-}
-
-void TF_ModificarCabecera::CB_CabeceraSelect(int indice)
-{
-    ElegirCentro(CB_Cabecera, indice, B_Siguiente);
-}
-
 void TF_ModificarCabecera::B_SiguienteClick()
 {
-    const int indice = CB_Cabecera->currentIndex();
-    if (indice < 0 || size_t(indice) >= VCodCabecera.size())
+    const std::optional<int> codigo = CodigoElegido();
+    if (!codigo)
         return;
     // Until it is shown, step 2 is this handler's: a header that cannot be loaded
     // leaves no hidden window behind.
     std::unique_ptr<TF_ModificarCabeceraP2> paso2(
         new TF_ModificarCabeceraP2(ui::ApplicationObject()));
-    paso2->InsertarCodCab(VCodCabecera[size_t(indice)]);
+    paso2->InsertarCodCab(*codigo);
     paso2->CargarCabecera();
     ui::CloseForm(this);
     paso2.release()->Mostrar();
-}
-
-void TF_ModificarCabecera::B_SalirClick()
-{
-    ui::CloseForm(this);
-}
-
-void TF_ModificarCabecera::closeEvent(QCloseEvent* event)
-{
-    FormClose();
-    QWidget::closeEvent(event);
-}
-
-void TF_ModificarCabecera::FormClose()
-{
-    DesbloquearMenus();
 }

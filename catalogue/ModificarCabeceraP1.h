@@ -1,14 +1,12 @@
 #pragma once
 
+#include "VentanaListaCentros.h"
 #include "ui_ModificarCabeceraP1.h"
 
 #include <QPointer>
-#include <QSize>
-#include <QWidget>
-#include <vector>
 
 // First step of a header modification: the user chooses a centre.
-class TF_ModificarCabecera : public QWidget, public Ui::TF_ModificarCabecera
+class TF_ModificarCabecera : public TVentanaListaCentros, public Ui::TF_ModificarCabecera
 {
     Q_OBJECT
 public:
@@ -18,25 +16,8 @@ public:
     // first), owned by the application object, into F_ModificarCabecera and shows it in the frame.
     static void Abrir();
 
-    void Mostrar();
-    void CargarCB_Centros();
-
-    // The code of each listed header, in list order.
-    std::vector<int> VCodCabecera;
-
 public slots:
-    void CB_CabeceraSelect(int indice);
     void B_SiguienteClick();
-    void B_SalirClick();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void FormCreate();
-    void FormClose();
-
-    QSize m_tamano;
 };
 
 extern QPointer<TF_ModificarCabecera> F_ModificarCabecera;

@@ -1,7 +1,6 @@
 #include "ModificarCabeceraP2.h"
 
 #include "EstiloCabeceras.h"
-#include "BloqueoMenus.h"
 #include "LogoCabecera.h"
 #include "data/BdatosADO.h"
 #include "data/Encuestas.h"
@@ -10,9 +9,6 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
-
-#include <QCloseEvent>
 
 namespace {
 
@@ -29,11 +25,8 @@ void MostrarTexto(QLineEdit* caja, const QString& texto)
 } // namespace
 
 TF_ModificarCabeceraP2::TF_ModificarCabeceraP2(QObject* owner)
+    : TVentanaCabecera(owner, QSize(696, 444))
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setupUi(this);
     FormCreate();
 }
@@ -44,12 +37,6 @@ void TF_ModificarCabeceraP2::FormCreate()
     AspectoTitulo(Label1);
     ui::PaintBackground(P_Cabecera, ui::PanelColor(), Qt::white);
     ui::PaintBackground(I_Logo, ui::PanelColor(), Qt::white);
-    m_tamano = QSize(696, 444);
-}
-
-void TF_ModificarCabeceraP2::Mostrar()
-{
-    ui::ShowMdiChild(this, m_tamano);
 }
 
 void TF_ModificarCabeceraP2::InsertarCodCab(int codigo)
@@ -107,20 +94,4 @@ void TF_ModificarCabeceraP2::B_InsertarClick()
     DM_Encuesta->InicializarCabecera();
     DM_Encuesta->ActualizarCabecera(CodCabecera, cabecera);
     ui::CloseForm(this);
-}
-
-void TF_ModificarCabeceraP2::B_SalirClick()
-{
-    ui::CloseForm(this);
-}
-
-void TF_ModificarCabeceraP2::closeEvent(QCloseEvent* event)
-{
-    FormClose();
-    QWidget::closeEvent(event);
-}
-
-void TF_ModificarCabeceraP2::FormClose()
-{
-    DesbloquearMenus();
 }

@@ -1,9 +1,6 @@
 #include "Resources.h"
 
-#include "platform/graphics/GraphicError.h"
 #include "platform/graphics/JpegImage.h"
-
-#include <QFile>
 
 static void InitShellQrc()
 {
@@ -21,16 +18,7 @@ void InitResources()
 QPixmap StoredPicture(const QString& name)
 {
     InitResources();
-    QFile file(QStringLiteral(":/shell/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return QPixmap();
-    graphics::TJPEGImage jpeg;
-    try {
-        jpeg.LoadFromStream(file.readAll());
-    } catch (const graphics::EInvalidGraphic&) {
-        return QPixmap();
-    }
-    return QPixmap::fromImage(jpeg.ToImage());
+    return QPixmap::fromImage(graphics::ReadJpegOrEmpty(QStringLiteral(":/shell/") + name));
 }
 
 } // namespace shell

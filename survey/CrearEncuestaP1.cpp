@@ -1,15 +1,14 @@
 #include "CrearEncuestaP1.h"
 
-#include "platform/ui/Look.h"
 #include "CrearEncuestaP2.h"
 #include "data/BdatosADO.h"
 #include "data/Encuestas.h"
 #include "data/General.h"
+#include "data/ListaCentros.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
 #include "shell/MAIN.h"
 
 #include <QCloseEvent>
@@ -19,8 +18,7 @@ QPointer<TF_CrearEncuestaP1> F_CrearEncuestaP1;
 
 TF_CrearEncuestaP1::TF_CrearEncuestaP1(QObject* owner)
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
+    ui::SetUpWorkWindow(this, owner);
     setupUi(this);
     FormCreate();
 }
@@ -40,8 +38,6 @@ void TF_CrearEncuestaP1::Abrir()
 
 void TF_CrearEncuestaP1::FormCreate()
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(704, 495);
 
     ui::PaintBackground(this, ui::Navy());
@@ -68,32 +64,12 @@ void TF_CrearEncuestaP1::FormCreate()
 
 void TF_CrearEncuestaP1::CargarCB_Cabecera()
 {
-    CB_Cabecera->clear();
-    DM_BdatosADO->InicializarQuery(
-        QStringLiteral("SELECT codigo, centro FROM CabeceraEncuesta ORDER BY centro ASC"));
-    DM_BdatosADO->ActivarQSelect();
-    ado::TADOQuery* q = DM_BdatosADO->Qquery;
-    VCodCabecera.assign(size_t(DM_BdatosADO->NumFilas()), 0);
-    QStringList centros;
-    q->First();
-    for (size_t i = 0; i < VCodCabecera.size() && !q->Eof(); ++i, q->Next()) {
-        VCodCabecera[i] = q->FieldByName(QStringLiteral("codigo")).AsInteger();
-        centros << q->FieldByName(QStringLiteral("centro")).AsString();
-    }
-    CB_Cabecera->addItems(centros);
-    // A list of the windowing library starts with no item chosen.
-    CB_Cabecera->setCurrentIndex(-1);
-    ui::WidenDropDown(CB_Cabecera, 5);
+    CargarListaCentros(CB_Cabecera, VCodCabecera);
 }
 
 void TF_CrearEncuestaP1::CB_CabeceraSelect()
 {
-    const int index = CB_Cabecera->currentIndex();
-    if (index == -1)
-        return;
-    CB_Cabecera->setToolTip(CB_Cabecera->itemText(index));
-    B_Siguiente->setEnabled(true);
-    B_Siguiente->setFocus();
+    ElegirCentro(CB_Cabecera, CB_Cabecera->currentIndex(), B_Siguiente);
 }
 
 void TF_CrearEncuestaP1::MonthCalendar1Click()

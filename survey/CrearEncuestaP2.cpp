@@ -1,6 +1,5 @@
 #include "CrearEncuestaP2.h"
 
-#include "platform/ui/Look.h"
 #include "CrearEncuestaP1.h"
 #include "CrearEncuestaP3.h"
 #include "data/BdatosADO.h"
@@ -8,7 +7,6 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
 #include "shell/MAIN.h"
 
 #include <QCloseEvent>
@@ -44,16 +42,13 @@ int CodigoElegido(const std::vector<int>& codigos, int index)
 
 TF_CrearEncuestaP2::TF_CrearEncuestaP2(QObject* owner)
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
+    ui::SetUpWorkWindow(this, owner);
     setupUi(this);
     FormCreate();
 }
 
 void TF_CrearEncuestaP2::FormCreate()
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(kTamanyo);
     ui::PaintBackground(this, ui::Navy());
     for (ui::TRadioGroup* grupo : {RG_Criterio, RG_Subcriterio}) {

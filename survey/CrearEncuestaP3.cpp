@@ -1,11 +1,9 @@
 #include "CrearEncuestaP3.h"
 
-#include "platform/ui/Look.h"
 #include "CrearEncuestaP2.h"
 #include "data/BdatosADO.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
-#include "platform/ui/Ownership.h"
 #include "shell/MAIN.h"
 
 #include <QAbstractItemView>
@@ -52,16 +50,13 @@ private:
 
 TF_CrearEncuestaP3::TF_CrearEncuestaP3(QObject* owner)
 {
-    ui::Own(owner, this);
-    setAttribute(Qt::WA_DeleteOnClose);
+    ui::SetUpWorkWindow(this, owner);
     setupUi(this);
     FormCreate();
 }
 
 void TF_CrearEncuestaP3::FormCreate()
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(kTamanyo);
     setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11));
     ui::PaintBackground(this, ui::Navy());

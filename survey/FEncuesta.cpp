@@ -5,14 +5,12 @@
 #include "data/BdatosADO.h"
 #include "data/Encuestas.h"
 #include "platform/ado/DatabaseError.h"
-#include "platform/graphics/GraphicError.h"
 #include "platform/graphics/JpegImage.h"
 #include "platform/report/QuickRep.h"
 #include "platform/report/ado/AdoDataSource.h"
 #include "platform/report/preview/StandardPreview.h"
 #include "platform/ui/Ownership.h"
 
-#include <QFile>
 #include <QLocale>
 
 using report::TQRBand;
@@ -27,16 +25,7 @@ QPointer<TF_Encuesta> F_Encuesta;
 static QImage ImagenCabecera()
 {
     Q_INIT_RESOURCE(encuesta);
-    QFile file(QStringLiteral(":/encuesta/encuesta_cabecera.jpg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QImage();
-    graphics::TJPEGImage jpeg;
-    try {
-        jpeg.LoadFromStream(file.readAll());
-    } catch (const graphics::EInvalidGraphic&) {
-        return QImage();
-    }
-    return jpeg.ToImage();
+    return graphics::ReadJpegOrEmpty(QStringLiteral(":/encuesta/encuesta_cabecera.jpg"));
 }
 
 namespace {

@@ -27,4 +27,15 @@ void TJPEGImage::LoadFromFile(const QString& path)
     LoadFromStream(file.readAll());
 }
 
+QImage ReadJpegOrEmpty(const QString& path)
+{
+    TJPEGImage jpeg;
+    try {
+        jpeg.LoadFromFile(path);
+    } catch (const EInvalidGraphic&) {
+        return QImage();
+    }
+    return jpeg.ToImage();
+}
+
 } // namespace graphics

@@ -24,4 +24,8 @@ private:
     QImage m_image;
 };
 
+// The pixels of a JPEG file that comes with the program, or an empty image when the
+// file is missing or damaged: what shows the picture still works without it.
+QImage ReadJpegOrEmpty(const QString& path);
+
 } // namespace graphics

@@ -16,6 +16,24 @@ SaveFileHook& SaveHook()
     static SaveFileHook hook;
     return hook;
 }
+
+// Offers the filters, the 1-based one chosen first, runs the dialog and reads back
+// the file and the filter the user chose.
+FileDialogResult Run(QFileDialog& dialog, const QString& filter, int filterIndex)
+{
+    const QStringList filters = QtNameFilters(filter);
+    dialog.setNameFilters(filters);
+    if (filterIndex >= 1 && filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(filterIndex - 1));
+
+    FileDialogResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return result;
+    result.accepted = true;
+    result.path = dialog.selectedFiles().constFirst();
+    result.filterIndex = qMax(0, int(filters.indexOf(dialog.selectedNameFilter()))) + 1;
+    return result;
+}
 } // namespace
 
 QStringList QtNameFilters(const QString& filter)
@@ -38,18 +56,7 @@ OpenFileResult ShowOpenFileDialog(QWidget* parent, const OpenFileRequest& reques
     QFileDialog dialog(parent, request.title, request.initialDir);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    const QStringList filters = QtNameFilters(request.filter);
-    dialog.setNameFilters(filters);
-    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
-        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
-
-    OpenFileResult result;
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return result;
-    result.accepted = true;
-    result.path = dialog.selectedFiles().constFirst();
-    result.filterIndex = qMax(0, int(filters.indexOf(dialog.selectedNameFilter()))) + 1;
-    return result;
+    return Run(dialog, request.filter, request.filterIndex);
 }
 
 OpenFileHook SetOpenFileHook(OpenFileHook hook)
@@ -68,18 +75,7 @@ SaveFileResult ShowSaveFileDialog(QWidget* parent, const SaveFileRequest& reques
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
-    const QStringList filters = QtNameFilters(request.filter);
-    dialog.setNameFilters(filters);
-    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
-        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
-
-    SaveFileResult result;
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return result;
-    result.accepted = true;
-    result.path = dialog.selectedFiles().constFirst();
-    result.filterIndex = qMax(0, int(filters.indexOf(dialog.selectedNameFilter()))) + 1;
-    return result;
+    return Run(dialog, request.filter, request.filterIndex);
 }
 
 SaveFileHook SetSaveFileHook(SaveFileHook hook)

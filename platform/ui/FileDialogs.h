@@ -17,12 +17,15 @@ struct OpenFileRequest
     bool fileMustExist = false;
 };
 
-struct OpenFileResult
+// What the user chose in either dialog.
+struct FileDialogResult
 {
     bool accepted = false;
     QString path;
     int filterIndex = 1; // 1-based index of the filter the user chose
 };
+
+using OpenFileResult = FileDialogResult;
 
 OpenFileResult ShowOpenFileDialog(QWidget* parent, const OpenFileRequest& request);
 
@@ -39,12 +42,7 @@ struct SaveFileRequest
     QString defaultSuffix; // added when the user types a name without one
 };
 
-struct SaveFileResult
-{
-    bool accepted = false;
-    QString path;
-    int filterIndex = 1;
-};
+using SaveFileResult = FileDialogResult;
 
 // Asks for the name of a file to write; confirms before an existing file is replaced.
 SaveFileResult ShowSaveFileDialog(QWidget* parent, const SaveFileRequest& request);

@@ -1,5 +1,7 @@
 #include "MdiHost.h"
 
+#include "Ownership.h"
+
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -29,6 +31,14 @@ void SetMdiArea(QMdiArea* area)
 QMdiArea* MdiArea()
 {
     return AreaSlot();
+}
+
+void SetUpWorkWindow(QWidget* form, QObject* owner)
+{
+    Own(owner, form);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
 QWidget* FrameOf(QWidget* form)

@@ -4,6 +4,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QObject;
 class QWidget;
 
 namespace ui {
@@ -12,6 +13,10 @@ namespace ui {
 // (some tests), work windows open as plain top-level windows.
 void SetMdiArea(QMdiArea* area);
 QMdiArea* MdiArea();
+
+// Makes `form` a work window: destroyed with `owner`, freed when it is closed, its
+// frame with a title bar, system menu, minimise and close buttons, and no maximise button.
+void SetUpWorkWindow(QWidget* form, QObject* owner);
 
 // Shows `form` as a child of the frame, in a child window of `size` (the window's
 // outer size; an invalid size keeps the form's own), centred. The child window

@@ -418,12 +418,16 @@ private slots:
     }
 
     // The window gives the work commands back as soon as it opens, so another can
-    // open beside it; it lives in the frame and goes with the main window.
+    // open beside it; it lives in the frame, at its size and with a maximise button,
+    // and goes with the main window.
     void bloqueoYDueno()
     {
         QPointer<TF_CrearCabecera> primera = Abrir();
         QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-        QVERIFY(qobject_cast<QMdiSubWindow*>(primera->parentWidget()));
+        QMdiSubWindow* marco = qobject_cast<QMdiSubWindow*>(primera->parentWidget());
+        QVERIFY(marco);
+        QCOMPARE(marco->size(), QSize(696, 451));
+        QVERIFY(marco->windowFlags() & Qt::WindowMaximizeButtonHint);
         QPointer<TF_CrearCabecera> segunda = Abrir();
         QVERIFY(segunda != primera && primera);
         MainForm->InhabilitarMenus();

@@ -91,9 +91,9 @@ private slots:
         QTest::newRow("borrado, sin cabeceras") << true << true;
     }
 
-    // Both windows hold the work commands while open and list every header by centre,
-    // codes beside them, nothing chosen until the user picks a centre; "SALIR" gives
-    // the commands back.
+    // Both windows open at their own size without a maximise button, hold the work
+    // commands while open and list every header by centre, codes beside them, nothing
+    // chosen until the user picks a centre; "SALIR" gives the commands back.
     void lista()
     {
         QFETCH(bool, borrado);
@@ -101,6 +101,9 @@ private slots:
         if (!vacia)
             Centros();
         const Lista v = AbrirLista(borrado);
+        QWidget* marco = v.ventana->parentWidget();
+        QCOMPARE(marco->size(), borrado ? QSize(670, 179) : QSize(670, 170));
+        QVERIFY(!(marco->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
         QVERIFY(!v.accion->isEnabled());
         if (vacia) {
@@ -163,7 +166,10 @@ private slots:
         QVERIFY(e->mensajes.messages.isEmpty());
         QTRY_VERIFY(F_ModificarCabecera.isNull());
         QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-        QVERIFY(qobject_cast<QMdiSubWindow*>(paso->parentWidget())->isVisible());
+        QMdiSubWindow* marco = qobject_cast<QMdiSubWindow*>(paso->parentWidget());
+        QVERIFY(marco->isVisible());
+        QCOMPARE(marco->size(), QSize(696, 444));
+        QVERIFY(!(marco->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(paso->CodCabecera, 4);
         QCOMPARE(paso->E_Centro->text(), largo);
         QCOMPARE(paso->E_Direccion->text(), QStringLiteral(" Calle 1 "));

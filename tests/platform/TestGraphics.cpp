@@ -6,6 +6,7 @@
 #include "platform/graphics/Picture.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QtEndian>
 
 namespace {
@@ -210,6 +211,34 @@ private slots:
                 QCOMPARE(e.Message(), message);
         }
         QCOMPARE(jpeg ? jpegImage.Width() : bitmap.Width(), 8);
+    }
+
+    // A picture that comes with the program is shown when it can be read and left out
+    // when it is missing or damaged.
+    void pictureOfTheProgram_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("JPEG") << Encoded(Sample(30, 20), "JPG") << QSize(30, 20);
+        QTest::newRow("missing") << QByteArray() << QSize();
+        QTest::newRow("a bitmap") << Encoded(Sample(30, 20), "BMP") << QSize();
+        QTest::newRow("cut short") << Encoded(Sample(30, 20), "JPG").left(200) << QSize();
+    }
+
+    void pictureOfTheProgram()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, size);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("picture.jpg"));
+        if (!bytes.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        const QImage image = graphics::ReadJpegOrEmpty(path);
+        QCOMPARE(image.isNull(), !size.isValid());
+        if (size.isValid())
+            QCOMPARE(image.size(), size);
     }
 
     // A copied picture holds its own graphic.

@@ -1,6 +1,6 @@
 #include "ListaCentros.h"
 
-#include "data/BdatosADO.h"
+#include "BdatosADO.h"
 #include "platform/ui/Look.h"
 
 #include <QComboBox>
@@ -13,13 +13,14 @@ void CargarListaCentros(QComboBox* lista, std::vector<int>& codigos)
         QStringLiteral("SELECT codigo, centro FROM CabeceraEncuesta ORDER BY centro ASC"));
     DM_BdatosADO->ActivarQSelect();
     ado::TADOQuery* q = DM_BdatosADO->Qquery;
-    q->First();
     codigos.assign(size_t(DM_BdatosADO->NumFilas()), 0);
-    for (size_t i = 0; !q->Eof(); ++i, q->Next()) {
+    QStringList centros;
+    q->First();
+    for (size_t i = 0; i < codigos.size() && !q->Eof(); ++i, q->Next()) {
         codigos[i] = q->FieldByName(QStringLiteral("codigo")).AsInteger();
-        lista->addItem(q->FieldByName(QStringLiteral("centro")).AsString());
+        centros << q->FieldByName(QStringLiteral("centro")).AsString();
     }
-    // Nothing is chosen until the user picks a centre.
+    lista->addItems(centros);
     lista->setCurrentIndex(-1);
     ui::WidenDropDown(lista, 5);
 }
