@@ -2,12 +2,6 @@
 
 #include "shell/MAIN.h"
 
-void BloquearMenus()
-{
-    if (MainForm)
-        MainForm->InhabilitarMenus();
-}
-
 void DesbloquearMenus()
 {
     if (MainForm)

@@ -1,5 +1,4 @@
 #pragma once
 
-// The main window's lock of its work commands, seen from the header windows.
-void BloquearMenus();
+// Gives the main window's work commands back, when there is a main window.
 void DesbloquearMenus();
