@@ -23,8 +23,10 @@ void TDM_BdatosADO::DataModuleCreate()
     RutaBD = ini.ReadString(QStringLiteral("Base_de_Datos"), QStringLiteral("rutabd"));
     ArchivoBD = ini.ReadString(QStringLiteral("Base_de_Datos"), QStringLiteral("archivo"));
     RutaBD = dir + RutaBD + QStringLiteral("\\") + ArchivoBD;
-    RutaManualCastellano = dir + ini.ReadString(QStringLiteral("Manualc"), QStringLiteral("rutamanual"));
-    RutaManualValenciano = dir + ini.ReadString(QStringLiteral("Manualv"), QStringLiteral("rutamanual"));
+    RutaManualCastellano =
+        dir + ini.ReadString(QStringLiteral("Manualc"), QStringLiteral("rutamanual"));
+    RutaManualValenciano =
+        dir + ini.ReadString(QStringLiteral("Manualv"), QStringLiteral("rutamanual"));
     RutaCatalogo = dir + ini.ReadString(QStringLiteral("Catalogo"), QStringLiteral("rutacatalogo"));
 
     Database1 = new ado::TADOConnection(ui::ApplicationObject());
@@ -69,7 +71,8 @@ void TDM_BdatosADO::InsertarParametroBooleano(const QString& Nombre, bool Valor)
     Qquery->SetParam(Nombre, Valor ? 1 : 0);
 }
 
-void TDM_BdatosADO::InsertarParametroImagen(const QString& Nombre, const graphics::TGraphic& Grafico)
+void TDM_BdatosADO::InsertarParametroImagen(const QString& Nombre,
+                                            const graphics::TGraphic& Grafico)
 {
     Qquery->SetParam(Nombre, Grafico.SaveToStream());
 }

@@ -19,14 +19,15 @@ void TDM_Encuesta::InsertarCabecera(const TCabecera& Cab)
 
 void TDM_Encuesta::GuardarCabecera()
 {
-    DM_BdatosADO->InicializarQuery(QStringLiteral("SELECT MAX(codigo) as mxcod FROM CabeceraEncuesta"));
+    DM_BdatosADO->InicializarQuery(
+        QStringLiteral("SELECT MAX(codigo) as mxcod FROM CabeceraEncuesta"));
     DM_BdatosADO->ActivarQSelect();
     DM_BdatosADO->Qquery->First();
     const int codigo = DM_BdatosADO->Qquery->FieldByName(QStringLiteral("mxcod")).AsInteger() + 1;
 
-    DM_BdatosADO->InicializarQuery(QStringLiteral(
-        "INSERT INTO CabeceraEncuesta(codigo,centro,direccion,telefono,logo) "
-        "VALUES(:codigo,:centro,:direccion,:telefono,:logo)"));
+    DM_BdatosADO->InicializarQuery(
+        QStringLiteral("INSERT INTO CabeceraEncuesta(codigo,centro,direccion,telefono,logo) "
+                       "VALUES(:codigo,:centro,:direccion,:telefono,:logo)"));
     DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"), codigo);
     DM_BdatosADO->InsertarParametroCadena(QStringLiteral("centro"), Cabecera.Centro);
     DM_BdatosADO->InsertarParametroCadena(QStringLiteral("direccion"), Cabecera.Direccion);

@@ -14,7 +14,7 @@ struct TCabecera
     QString Centro;
     QString Direccion;
     QString Telefono;
-    QDate Fecha; // a null date stands for "no date"; never stored
+    QDate Fecha;                              // a null date stands for "no date"; never stored
     std::shared_ptr<graphics::TPicture> Logo; // shared, not copied
 };
 

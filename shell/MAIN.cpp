@@ -8,8 +8,6 @@
 #include "catalogue/CrearCabecera.h"
 #include "catalogue/ModificarCabeceraP1.h"
 #include "data/BdatosADO.h"
-#include "survey/AbrirEncuesta.h"
-#include "survey/CrearEncuestaP1.h"
 #include "data/General.h"
 #include "platform/ado/AdoConnection.h"
 #include "platform/office/DocumentOpener.h"
@@ -17,6 +15,8 @@
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
 #include "platform/ui/Ownership.h"
+#include "survey/AbrirEncuesta.h"
+#include "survey/CrearEncuestaP1.h"
 #include "ui_MAIN.h"
 
 #include <QAction>

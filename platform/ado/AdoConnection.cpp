@@ -33,8 +33,8 @@ QString FileSystemPath(const QString& windowsPath)
 }
 
 TADOConnection::TADOConnection(QObject* owner)
-    : QObject(owner)
-    , m_name(QStringLiteral("dimarvolteca-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    : QObject(owner),
+      m_name(QStringLiteral("dimarvolteca-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
 }
 
@@ -56,11 +56,12 @@ void TADOConnection::Open()
     // SQLite would quietly create a missing file; a database that is not there is an error.
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists() || !info.isFile())
-        throw EDatabaseError(QStringLiteral("No se encuentra el archivo de base de datos '%1'.")
-                                 .arg(DataSource()));
+        throw EDatabaseError(
+            QStringLiteral("No se encuentra el archivo de base de datos '%1'.").arg(DataSource()));
 
-    QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
-                                                     : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    QSqlDatabase db = QSqlDatabase::contains(m_name)
+                          ? QSqlDatabase::database(m_name, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open())

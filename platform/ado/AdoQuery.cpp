@@ -81,7 +81,8 @@ QSqlQuery TADOQuery::Run(bool select)
     if (!query.exec())
         throw EDatabaseError(query.lastError().text());
     if (select && !query.isSelect())
-        throw EDatabaseError(QStringLiteral("La instrucción no devuelve ningún conjunto de resultados."));
+        throw EDatabaseError(
+            QStringLiteral("La instrucción no devuelve ningún conjunto de resultados."));
     return query;
 }
 

@@ -40,7 +40,8 @@ QByteArray TField::AsBytes() const
 void TDataSet::RequireActive() const
 {
     if (!m_active)
-        throw EDatabaseError(QStringLiteral("No se puede realizar esta operación con un conjunto de datos cerrado."));
+        throw EDatabaseError(QStringLiteral(
+            "No se puede realizar esta operación con un conjunto de datos cerrado."));
 }
 
 int TDataSet::RecordCount() const

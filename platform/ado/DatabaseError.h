@@ -9,10 +9,7 @@ namespace ado {
 class EDatabaseError : public std::runtime_error
 {
 public:
-    explicit EDatabaseError(const QString& message)
-        : std::runtime_error(message.toStdString())
-    {
-    }
+    explicit EDatabaseError(const QString& message) : std::runtime_error(message.toStdString()) {}
     QString Message() const { return QString::fromUtf8(what()); }
 };
 

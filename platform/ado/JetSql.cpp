@@ -8,13 +8,18 @@ namespace ado {
 
 namespace {
 
-bool IsIdentStart(QChar c) { return c.isLetter() || c == QLatin1Char('_'); }
-bool IsIdentChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
+bool IsIdentStart(QChar c)
+{
+    return c.isLetter() || c == QLatin1Char('_');
+}
+bool IsIdentChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
 
 // Calls `visit` for every character outside quoted literals; `visit` returns how
 // many characters it consumed (0 for "copy this one unchanged").
-template <typename Visit>
-QString Walk(const QString& sql, Visit visit)
+template <typename Visit> QString Walk(const QString& sql, Visit visit)
 {
     QString out;
     out.reserve(sql.size() + 16);
@@ -105,9 +110,9 @@ QString CollateOrderBy(const QString& sql)
     const QString tail = sql.mid(last.capturedEnd());
     if (tail.contains(QLatin1Char('\'')) || tail.contains(QLatin1Char('"')))
         return sql;
-    static const QRegularExpression direction(
-        QStringLiteral("^(.*?)(\\s+(asc|desc))?\\s*$"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression direction(QStringLiteral("^(.*?)(\\s+(asc|desc))?\\s*$"),
+                                              QRegularExpression::CaseInsensitiveOption |
+                                                  QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression hasCollate(QStringLiteral("\\bcollate\\b"),
                                                QRegularExpression::CaseInsensitiveOption);
     QStringList terms;

@@ -26,7 +26,10 @@ public:
     TGraphic* Graphic() const { return m_graphic.get(); }
     void SetGraphic(std::unique_ptr<TGraphic> graphic) { m_graphic = std::move(graphic); }
     void Clear() { m_graphic.reset(); }
-    void Assign(const TPicture& other) { m_graphic = other.m_graphic ? other.m_graphic->Clone() : nullptr; }
+    void Assign(const TPicture& other)
+    {
+        m_graphic = other.m_graphic ? other.m_graphic->Clone() : nullptr;
+    }
 
     // The picture's bitmap, made (empty) when the picture holds no graphic or another kind.
     TBitmap& Bitmap();

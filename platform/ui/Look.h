@@ -12,11 +12,20 @@ namespace ui {
 // Colour values with red in the lowest byte, then green, then blue.
 QColor ColorValue(quint32 value);
 
-inline QColor Navy() { return QColor(0, 0, 128); }
+inline QColor Navy()
+{
+    return QColor(0, 0, 128);
+}
 // 13665296: the panels, group boxes and radio groups of the work windows.
-inline QColor PanelColor() { return ColorValue(13665296); }
+inline QColor PanelColor()
+{
+    return ColorValue(13665296);
+}
 // 16744576: a few lists.
-inline QColor ListColor() { return ColorValue(16744576); }
+inline QColor ListColor()
+{
+    return ColorValue(16744576);
+}
 
 // A font by the windowing library's height: negative is the character height in
 // pixels, positive the cell height (internal leading included).

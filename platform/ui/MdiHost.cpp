@@ -60,8 +60,8 @@ QMdiSubWindow* ShowMdiChild(QWidget* form, QSize size)
         return nullptr;
     }
     if (!sub) {
-        const Qt::WindowFlags flags = form->windowFlags() & (Qt::WindowMinimizeButtonHint |
-                                                             Qt::WindowMaximizeButtonHint);
+        const Qt::WindowFlags flags =
+            form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
         sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint |
                                              Qt::WindowSystemMenuHint | flags);
         sub->setAttribute(Qt::WA_DeleteOnClose);

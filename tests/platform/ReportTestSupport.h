@@ -5,9 +5,9 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QProcess>
 #include <QMap>
 #include <QPointer>
+#include <QProcess>
 #include <QVector>
 #include <QWidget>
 #include <algorithm>
@@ -65,7 +65,8 @@ inline void DeletePreviews()
 inline QString PdfText(const QString& path)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return QString();
     return QString::fromUtf8(process.readAllStandardOutput());

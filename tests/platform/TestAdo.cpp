@@ -9,215 +9,218 @@
 
 using namespace ado;
 
-class TestAdo : public QObject {
-  Q_OBJECT
+class TestAdo : public QObject
+{
+    Q_OBJECT
 
-  std::unique_ptr<testing::Workspace> ws;
-  std::unique_ptr<TADOConnection> conn;
-  std::unique_ptr<TADOQuery> query;
+    std::unique_ptr<testing::Workspace> ws;
+    std::unique_ptr<TADOConnection> conn;
+    std::unique_ptr<TADOQuery> query;
 
-  void Prepare(const QString &sql) { query->SetSQL(sql); }
+    void Prepare(const QString& sql) { query->SetSQL(sql); }
 
 private slots:
-  void init() {
-    ws = std::make_unique<testing::Workspace>();
-    conn = std::make_unique<TADOConnection>();
-    conn->ConnectionString =
-        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
-        ws->DbPath() + QStringLiteral(";Persist Security Info=False");
-    conn->Open();
-    query = std::make_unique<TADOQuery>();
-    query->SetConnection(conn.get());
-  }
-
-  void cleanup() {
-    query.reset();
-    conn.reset();
-    ws.reset();
-  }
-
-  void parameterNames_data() {
-    QTest::addColumn<QString>("sql");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QString>("translated");
-    QTest::newRow("plain") << "SELECT a FROM t WHERE codigo=:codigo"
-                           << QStringList{"codigo"}
-                           << "SELECT a FROM t WHERE codigo=?";
-    QTest::newRow("space before")
-        << "WHERE cod_dim= :cod_dim group by cod_dim" << QStringList{"cod_dim"}
-        << "WHERE cod_dim= ? group by cod_dim";
-    QTest::newRow("repeated")
-        << "WHERE a=:x OR b=:X" << QStringList{"x"} << "WHERE a=? OR b=?";
-    QTest::newRow("inside literal")
-        << "WHERE a=':no' AND b=:si" << QStringList{"si"}
-        << "WHERE a=':no' AND b=?";
-    QTest::newRow("delete star") << "DELETE * FROM PregEncTemp" << QStringList{}
-                                 << "DELETE FROM PregEncTemp";
-    QTest::newRow("order by")
-        << "SELECT codigo FROM Criterio ORDER BY definicion ASC"
-        << QStringList{}
-        << "SELECT codigo FROM Criterio ORDER BY definicion COLLATE ES_DICT "
-           "ASC";
-    QTest::newRow("order by qualified, lower case")
-        << "SELECT x FROM a ir order by ir.definicion asc, codigo"
-        << QStringList{}
-        << "SELECT x FROM a ir order by ir.definicion COLLATE ES_DICT asc, "
-           "codigo COLLATE ES_DICT";
-  }
-
-  void parameterNames() {
-    QFETCH(QString, sql);
-    QFETCH(QStringList, names);
-    QFETCH(QString, translated);
-    QCOMPARE(ParameterNames(sql), names);
-    QCOMPARE(TranslateJetSql(sql), translated);
-  }
-
-  void bindingByNameInAnyOrder() {
-    Prepare("INSERT INTO Pregunta(codigo,enunciado,tipo) VALUES(:cod, :def, "
-            ":tipo)");
-    query->SetParam("tipo", 1);
-    query->SetParam("def", "¿Le atienden bien?");
-    query->SetParam("cod", 4);
-    query->ExecSQL();
-    QCOMPARE(ws->Db().Rows("SELECT codigo, enunciado, tipo FROM Pregunta"),
-             (QList<QVariantList>{
-                 {4LL, QStringLiteral("¿Le atienden bien?"), 1LL}}));
-  }
-
-  void bindingErrors_data() {
-    QTest::addColumn<QString>("sql");
-    QTest::addColumn<QStringList>("bind");
-    QTest::newRow("name the statement lacks")
-        << "SELECT * FROM Pregunta WHERE codigo=:codigo"
-        << QStringList{"codigo", "otro"};
-    QTest::newRow("parameter left unbound")
-        << "SELECT * FROM Pregunta WHERE codigo=:codigo AND tipo=:tipo"
-        << QStringList{"codigo"};
-    QTest::newRow("unknown table") << "SELECT * FROM NoExiste" << QStringList{};
-  }
-
-  void bindingErrors() {
-    QFETCH(QString, sql);
-    QFETCH(QStringList, bind);
-    Prepare(sql);
-    QVERIFY_THROWS_EXCEPTION(EDatabaseError, {
-      for (const QString &name : bind)
-        query->SetParam(name, 1);
-      query->Open();
-    });
-    QVERIFY(!query->Active());
-  }
-
-  void valuesNeverCarryOver() {
-    Prepare("SELECT * FROM Pregunta WHERE codigo=:codigo");
-    query->SetParam("codigo", 1);
-    query->Open();
-    Prepare("SELECT * FROM Pregunta WHERE codigo=:codigo");
-    QVERIFY_THROWS_EXCEPTION(EDatabaseError, query->Open());
-  }
-
-  void rowCounts_data() {
-    QTest::addColumn<QString>("sql");
-    QTest::addColumn<int>("rows");
-    QTest::newRow("nothing matches")
-        << "SELECT * FROM Criterio WHERE codigo=99" << 0;
-    QTest::newRow("all") << "SELECT * FROM Criterio" << 3;
-    QTest::newRow("count grouped, no group")
-        << "SELECT count(*) FROM Indicador WHERE cod_dim=5 group by cod_dim"
-        << 0;
-    QTest::newRow("max of empty table")
-        << "SELECT MAX(codigo) as mxcod FROM CabeceraEncuesta" << 1;
-  }
-
-  void rowCounts() {
-    QFETCH(QString, sql);
-    QFETCH(int, rows);
-    ws->Db().Exec("INSERT INTO Criterio VALUES (1,'a'),(2,'b'),(3,'c')");
-    Prepare(sql);
-    query->Open();
-    QCOMPARE(query->RecordCount(), rows);
-    int walked = 0;
-    for (query->First(); !query->Eof(); query->Next())
-      ++walked;
-    QCOMPARE(walked, rows);
-  }
-
-  void nullsRead() {
-    ws->Db().Exec("INSERT INTO IRendimiento(codigo) VALUES (1)");
-    Prepare("SELECT definicion, tipo, clave, pregunta FROM IRendimiento");
-    query->Open();
-    QCOMPARE(query->FieldByName("definicion").AsString(), QString());
-    QCOMPARE(query->FieldByName("tipo").AsInteger(), 0);
-    QCOMPARE(query->FieldByName("clave").AsBoolean(), false);
-    QCOMPARE(query->Fields(3).AsString(), QString());
-    QVERIFY_THROWS_EXCEPTION(EDatabaseError, query->FieldByName("noexiste"));
-  }
-
-  void textsStoredVerbatim_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("quotes") << "O'Brien \"el bueno\"";
-    QTest::newRow("sql") << "x'); DROP TABLE Criterio; --";
-    QTest::newRow("blanks") << "  dos espacios  ";
-    QTest::newRow("empty") << "";
-    QTest::newRow("colon name") << ":codigo";
-  }
-
-  void textsStoredVerbatim() {
-    QFETCH(QString, text);
-    Prepare("INSERT INTO Criterio(codigo, definicion) VALUES(:codigo, "
-            ":definicion)");
-    query->SetParam("codigo", 1);
-    query->SetParam("definicion",
-                    text.isEmpty() ? QString::fromLatin1("", 0) : text);
-    query->ExecSQL();
-    QCOMPARE(ws->Db().Scalar("SELECT definicion FROM Criterio").toString(),
-             text);
-    QCOMPARE(
-        ws->Db().Scalar("SELECT typeof(definicion) FROM Criterio").toString(),
-        QStringLiteral("text"));
-  }
-
-  void spanishOrdering() {
-    ws->Db().Exec(
-        "INSERT INTO Criterio VALUES (1,'Zona'),(2,'Ámbito'),(3,'ambiental'),"
-        "(4,'ñandú'),(5,'nube'),(6,'oso'),(7,'Éxito'),(8,'escuela')");
-    Prepare("SELECT definicion FROM Criterio ORDER BY definicion ASC");
-    query->Open();
-    QStringList order;
-    for (query->First(); !query->Eof(); query->Next())
-      order << query->Fields(0).AsString();
-    QCOMPARE(order, (QStringList{"ambiental", "Ámbito", "escuela", "Éxito",
-                                 "nube", "ñandú", "oso", "Zona"}));
-  }
-
-  void tableWalksInsertionOrder() {
-    ws->Db().Exec("INSERT INTO PregEncTemp VALUES "
-                  "(1,'uno',0),(2,'dos',1),(3,'tres',NULL)");
-    TADOTable table;
-    table.SetConnection(conn.get());
-    table.TableName = "PregEncTemp";
-    table.Open();
-    QStringList texts;
-    for (table.First(); !table.Eof(); table.Next())
-      texts << table.FieldByName("definicion").AsString() +
-                   QString::number(table.Fields(2).AsInteger());
-    QCOMPARE(texts, (QStringList{"uno0", "dos1", "tres0"}));
-    table.Close();
-    QVERIFY(!table.Active());
-  }
-
-  void lockedDatabaseReportsDriverError() {
-    ws->Db().Exec("BEGIN EXCLUSIVE");
-    Prepare("DELETE * FROM PregEncTemp");
-    try {
-      query->ExecSQL();
-      QFAIL("a locked database must raise");
-    } catch (const EDatabaseError &e) {
-      QVERIFY2(e.Message().contains("locked"), qPrintable(e.Message()));
+    void init()
+    {
+        ws = std::make_unique<testing::Workspace>();
+        conn = std::make_unique<TADOConnection>();
+        conn->ConnectionString = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
+                                 ws->DbPath() + QStringLiteral(";Persist Security Info=False");
+        conn->Open();
+        query = std::make_unique<TADOQuery>();
+        query->SetConnection(conn.get());
     }
-    ws->Db().Exec("ROLLBACK");
-  }
+
+    void cleanup()
+    {
+        query.reset();
+        conn.reset();
+        ws.reset();
+    }
+
+    void parameterNames_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("translated");
+        QTest::newRow("plain") << "SELECT a FROM t WHERE codigo=:codigo" << QStringList{"codigo"}
+                               << "SELECT a FROM t WHERE codigo=?";
+        QTest::newRow("space before")
+            << "WHERE cod_dim= :cod_dim group by cod_dim" << QStringList{"cod_dim"}
+            << "WHERE cod_dim= ? group by cod_dim";
+        QTest::newRow("repeated") << "WHERE a=:x OR b=:X" << QStringList{"x"} << "WHERE a=? OR b=?";
+        QTest::newRow("inside literal")
+            << "WHERE a=':no' AND b=:si" << QStringList{"si"} << "WHERE a=':no' AND b=?";
+        QTest::newRow("delete star")
+            << "DELETE * FROM PregEncTemp" << QStringList{} << "DELETE FROM PregEncTemp";
+        QTest::newRow("order by")
+            << "SELECT codigo FROM Criterio ORDER BY definicion ASC" << QStringList{}
+            << "SELECT codigo FROM Criterio ORDER BY definicion COLLATE ES_DICT "
+               "ASC";
+        QTest::newRow("order by qualified, lower case")
+            << "SELECT x FROM a ir order by ir.definicion asc, codigo" << QStringList{}
+            << "SELECT x FROM a ir order by ir.definicion COLLATE ES_DICT asc, "
+               "codigo COLLATE ES_DICT";
+    }
+
+    void parameterNames()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, names);
+        QFETCH(QString, translated);
+        QCOMPARE(ParameterNames(sql), names);
+        QCOMPARE(TranslateJetSql(sql), translated);
+    }
+
+    void bindingByNameInAnyOrder()
+    {
+        Prepare("INSERT INTO Pregunta(codigo,enunciado,tipo) VALUES(:cod, :def, "
+                ":tipo)");
+        query->SetParam("tipo", 1);
+        query->SetParam("def", "¿Le atienden bien?");
+        query->SetParam("cod", 4);
+        query->ExecSQL();
+        QCOMPARE(ws->Db().Rows("SELECT codigo, enunciado, tipo FROM Pregunta"),
+                 (QList<QVariantList>{{4LL, QStringLiteral("¿Le atienden bien?"), 1LL}}));
+    }
+
+    void bindingErrors_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("bind");
+        QTest::newRow("name the statement lacks")
+            << "SELECT * FROM Pregunta WHERE codigo=:codigo" << QStringList{"codigo", "otro"};
+        QTest::newRow("parameter left unbound")
+            << "SELECT * FROM Pregunta WHERE codigo=:codigo AND tipo=:tipo"
+            << QStringList{"codigo"};
+        QTest::newRow("unknown table") << "SELECT * FROM NoExiste" << QStringList{};
+    }
+
+    void bindingErrors()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, bind);
+        Prepare(sql);
+        QVERIFY_THROWS_EXCEPTION(EDatabaseError, {
+            for (const QString& name : bind)
+                query->SetParam(name, 1);
+            query->Open();
+        });
+        QVERIFY(!query->Active());
+    }
+
+    void valuesNeverCarryOver()
+    {
+        Prepare("SELECT * FROM Pregunta WHERE codigo=:codigo");
+        query->SetParam("codigo", 1);
+        query->Open();
+        Prepare("SELECT * FROM Pregunta WHERE codigo=:codigo");
+        QVERIFY_THROWS_EXCEPTION(EDatabaseError, query->Open());
+    }
+
+    void rowCounts_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("nothing matches") << "SELECT * FROM Criterio WHERE codigo=99" << 0;
+        QTest::newRow("all") << "SELECT * FROM Criterio" << 3;
+        QTest::newRow("count grouped, no group")
+            << "SELECT count(*) FROM Indicador WHERE cod_dim=5 group by cod_dim" << 0;
+        QTest::newRow("max of empty table")
+            << "SELECT MAX(codigo) as mxcod FROM CabeceraEncuesta" << 1;
+    }
+
+    void rowCounts()
+    {
+        QFETCH(QString, sql);
+        QFETCH(int, rows);
+        ws->Db().Exec("INSERT INTO Criterio VALUES (1,'a'),(2,'b'),(3,'c')");
+        Prepare(sql);
+        query->Open();
+        QCOMPARE(query->RecordCount(), rows);
+        int walked = 0;
+        for (query->First(); !query->Eof(); query->Next())
+            ++walked;
+        QCOMPARE(walked, rows);
+    }
+
+    void nullsRead()
+    {
+        ws->Db().Exec("INSERT INTO IRendimiento(codigo) VALUES (1)");
+        Prepare("SELECT definicion, tipo, clave, pregunta FROM IRendimiento");
+        query->Open();
+        QCOMPARE(query->FieldByName("definicion").AsString(), QString());
+        QCOMPARE(query->FieldByName("tipo").AsInteger(), 0);
+        QCOMPARE(query->FieldByName("clave").AsBoolean(), false);
+        QCOMPARE(query->Fields(3).AsString(), QString());
+        QVERIFY_THROWS_EXCEPTION(EDatabaseError, query->FieldByName("noexiste"));
+    }
+
+    void textsStoredVerbatim_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("quotes") << "O'Brien \"el bueno\"";
+        QTest::newRow("sql") << "x'); DROP TABLE Criterio; --";
+        QTest::newRow("blanks") << "  dos espacios  ";
+        QTest::newRow("empty") << "";
+        QTest::newRow("colon name") << ":codigo";
+    }
+
+    void textsStoredVerbatim()
+    {
+        QFETCH(QString, text);
+        Prepare("INSERT INTO Criterio(codigo, definicion) VALUES(:codigo, "
+                ":definicion)");
+        query->SetParam("codigo", 1);
+        query->SetParam("definicion", text.isEmpty() ? QString::fromLatin1("", 0) : text);
+        query->ExecSQL();
+        QCOMPARE(ws->Db().Scalar("SELECT definicion FROM Criterio").toString(), text);
+        QCOMPARE(ws->Db().Scalar("SELECT typeof(definicion) FROM Criterio").toString(),
+                 QStringLiteral("text"));
+    }
+
+    void spanishOrdering()
+    {
+        ws->Db().Exec("INSERT INTO Criterio VALUES (1,'Zona'),(2,'Ámbito'),(3,'ambiental'),"
+                      "(4,'ñandú'),(5,'nube'),(6,'oso'),(7,'Éxito'),(8,'escuela')");
+        Prepare("SELECT definicion FROM Criterio ORDER BY definicion ASC");
+        query->Open();
+        QStringList order;
+        for (query->First(); !query->Eof(); query->Next())
+            order << query->Fields(0).AsString();
+        QCOMPARE(order, (QStringList{"ambiental", "Ámbito", "escuela", "Éxito", "nube", "ñandú",
+                                     "oso", "Zona"}));
+    }
+
+    void tableWalksInsertionOrder()
+    {
+        ws->Db().Exec("INSERT INTO PregEncTemp VALUES "
+                      "(1,'uno',0),(2,'dos',1),(3,'tres',NULL)");
+        TADOTable table;
+        table.SetConnection(conn.get());
+        table.TableName = "PregEncTemp";
+        table.Open();
+        QStringList texts;
+        for (table.First(); !table.Eof(); table.Next())
+            texts << table.FieldByName("definicion").AsString() +
+                         QString::number(table.Fields(2).AsInteger());
+        QCOMPARE(texts, (QStringList{"uno0", "dos1", "tres0"}));
+        table.Close();
+        QVERIFY(!table.Active());
+    }
+
+    void lockedDatabaseReportsDriverError()
+    {
+        ws->Db().Exec("BEGIN EXCLUSIVE");
+        Prepare("DELETE * FROM PregEncTemp");
+        try {
+            query->ExecSQL();
+            QFAIL("a locked database must raise");
+        } catch (const EDatabaseError& e) {
+            QVERIFY2(e.Message().contains("locked"), qPrintable(e.Message()));
+        }
+        ws->Db().Exec("ROLLBACK");
+    }
 };
 
 DIMARVOLTECA_TEST_MAIN(TestAdo)

@@ -57,8 +57,9 @@ QVariant Column(sqlite3_stmt* stmt, int i)
     case SQLITE_FLOAT:
         return QVariant(sqlite3_column_double(stmt, i));
     case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)), sqlite3_column_bytes(stmt, i)));
+        return QVariant(
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                              sqlite3_column_bytes(stmt, i)));
     case SQLITE_BLOB:
         return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
                                    sqlite3_column_bytes(stmt, i)));
