@@ -20,6 +20,16 @@ TPageItem LineItem(const QString& source, QPointF from, QPointF to, const QColor
     return item;
 }
 
+TPageItem FillItem(const QString& source, const QRectF& box, const QColor& color)
+{
+    TPageItem item;
+    item.Kind = TItemKind::Fill;
+    item.Source = source;
+    item.Rect = box;
+    item.Color = color;
+    return item;
+}
+
 } // namespace
 
 TQRControl::TQRControl(TQRBand* band, const QString& name) : QObject(band)
@@ -91,14 +101,8 @@ void TQRCustomLabel::Emit(QVector<TPageItem>& out) const
 {
     const QRectF box(Left, Top, Width(), PrintHeight());
     const QString name = objectName();
-    if (!Transparent && box.width() > 0 && box.height() > 0) {
-        TPageItem fill;
-        fill.Kind = TItemKind::Fill;
-        fill.Source = name;
-        fill.Rect = box;
-        fill.Color = Color;
-        out.append(fill);
-    }
+    if (!Transparent && box.width() > 0 && box.height() > 0)
+        out.append(FillItem(name, box, Color));
 
     const TFontMetricsMm metrics = FontMetricsMm(Font);
     double top = Top;
@@ -160,14 +164,8 @@ void TQRShape::Emit(QVector<TPageItem>& out) const
     };
     switch (Shape) {
     case TShapeType::Rectangle: {
-        if (BrushColor.alpha() > 0) {
-            TPageItem fill;
-            fill.Kind = TItemKind::Fill;
-            fill.Source = name;
-            fill.Rect = box;
-            fill.Color = BrushColor;
-            out.append(fill);
-        }
+        if (BrushColor.alpha() > 0)
+            out.append(FillItem(name, box, BrushColor));
         TPageItem frame;
         frame.Kind = TItemKind::Frame;
         frame.Source = name;
