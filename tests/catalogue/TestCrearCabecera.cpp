@@ -15,15 +15,6 @@ namespace {
 
 const QString kInsertada = QStringLiteral("La cabecera ha sido insertada con éxito");
 
-QByteArray Codificada(const QImage& imagen, const char* formato)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    imagen.save(&buffer, formato, 95);
-    return bytes;
-}
-
 // What a bitmap of `origen` shows in the logo box: cut from its top-left corner,
 // or extended with white, never scaled.
 QImage Recortada(const QImage& origen)
@@ -274,18 +265,20 @@ private slots:
         const QSize imagick(300, 200);
         for (int lado : {300, 50}) {
             const QString nombre = QStringLiteral("cuadro%1.bmp").arg(lado);
-            Escribir(nombre, Codificada(EntornoCabeceras::Muestra(lado, lado), "BMP"));
+            Escribir(nombre, testing::Encoded(EntornoCabeceras::Muestra(lado, lado), "BMP", 95));
             QTest::newRow(qPrintable(nombre)) << nombre << 2 << "recortado" << QSize(lado, lado);
         }
         QTest::newRow("145 x 113 justo")
-            << Escribir("justo.bmp", Codificada(EntornoCabeceras::Muestra(145, 113), "BMP")) << 2
-            << "recortado" << QSize(145, 113);
+            << Escribir("justo.bmp",
+                        testing::Encoded(EntornoCabeceras::Muestra(145, 113), "BMP", 95))
+            << 2 << "recortado" << QSize(145, 113);
         QTest::newRow("JPEG de 1000 x 200")
-            << Escribir("ancho.jpg", Codificada(EntornoCabeceras::Muestra(1000, 200), "JPG")) << 1
-            << "estirado" << QSize();
+            << Escribir("ancho.jpg",
+                        testing::Encoded(EntornoCabeceras::Muestra(1000, 200), "JPG", 95))
+            << 1 << "estirado" << QSize();
         QTest::newRow("cancelado") << "" << 1 << "igual" << QSize();
 
-        QByteArray enorme = Codificada(EntornoCabeceras::Muestra(80, 60), "BMP");
+        QByteArray enorme = testing::Encoded(EntornoCabeceras::Muestra(80, 60), "BMP", 95);
         qToLittleEndian<qint32>(20000, enorme.data() + 18);
         qToLittleEndian<qint32>(20000, enorme.data() + 22);
         QTest::newRow("bmp demasiado grande")

@@ -19,15 +19,6 @@ const QRgb kFondo = qRgb(10, 10, 10);
 const QString kBmpDanado = QStringLiteral("El mapa de bits está incompleto o dañado.");
 const QString kJpegDanado = QStringLiteral("La imagen JPEG está incompleta o dañada.");
 
-QByteArray Encoded(const QImage& image, const char* format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format, 90);
-    return bytes;
-}
-
 QImage Sample(int w, int h, QImage::Format format = QImage::Format_RGB888)
 {
     QImage image(w, h, format);
@@ -122,7 +113,7 @@ private slots:
     // Bytes some cameras leave before the end marker do not make a picture damaged.
     void strayBytesBeforeTheEndMarker()
     {
-        const QByteArray jpeg = Encoded(Sample(100, 20), "JPG");
+        const QByteArray jpeg = testing::Encoded(Sample(100, 20), "JPG");
         const int eoi = int(jpeg.lastIndexOf("\xFF\xD9"));
         graphics::TJPEGImage image;
         image.LoadFromStream(jpeg.left(eoi) + QByteArray("\x01\x02\x03", 3) + jpeg.mid(eoi));
@@ -140,7 +131,7 @@ private slots:
         for (int y = 0; y < 80; ++y)
             for (int x = 0; x < 120; ++x)
                 gradient.setPixelColor(x, y, QColor(2 * x, 3 * y, 100));
-        const QByteArray jpeg = Encoded(gradient, "JPG");
+        const QByteArray jpeg = testing::Encoded(gradient, "JPG");
         const int eoi = int(jpeg.lastIndexOf("\xFF\xD9"));
         QTest::newRow("jpeg cut in half") << jpeg.left(jpeg.size() / 2) << true << kJpegDanado;
         QTest::newRow("jpeg end marker missing") << jpeg.left(eoi - 16) << true << kJpegDanado;
@@ -150,7 +141,8 @@ private slots:
         QTest::newRow("jpeg marker inside the data") << marker << true << kJpegDanado;
         QTest::newRow("jpeg garbage after marker")
             << QByteArray("\xFF\xD8\xFF\x00garbage", 12) << true << QString();
-        QTest::newRow("bmp given as jpeg") << Encoded(Sample(4, 4), "BMP") << true << QString();
+        QTest::newRow("bmp given as jpeg")
+            << testing::Encoded(Sample(4, 4), "BMP") << true << QString();
         QByteArray huge = jpeg;
         const int sof = int(huge.indexOf(QByteArray("\xFF\xC0", 2)));
         qToBigEndian<quint16>(30000, huge.data() + sof + 5);
@@ -172,12 +164,12 @@ private slots:
         QTest::newRow("bmp pixels missing")
             << Bmp(400, 400, 24, 0, {}, noPixels) << false << QString();
 
-        const QByteArray rgb = Encoded(Sample(40, 30), "BMP");
+        const QByteArray rgb = testing::Encoded(Sample(40, 30), "BMP");
         QTest::newRow("24 bits, last row short") << rgb.left(rgb.size() - 1) << false << kBmpDanado;
         QImage indexed(40, 30, QImage::Format_Indexed8);
         indexed.setColorTable({kRojo, kVerde});
         indexed.fill(1);
-        const QByteArray pal = Encoded(indexed, "BMP");
+        const QByteArray pal = testing::Encoded(indexed, "BMP");
         QTest::newRow("8 bits, half") << pal.left(pal.size() / 2) << false << kBmpDanado;
         QTest::newRow("palette cut") << pal.left(54 + 4) << false << kBmpDanado;
         const QList<QRgb> palette = {kFondo, kRojo};
@@ -201,7 +193,7 @@ private slots:
         auto load = [&](const QByteArray& b) {
             jpeg ? jpegImage.LoadFromStream(b) : bitmap.LoadFromStream(b);
         };
-        load(Encoded(Sample(8, 8), jpeg ? "JPG" : "BMP"));
+        load(testing::Encoded(Sample(8, 8), jpeg ? "JPG" : "BMP"));
         try {
             load(bytes);
             QFAIL("a damaged picture must be refused");
@@ -219,10 +211,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes"); // empty: no file
         QTest::addColumn<QSize>("size");
-        QTest::newRow("JPEG") << Encoded(Sample(30, 20), "JPG") << QSize(30, 20);
+        QTest::newRow("JPEG") << testing::Encoded(Sample(30, 20), "JPG") << QSize(30, 20);
         QTest::newRow("missing") << QByteArray() << QSize();
-        QTest::newRow("a bitmap") << Encoded(Sample(30, 20), "BMP") << QSize();
-        QTest::newRow("cut short") << Encoded(Sample(30, 20), "JPG").left(200) << QSize();
+        QTest::newRow("a bitmap") << testing::Encoded(Sample(30, 20), "BMP") << QSize();
+        QTest::newRow("cut short") << testing::Encoded(Sample(30, 20), "JPG").left(200) << QSize();
     }
 
     void pictureOfTheProgram()

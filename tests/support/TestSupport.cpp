@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <sqlite3.h>
@@ -9,6 +10,15 @@ namespace testing {
 QString SourcePath(const QString& relative)
 {
     return QStringLiteral(DIMARVOLTECA_SOURCE_DIR "/") + relative;
+}
+
+QByteArray Encoded(const QImage& image, const char* format, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return bytes;
 }
 
 TestDb::TestDb(const QString& path)

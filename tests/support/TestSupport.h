@@ -17,6 +17,9 @@ namespace testing {
 
 QString SourcePath(const QString& relative);
 
+// A picture encoded as a file of the given format ("JPG", "BMP"...), as Qt writes it.
+QByteArray Encoded(const QImage& image, const char* format, int quality = 90);
+
 // A database file of the program's schema, reached through its own connection so
 // that tests seed and check rows independently of the code under test.
 class TestDb
