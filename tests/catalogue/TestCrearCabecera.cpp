@@ -3,7 +3,6 @@
 #include "catalogue/CrearCabecera.h"
 #include "data/Encuestas.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QProcess>

@@ -5,7 +5,6 @@
 #include "platform/graphics/JpegImage.h"
 #include "platform/graphics/Picture.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QtEndian>
 
