@@ -1,9 +1,8 @@
 #include "BloqueoMenus.h"
 
-#include "shell/MAIN.h"
+#include "platform/ui/Frame.h"
 
 void DesbloquearMenus()
 {
-    if (MainForm)
-        MainForm->habilitarMenus();
+    ui::habilitarMenus();
 }

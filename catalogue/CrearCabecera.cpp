@@ -7,9 +7,9 @@
 #include "data/Encuestas.h"
 #include "data/General.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
-#include "shell/MAIN.h"
 
 #include <QApplication>
 
@@ -43,7 +43,7 @@ TF_CrearCabecera::TF_CrearCabecera(QObject* owner) : TVentanaCabecera(owner, QSi
 
 void TF_CrearCabecera::Abrir()
 {
-    F_CrearCabecera = new TF_CrearCabecera(MainForm);
+    F_CrearCabecera = new TF_CrearCabecera(ui::FrameOwner());
     F_CrearCabecera->Mostrar();
 }
 

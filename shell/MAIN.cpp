@@ -52,6 +52,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::TMainF
 {
     shell::InitResources();
     m_ui->setupUi(this);
+    ui::SetFrame(this);
     // Closing the frame frees it, and with it every window it owns.
     setAttribute(Qt::WA_DeleteOnClose);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -83,6 +84,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::TMainF
 
 TMainForm::~TMainForm()
 {
+    if (ui::Frame() == this)
+        ui::SetFrame(nullptr);
     // The edit actions follow the focus; the work windows going with the frame move
     // it after the actions themselves are gone.
     delete m_edit;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui/Frame.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -15,7 +17,7 @@ class TMainForm;
 
 // The program's frame: menus, tool bar and status bar around the area in which
 // every work window opens.
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, public ui::TFrame
 {
     Q_OBJECT
 public:
@@ -23,8 +25,9 @@ public:
     ~TMainForm() override;
 
     // The lock around a work window: the ten work commands of the menu.
-    void InhabilitarMenus();
-    void habilitarMenus();
+    void InhabilitarMenus() override;
+    void habilitarMenus() override;
+    QWidget* FrameWindow() override { return this; }
 
     QMdiArea* ClientArea() const { return m_area; }
 

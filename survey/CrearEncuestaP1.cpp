@@ -7,9 +7,9 @@
 #include "data/ListaCentros.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
-#include "shell/MAIN.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -199,8 +199,7 @@ void TF_CrearEncuestaP1::EnsenyarForm()
 
 void TF_CrearEncuestaP1::closeEvent(QCloseEvent* event)
 {
-    if (MainForm)
-        MainForm->habilitarMenus();
+    ui::habilitarMenus();
     if (F_CrearEncuestaP1 == this)
         F_CrearEncuestaP1 = nullptr;
     event->accept();

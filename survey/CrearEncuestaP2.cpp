@@ -5,9 +5,9 @@
 #include "data/BdatosADO.h"
 #include "data/General.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
-#include "shell/MAIN.h"
 
 #include <QCloseEvent>
 
@@ -143,8 +143,7 @@ void TF_CrearEncuestaP2::EnsenyarForm()
 
 void TF_CrearEncuestaP2::closeEvent(QCloseEvent* event)
 {
-    if (MainForm)
-        MainForm->habilitarMenus();
+    ui::habilitarMenus();
     if (F_CrearEncuestaP2 == this)
         F_CrearEncuestaP2 = nullptr;
     event->accept();

@@ -2,9 +2,9 @@
 
 #include "CrearEncuestaP2.h"
 #include "data/BdatosADO.h"
+#include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
-#include "shell/MAIN.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -384,8 +384,7 @@ void TF_CrearEncuestaP3::closeEvent(QCloseEvent* event)
     if (!m_retirada)
         LiberarVectores();
     m_retirada = true;
-    if (MainForm)
-        MainForm->habilitarMenus();
+    ui::habilitarMenus();
     if (F_CrearEncuestaP3 == this)
         F_CrearEncuestaP3 = nullptr;
     event->accept();

@@ -47,6 +47,9 @@ void RunGuarded(const std::function<void()>& handler)
         handler();
     } catch (const std::exception& error) {
         ShowException(error);
+    } catch (...) {
+        ShowMessageBox({QStringLiteral("Dimarvolteca"), QStringLiteral("Error desconocido."),
+                        QMessageBox::Critical});
     }
 }
 
