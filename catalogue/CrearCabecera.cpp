@@ -7,6 +7,7 @@
 #include "data/Encuestas.h"
 #include "data/General.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Connect.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
@@ -35,9 +36,13 @@ TF_CrearCabecera::TF_CrearCabecera(QObject* owner) : TVentanaCabecera(owner, QSi
     // Of the header windows, only this one can be maximised.
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setupUi(this);
+    ui::Connect(B_Imagen, &QPushButton::clicked, this, &TF_CrearCabecera::B_ImagenClick);
+    ui::Connect(B_Borrar, &QPushButton::clicked, this, &TF_CrearCabecera::B_BorrarClick);
+    ui::Connect(B_Insertar, &QPushButton::clicked, this, &TF_CrearCabecera::B_InsertarClick);
+    ui::Connect(B_Salir, &QPushButton::clicked, this, &TF_CrearCabecera::B_SalirClick);
     // Leaving the centre box for another control of this window runs the duplicate
     // test; switching to another window does not.
-    connect(qApp, &QApplication::focusChanged, this, &TF_CrearCabecera::CambioDeFoco);
+    ui::Connect(qApp, &QApplication::focusChanged, this, &TF_CrearCabecera::CambioDeFoco);
     FormCreate();
 }
 
@@ -60,7 +65,7 @@ void TF_CrearCabecera::FormCreate()
 void TF_CrearCabecera::CambioDeFoco(QWidget* antes, QWidget* ahora)
 {
     if (antes == E_Centro && ahora && isAncestorOf(ahora) && isVisible())
-        ui::RunGuarded([this] { E_CentroExit(); });
+        E_CentroExit();
 }
 
 void TF_CrearCabecera::E_CentroExit()

@@ -2,6 +2,7 @@
 
 #include "ModificarCabeceraP2.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Connect.h"
 #include "platform/ui/MdiHost.h"
 
 #include <memory>
@@ -12,6 +13,9 @@ TF_ModificarCabecera::TF_ModificarCabecera(QObject* owner)
     : TVentanaListaCentros(owner, QSize(670, 170))
 {
     setupUi(this);
+    ui::Connect(CB_Cabecera, &QComboBox::activated, this, &TF_ModificarCabecera::CB_CabeceraSelect);
+    ui::Connect(B_Siguiente, &QPushButton::clicked, this, &TF_ModificarCabecera::B_SiguienteClick);
+    ui::Connect(B_Salir, &QPushButton::clicked, this, &TF_ModificarCabecera::B_SalirClick);
     FormCreate(Label1, CB_Cabecera, B_Siguiente);
 }
 

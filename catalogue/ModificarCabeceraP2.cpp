@@ -7,6 +7,7 @@
 #include "data/General.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Connect.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
 
@@ -28,6 +29,10 @@ TF_ModificarCabeceraP2::TF_ModificarCabeceraP2(QObject* owner)
     : TVentanaCabecera(owner, QSize(696, 444))
 {
     setupUi(this);
+    ui::Connect(B_Imagen, &QPushButton::clicked, this, &TF_ModificarCabeceraP2::B_ImagenClick);
+    ui::Connect(B_Borrar, &QPushButton::clicked, this, &TF_ModificarCabeceraP2::B_BorrarClick);
+    ui::Connect(B_Insertar, &QPushButton::clicked, this, &TF_ModificarCabeceraP2::B_InsertarClick);
+    ui::Connect(B_Salir, &QPushButton::clicked, this, &TF_ModificarCabeceraP2::B_SalirClick);
     FormCreate();
 }
 

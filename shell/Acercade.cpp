@@ -1,6 +1,7 @@
 #include "Acercade.h"
 
 #include "Resources.h"
+#include "platform/ui/Connect.h"
 #include "platform/ui/Look.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ QPointer<TF_Acercade> F_Acercade;
 TF_Acercade::TF_Acercade(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
+    ui::Connect(BitBtn1, &QPushButton::clicked, this, &TF_Acercade::BitBtn1Click);
     // Freed whenever it closes, by "OK" or by its close box.
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);

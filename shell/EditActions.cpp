@@ -1,5 +1,7 @@
 #include "EditActions.h"
 
+#include "platform/ui/Connect.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -87,12 +89,12 @@ void Apply(QWidget* target, Operation operation)
 TEditActions::TEditActions(QAction* cut, QAction* copy, QAction* paste, QObject* parent)
     : QObject(parent), m_cut(cut), m_copy(copy), m_paste(paste)
 {
-    connect(m_cut, &QAction::triggered, this, &TEditActions::ExecuteCut);
-    connect(m_copy, &QAction::triggered, this, &TEditActions::ExecuteCopy);
-    connect(m_paste, &QAction::triggered, this, &TEditActions::ExecutePaste);
-    connect(qApp, &QApplication::focusChanged, this, &TEditActions::UpdateTargets);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &TEditActions::UpdateTargets);
+    ui::Connect(m_cut.data(), &QAction::triggered, this, &TEditActions::ExecuteCut);
+    ui::Connect(m_copy.data(), &QAction::triggered, this, &TEditActions::ExecuteCopy);
+    ui::Connect(m_paste.data(), &QAction::triggered, this, &TEditActions::ExecutePaste);
+    ui::Connect(qApp, &QApplication::focusChanged, this, &TEditActions::UpdateTargets);
+    ui::Connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+                &TEditActions::UpdateTargets);
     UpdateTargets();
 }
 
@@ -124,18 +126,18 @@ void TEditActions::Follow(QWidget* editor)
     m_signals.clear();
     m_followed = editor;
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-        m_signals << connect(line, &QLineEdit::selectionChanged, this,
-                             &TEditActions::UpdateTargets);
-        m_signals << connect(line, &QLineEdit::textChanged, this, &TEditActions::UpdateTargets);
+        m_signals << ui::Connect(line, &QLineEdit::selectionChanged, this,
+                                 &TEditActions::UpdateTargets);
+        m_signals << ui::Connect(line, &QLineEdit::textChanged, this, &TEditActions::UpdateTargets);
     } else if (auto* memo = qobject_cast<QTextEdit*>(editor)) {
-        m_signals << connect(memo, &QTextEdit::selectionChanged, this,
-                             &TEditActions::UpdateTargets);
-        m_signals << connect(memo, &QTextEdit::textChanged, this, &TEditActions::UpdateTargets);
+        m_signals << ui::Connect(memo, &QTextEdit::selectionChanged, this,
+                                 &TEditActions::UpdateTargets);
+        m_signals << ui::Connect(memo, &QTextEdit::textChanged, this, &TEditActions::UpdateTargets);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor)) {
-        m_signals << connect(plain, &QPlainTextEdit::selectionChanged, this,
-                             &TEditActions::UpdateTargets);
-        m_signals << connect(plain, &QPlainTextEdit::textChanged, this,
-                             &TEditActions::UpdateTargets);
+        m_signals << ui::Connect(plain, &QPlainTextEdit::selectionChanged, this,
+                                 &TEditActions::UpdateTargets);
+        m_signals << ui::Connect(plain, &QPlainTextEdit::textChanged, this,
+                                 &TEditActions::UpdateTargets);
     }
 }
 

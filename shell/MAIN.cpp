@@ -12,6 +12,7 @@
 #include "platform/ado/AdoConnection.h"
 #include "platform/office/DocumentOpener.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Connect.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
 #include "platform/ui/Ownership.h"
@@ -52,6 +53,34 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::TMainF
 {
     shell::InitResources();
     m_ui->setupUi(this);
+    const struct
+    {
+        QAction* action;
+        void (TMainForm::*handler)();
+    } commands[] = {
+        {m_ui->Nuevo1, &TMainForm::Nuevo1Click},
+        {m_ui->FileNew1, &TMainForm::M_CrearEncuestaClick},
+        {m_ui->FileOpenItem, &TMainForm::FileOpen1Execute},
+        {m_ui->ToolButton1, &TMainForm::FileOpen1Execute},
+        {m_ui->Insertar1, &TMainForm::Insertar1Click},
+        {m_ui->Modificar1, &TMainForm::Modificar1Click},
+        {m_ui->Borrar1, &TMainForm::Borrar1Click},
+        {m_ui->FileExitItem, &TMainForm::FileExit1Execute},
+        {m_ui->M_CrearMedida, &TMainForm::M_CrearMedidaClick},
+        {m_ui->M_ModificarMedida, &TMainForm::M_ModificarMedidaClick},
+        {m_ui->M_BorrarMedida, &TMainForm::M_BorrarMedidaClick},
+        {m_ui->Crear3, &TMainForm::Crear3Click},
+        {m_ui->M_ModificarIndicador, &TMainForm::M_ModificarIndicadorClick},
+        {m_ui->M_BorrarIndicador, &TMainForm::M_BorrarIndicadorClick},
+        {m_ui->Obtener1, &TMainForm::Obtener1Click},
+        {m_ui->HelpAboutItem, &TMainForm::HelpAbout1Execute},
+        {m_ui->Castellano, &TMainForm::CastellanoClick},
+        {m_ui->Valenciano, &TMainForm::ValencianoClick},
+        {m_ui->CatalogodeIndicadores1, &TMainForm::CatalogodeIndicadores1Click},
+        {m_ui->ToolButton10, &TMainForm::ToolButton10Click},
+    };
+    for (const auto& command : commands)
+        ui::Connect(command.action, &QAction::triggered, this, command.handler);
     ui::SetFrame(this);
     // Closing the frame frees it, and with it every window it owns.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -130,7 +159,7 @@ void TMainForm::DisponerMenus()
     TEditActions::Link(m_ui->CutItem, m_ui->EditCut1);
     TEditActions::Link(m_ui->CopyItem, m_ui->EditCopy1);
     TEditActions::Link(m_ui->PasteItem, m_ui->EditPaste1);
-    connect(m_ui->Edit1, &QMenu::aboutToShow, m_edit, &TEditActions::UpdateTargets);
+    ui::Connect(m_ui->Edit1, &QMenu::aboutToShow, m_edit, &TEditActions::UpdateTargets);
 }
 
 void TMainForm::DisponerBarras()

@@ -7,6 +7,7 @@
 #include "data/ListaCentros.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Connect.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
@@ -20,6 +21,10 @@ TF_CrearEncuestaP1::TF_CrearEncuestaP1(QObject* owner)
 {
     ui::SetUpWorkWindow(this, owner);
     setupUi(this);
+    ui::Connect(CB_Cabecera, &QComboBox::activated, this, &TF_CrearEncuestaP1::CB_CabeceraSelect);
+    ui::Connect(B_Siguiente, &QPushButton::clicked, this, &TF_CrearEncuestaP1::B_SiguienteClick);
+    ui::Connect(B_Atras, &QPushButton::clicked, this, &TF_CrearEncuestaP1::B_AtrasClick);
+    ui::Connect(B_Salir, &QPushButton::clicked, this, &TF_CrearEncuestaP1::B_SalirClick);
     FormCreate();
 }
 
@@ -81,7 +86,7 @@ bool TF_CrearEncuestaP1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        MonthCalendar1Click();
+        ui::RunGuarded([this] { MonthCalendar1Click(); });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -5,6 +5,7 @@
 #include "data/BdatosADO.h"
 #include "data/General.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Connect.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
@@ -44,6 +45,10 @@ TF_CrearEncuestaP2::TF_CrearEncuestaP2(QObject* owner)
 {
     ui::SetUpWorkWindow(this, owner);
     setupUi(this);
+    ui::Connect(RG_Criterio, &ui::TRadioGroup::Click, this, &TF_CrearEncuestaP2::RG_CriterioClick);
+    ui::Connect(B_Siguiente, &QPushButton::clicked, this, &TF_CrearEncuestaP2::B_SiguienteClick);
+    ui::Connect(B_Atras, &QPushButton::clicked, this, &TF_CrearEncuestaP2::B_AtrasClick);
+    ui::Connect(B_Salir, &QPushButton::clicked, this, &TF_CrearEncuestaP2::B_SalirClick);
     FormCreate();
 }
 

@@ -2,6 +2,7 @@
 
 #include "CrearEncuestaP2.h"
 #include "data/BdatosADO.h"
+#include "platform/ui/Connect.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
@@ -52,6 +53,12 @@ TF_CrearEncuestaP3::TF_CrearEncuestaP3(QObject* owner)
 {
     ui::SetUpWorkWindow(this, owner);
     setupUi(this);
+    ui::Connect(CB_Dimension, &QComboBox::activated, this, &TF_CrearEncuestaP3::CB_DimensionSelect);
+    ui::Connect(CB_SoloClave, &QCheckBox::toggled, this, &TF_CrearEncuestaP3::CB_SoloClaveClick);
+    ui::Connect(CB_Todos, &QCheckBox::toggled, this, &TF_CrearEncuestaP3::CB_TodosClick);
+    ui::Connect(B_Atras, &QPushButton::clicked, this, &TF_CrearEncuestaP3::B_AtrasClick);
+    ui::Connect(B_Aceptar, &QPushButton::clicked, this, &TF_CrearEncuestaP3::B_AceptarClick);
+    ui::Connect(B_Salir, &QPushButton::clicked, this, &TF_CrearEncuestaP3::B_SalirClick);
     FormCreate();
 }
 

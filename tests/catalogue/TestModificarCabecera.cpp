@@ -315,6 +315,30 @@ private slots:
         QCOMPARE(e->Filas().at(0).at(4).toByteArray(), logo);
     }
 
+    // A database error inside a handler ends that handler in one error box, without
+    // reaching the event loop; the window stays open and its next click works.
+    void errorEnManejador()
+    {
+        Centros();
+        MainForm->Borrar1Click();
+        TF_BorrarCabecera* f = F_BorrarCabecera;
+        Elegir(f->CB_Cabecera, 0);
+        e->ws.Db().Exec(QStringLiteral("ALTER TABLE CabeceraEncuesta RENAME TO Apartada"));
+        // A direct click emits without any event dispatch around it: only the
+        // connection's own guard stands between the error and the caller.
+        f->B_Borrar->click();
+        QCOMPARE(e->mensajes.messages.size(), 1);
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Critical);
+        QVERIFY(F_BorrarCabecera && f->isVisible() && f->B_Borrar->isEnabled());
+
+        e->mensajes.Clear();
+        e->ws.Db().Exec(QStringLiteral("ALTER TABLE Apartada RENAME TO CabeceraEncuesta"));
+        QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
+        QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido borrada"});
+        QCOMPARE(e->Filas().size(), 4);
+        QTRY_VERIFY(F_BorrarCabecera.isNull());
+    }
+
     void borrar_data()
     {
         QTest::addColumn<int>("indice");

@@ -5,6 +5,7 @@
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportFile.h"
 #include "platform/report/Units.h"
+#include "platform/ui/Connect.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/Messages.h"
 
@@ -85,7 +86,7 @@ TQRStandardPreview::TQRStandardPreview(QWidget* parent) : QWidget(parent, Qt::Wi
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto add = [&](const QString& name, const QString& text, const QString& tip, auto slot) {
         QAction* action = AddAction(name, text, tip);
-        connect(action, &QAction::triggered, this, slot);
+        ui::Connect(action, &QAction::triggered, this, slot);
         tools->addAction(action);
         return action;
     };
