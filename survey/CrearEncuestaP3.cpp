@@ -1,5 +1,6 @@
 #include "CrearEncuestaP3.h"
 
+#include "ControlesSeleccion.h"
 #include "CrearEncuestaP2.h"
 #include "data/BdatosADO.h"
 #include "platform/ui/Connect.h"
@@ -23,12 +24,9 @@ namespace {
 
 const QSize kTamanyo(743, 615);
 
-// Captions are the catalogue's texts, shown as they are: no accelerator, no markup.
-QString SinAceleradores(const QString& texto)
-{
-    QString escaped = texto;
-    return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
+// The run-time labels by kind: 1 a key measure's marker, 0 a subdimension's title.
+const TEstiloEtiqueta kMarcaClave{"C_", Qt::red, 9, false};
+const TEstiloEtiqueta kTitulo{"T_", Qt::black, 11, true};
 
 // Switches off painting while a view is rebuilt, whatever happens meanwhile.
 class SinRepintar
@@ -313,33 +311,14 @@ void TF_CrearEncuestaP3::AjustarContenido(int bottom)
 
 QCheckBox* TF_CrearEncuestaP3::CreateCheckBox(int left, int top, const QString& caption)
 {
-    auto* caja = new QCheckBox(SB_IndicadoresContenido);
-    caja->move(left, top);
-    caja->setText(SinAceleradores(caption));
-    ui::SetTextLook(caja, 9, true, Qt::white);
-    caja->resize(QFontMetrics(caja->font()).horizontalAdvance(caption) + 20, 17);
-    caja->show();
-    return caja;
+    return CrearCasillaSeleccion(SB_IndicadoresContenido, left, top, caption, 9);
 }
 
 QLabel* TF_CrearEncuestaP3::CreateLabel(int left, int top, const QString& caption, int code,
                                         int kind)
 {
-    auto* etiqueta = new QLabel(SB_IndicadoresContenido);
-    etiqueta->move(left, top);
-    etiqueta->setTextFormat(Qt::PlainText);
-    etiqueta->setText(caption);
-    if (kind == 1) {
-        etiqueta->setObjectName(QStringLiteral("C_") + QString::number(code));
-        ui::SetTextLook(etiqueta, 9, true, Qt::red);
-    } else {
-        etiqueta->setObjectName(QStringLiteral("T_") + QString::number(code));
-        ui::SetTextLook(etiqueta, 11, true, Qt::black, true);
-    }
-    const QFontMetrics medida(etiqueta->font());
-    etiqueta->resize(medida.horizontalAdvance(caption) + 20, medida.height());
-    etiqueta->show();
-    return etiqueta;
+    return CrearEtiquetaSeleccion(SB_IndicadoresContenido, left, top, caption, code,
+                                  kind == 1 ? kMarcaClave : kTitulo);
 }
 
 void TF_CrearEncuestaP3::LiberarVectores()

@@ -3,38 +3,18 @@
 
 #include "CrearEncuestaP3.h"
 
-#include "CrearEncuestaPFinal.h"
 #include "FEncuesta.h"
+#include "FilasTemporales.h"
+#include "GeneracionInforme.h"
 #include "data/BdatosADO.h"
-#include "platform/report/QuickRep.h"
-#include "platform/report/preview/StandardPreview.h"
 
 #include <QCheckBox>
-#include <QScopeGuard>
 
 namespace {
-
-// Questionnaire previews opened by FINALIZAR and still on screen, whichever step 3
-// opened them.
-int g_vistasAbiertas = 0;
 
 bool EsClave(const TIndicadorCheck& medida)
 {
     return medida.Clave == 1;
-}
-
-int FilasPregEncTemp()
-{
-    DM_BdatosADO->InicializarQuery(QStringLiteral("SELECT count(*) FROM PregEncTemp"));
-    DM_BdatosADO->ActivarQSelect();
-    DM_BdatosADO->Qquery->First();
-    return DM_BdatosADO->Qquery->Eof() ? 0 : DM_BdatosADO->Qquery->Fields(0).AsInteger();
-}
-
-void VaciarPregEncTemp()
-{
-    DM_BdatosADO->InicializarQuery(QStringLiteral("DELETE * FROM PregEncTemp"));
-    DM_BdatosADO->ActivarQInsertUpdate();
 }
 
 } // namespace
@@ -178,12 +158,7 @@ void TF_CrearEncuestaP3::CB_TodosClick()
 
 void TF_CrearEncuestaP3::InsertarPregTemp()
 {
-    // The questionnaire's rows are written whole or not at all: a failure half-way
-    // leaves the scratch table as it was.
-    ado::TADOConnection* conexion = DM_BdatosADO->Database1;
-    conexion->BeginTrans();
-    try {
-        int pos = 0;
+    TAltaFilas::Escribir([this](TAltaFilas& filas) {
         ado::TADOQuery* q = DM_BdatosADO->Qquery;
         for (size_t s = 0; s < VIndicadores.size() && !m_retirada; ++s) {
             for (const TIndicadorCheck& medida : VIndicadores[s]) {
@@ -207,78 +182,31 @@ void TF_CrearEncuestaP3::InsertarPregTemp()
                 q->First();
                 if (q->Eof())
                     continue;
-                const QString enunciado = q->FieldByName(QStringLiteral("enunciado")).AsString();
-                const int tipo = q->FieldByName(QStringLiteral("tipo")).AsInteger();
-
-                DM_BdatosADO->InicializarQuery(QStringLiteral(
-                    "INSERT INTO PregEncTemp(posicion,definicion,tipo) VALUES(:pos,:def,:tipo)"));
-                DM_BdatosADO->InsertarParametroEntero(QStringLiteral("pos"), pos + 1);
-                DM_BdatosADO->InsertarParametroCadena(QStringLiteral("def"), enunciado);
-                DM_BdatosADO->InsertarParametroEntero(QStringLiteral("tipo"), tipo);
-                DM_BdatosADO->ActivarQInsertUpdate();
-                ++pos;
+                filas.Anyadir(q->FieldByName(QStringLiteral("enunciado")).AsString(),
+                              q->FieldByName(QStringLiteral("tipo")).AsInteger());
             }
         }
-        conexion->CommitTrans();
-    } catch (...) {
-        conexion->RollbackTrans();
-        throw;
-    }
+    });
 }
 
 void TF_CrearEncuestaP3::B_AceptarClick()
 {
     if (m_retirada)
         return;
-    // The scratch table carries one questionnaire at a time: while another one's
-    // questions are on screen, nothing is written over them.
-    const int filas = FilasPregEncTemp();
-    if (g_vistasAbiertas > 0 || (filas > 0 && report::FindPreviewWindow())) {
-        TDM_General::MensajeError(QStringLiteral(
-            "Ya hay una encuesta en la vista previa. Ciérrela antes de generar otra."));
-        return;
-    }
-    // Rows that no preview shows were left by a report that could not be finished.
-    if (filas > 0)
-        VaciarPregEncTemp();
-
-    F_CrearEncuestaPFinal = new TF_CrearEncuestaPFinal(this);
-    const QPointer<TF_CrearEncuestaPFinal> progreso = F_CrearEncuestaPFinal.data();
-    progreso->show();
-    progreso->StepBy(25);
-    InsertarPregTemp();
-    progreso->StepBy(25);
-
-    QPointer<TF_Encuesta> encuesta;
-    try {
-        F_Encuesta = new TF_Encuesta(this);
-        encuesta = F_Encuesta.data();
-        progreso->StepBy(25);
-        encuesta->InsertarSubcriterio(CodSubcriterio);
-        progreso->StepBy(25);
-    } catch (...) {
-        // A questionnaire that cannot be shown leaves no questions for the next one.
-        delete encuesta.data();
-        try {
-            VaciarPregEncTemp();
-            DM_BdatosADO->Table->Close();
-        } catch (const std::exception&) {
-        }
-        throw;
-    }
-    progreso->close();
-
-    // The preview runs its own loop and the user may close this window meanwhile;
-    // its questionnaire and the preview then go with it.
-    const QPointer<TF_CrearEncuestaP3> ventana(this);
-    ++g_vistasAbiertas;
-    ++m_vistasAbiertas;
-    const auto alCerrar = qScopeGuard([ventana] {
-        --g_vistasAbiertas;
-        if (ventana)
-            ventana->VistaPreviaCerrada();
-    });
-    encuesta->QR_Encuesta->Preview();
+    TGeneracionInforme generacion;
+    generacion.AvisoEnPantalla =
+        QStringLiteral("Ya hay una encuesta en la vista previa. Ciérrela antes de generar otra.");
+    generacion.EscribirFilas = [this] {
+        InsertarPregTemp();
+        return true;
+    };
+    generacion.CrearInforme = [this] { return F_Encuesta = new TF_Encuesta(this); };
+    generacion.NombrarDimension = [](TVentanaInforme& informe) {
+        static_cast<TF_Encuesta&>(informe).InsertarSubcriterio(CodSubcriterio);
+    };
+    generacion.AlAbrirVista = [this] { ++m_vistasAbiertas; };
+    generacion.AlCerrarVista = [this] { VistaPreviaCerrada(); };
+    GenerarInforme(this, generacion);
 }
 
 void TF_CrearEncuestaP3::VistaPreviaCerrada()

@@ -4,12 +4,9 @@
 
 #include "data/BdatosADO.h"
 #include "data/Encuestas.h"
-#include "platform/ado/DatabaseError.h"
 #include "platform/graphics/JpegImage.h"
+#include "platform/report/Builders.h"
 #include "platform/report/QuickRep.h"
-#include "platform/report/ado/AdoDataSource.h"
-#include "platform/report/preview/StandardPreview.h"
-#include "platform/ui/Ownership.h"
 
 #include <QLocale>
 
@@ -30,52 +27,19 @@ static QImage ImagenCabecera()
 
 namespace {
 
-const QColor kGris(128, 128, 128);
-const QColor kPlata(192, 192, 192);
+using report::AddLabel;
+using report::AddShape;
 
-TQRFont Fuente(const QString& family, double points, bool bold = false)
-{
-    TQRFont font;
-    font.Family = family;
-    font.Points = points;
-    font.Bold = bold;
-    return font;
-}
+const QColor kGris(128, 128, 128);
 
 TQRFont Arial(double points)
 {
-    return Fuente(QStringLiteral("Arial"), points);
+    return report::MakeFont(QStringLiteral("Arial"), points);
 }
 
 TQRFont BookAntiqua(double points, bool bold = false)
 {
-    return Fuente(QStringLiteral("Book Antiqua"), points, bold);
-}
-
-// A label as wide as its text.
-TQRLabel* Etiqueta(TQRBand* band, const QString& name, const QString& caption, double left,
-                   double top, const TQRFont& font, const QColor& color)
-{
-    auto* label = band->Add<TQRLabel>(name);
-    label->Left = left;
-    label->Top = top;
-    label->AutoSize = true;
-    label->Caption = caption;
-    label->Font = font;
-    label->FontColor = color;
-    return label;
-}
-
-TQRShape* Forma(TQRBand* band, const QString& name, TShapeType shape, double left, double top,
-                double width, double height)
-{
-    auto* form = band->Add<TQRShape>(name);
-    form->Shape = shape;
-    form->Left = left;
-    form->Top = top;
-    form->SetWidth(width);
-    form->Height = height;
-    return form;
+    return report::MakeFont(QStringLiteral("Book Antiqua"), points, bold);
 }
 
 // An answer box: 20 pixels wide, framed on all four sides, white and opaque.
@@ -117,56 +81,24 @@ const TEtiquetaEncuestado kEtiquetas[] = {
 // The right edge of the respondent label, in pixels of the design.
 constexpr double kBordeEtiqueta = 135;
 
-TDM_BdatosADO& BaseDatos()
-{
-    if (!DM_BdatosADO)
-        throw ado::EDatabaseError(QStringLiteral("No hay conexión con la base de datos."));
-    return *DM_BdatosADO;
-}
-
 } // namespace
 
-TF_Encuesta::TF_Encuesta(QObject* owner) : QWidget(nullptr), ui(new Ui::TF_Encuesta)
+TF_Encuesta::TF_Encuesta(QObject* owner) : TVentanaInforme(owner), ui(new Ui::TF_Encuesta)
 {
     ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    ui::Own(owner, this);
-    report::InstallStandardPreview();
     CrearInforme();
     QR_Encuesta->BeforePrint = [this](report::TQuickRep&) { QR_EncuestaBeforePrint(); };
     QR_Encuesta->AfterPreview = [this](report::TQuickRep&) { QR_EncuestaAfterPreview(); };
     FormCreate();
 }
 
-TF_Encuesta::~TF_Encuesta()
-{
-    // Freed with its owner while its preview is still open: the preview goes with
-    // the report, and the questions must not stay behind for the next questionnaire.
-    if (m_informe && m_informe->PreviewOpen() && DM_BdatosADO) {
-        try {
-            DM_BdatosADO->InicializarQuery(QStringLiteral("DELETE * FROM PregEncTemp"));
-            DM_BdatosADO->ActivarQInsertUpdate();
-            DM_BdatosADO->Table->Close();
-        } catch (const std::exception&) {
-        }
-    }
-}
+TF_Encuesta::~TF_Encuesta() = default;
 
 void TF_Encuesta::FormCreate()
 {
     if (DM_Encuesta)
         InicializarEtiquetas();
-    TDM_BdatosADO& db = BaseDatos();
-    db.Table->TableName = QStringLiteral("PregEncTemp");
-    db.Table->Open();
-    m_filas = std::make_shared<report::TADODataSource>(*db.Table);
-    QR_Encuesta->DataSet = m_filas;
-    QRDBDefinicion->DataSet = m_filas;
-    QRDBDefinicion->DataField = QStringLiteral("definicion");
-    QRDBNum->DataSet = m_filas;
-    QRDBNum->DataField = QStringLiteral("posicion");
-    QR_Encuesta->Prepare();
-    TotalPaginas = QR_Encuesta->QRPrinter()->PageCount();
+    EnlazarFilas(QRDBNum, QRDBDefinicion);
 }
 
 void TF_Encuesta::InicializarEtiquetas()
@@ -187,14 +119,7 @@ void TF_Encuesta::InicializarEtiquetas()
 
 void TF_Encuesta::InsertarSubcriterio(int codigo)
 {
-    TDM_BdatosADO& db = BaseDatos();
-    db.InicializarQuery(QStringLiteral("SELECT definicion FROM Subcriterio WHERE codigo=:codigo"));
-    db.InsertarParametroEntero(QStringLiteral("codigo"), codigo);
-    db.ActivarQSelect();
-    db.Qquery->First();
-    QRLDimension->Caption = db.Qquery->Eof()
-                                ? QString()
-                                : db.Qquery->FieldByName(QStringLiteral("definicion")).AsString();
+    QRLDimension->Caption = NombreDimension(codigo);
 
     for (const TEtiquetaEncuestado& etiqueta : kEtiquetas) {
         if (etiqueta.Codigo != codigo)
@@ -206,11 +131,6 @@ void TF_Encuesta::InsertarSubcriterio(int codigo)
     QRLabel6->Left = report::PxToMm(kBordeEtiqueta) - QRLabel6->Width();
 }
 
-void TF_Encuesta::HideCaptionBar()
-{
-    report::HidePreviewCaptionBar();
-}
-
 void TF_Encuesta::QR_EncuestaBeforePrint()
 {
     HideCaptionBar();
@@ -218,22 +138,17 @@ void TF_Encuesta::QR_EncuestaBeforePrint()
 
 void TF_Encuesta::QR_EncuestaAfterPreview()
 {
-    TDM_BdatosADO& db = BaseDatos();
-    db.InicializarQuery(QStringLiteral("DELETE * FROM PregEncTemp"));
-    db.ActivarQInsertUpdate();
-    db.Table->Close();
-    close();
+    VistaPreviaCerrada();
 }
 
 void TF_Encuesta::PageFooterBand1BeforePrint()
 {
-    QRLabel13->Caption =
-        QStringLiteral("Página %1 de %2").arg(QR_Encuesta->PageNumber()).arg(TotalPaginas);
+    QRLabel13->Caption = TextoPagina();
 }
 
 void TF_Encuesta::QRDBDefinicionPrint()
 {
-    const int tipo = BaseDatos().Table->Fields(2).AsInteger();
+    const int tipo = DM_BdatosADO->Table->Fields(2).AsInteger();
     report::TQRLabel* casillas[] = {QRL1, QRL2, QRL3, QRL4, QRL5, QRL6};
     if (tipo == 0) {
         const char* textos[] = {"1", "2", "3", "4", "5", "NC"};
@@ -262,17 +177,7 @@ void TF_Encuesta::QRDBDefinicionPrint()
 
 void TF_Encuesta::CrearInforme()
 {
-    QR_Encuesta = new report::TQuickRep(this);
-    QR_Encuesta->setObjectName(QStringLiteral("QR_Encuesta"));
-    m_informe = QR_Encuesta;
-    QR_Encuesta->PaperSize = QSizeF(210, 297);
-    QR_Encuesta->Orientation = report::TOrientation::Portrait;
-    QR_Encuesta->LeftMargin = QR_Encuesta->TopMargin = 10;
-    QR_Encuesta->RightMargin = QR_Encuesta->BottomMargin = 10;
-    QR_Encuesta->FirstPageHeader = true;
-    QR_Encuesta->LastPageFooter = true;
-    QR_Encuesta->PrintIfEmpty = true;
-    QR_Encuesta->Font = BookAntiqua(10);
+    QR_Encuesta = NuevoInforme(QStringLiteral("QR_Encuesta"), BookAntiqua(10));
     CrearCabecera();
     CrearDetalle();
     CrearPie();
@@ -290,24 +195,24 @@ void TF_Encuesta::CrearCabecera()
     QRImage1->Height = 17.20;
     QRImage1->Picture = ImagenCabecera();
 
-    QRShape1 =
-        Forma(band, QStringLiteral("QRShape1"), TShapeType::Rectangle, 28.57, 1.85, 135.73, 16.67);
+    QRShape1 = AddShape(band, QStringLiteral("QRShape1"), TShapeType::Rectangle, 28.57, 1.85,
+                        135.73, 16.67);
 
     const TQRFont datos = Arial(8);
-    Etiqueta(band, QStringLiteral("QRLabel1"), QStringLiteral("Centro:"), 29.10, 2.65, datos,
+    AddLabel(band, QStringLiteral("QRLabel1"), QStringLiteral("Centro:"), 29.10, 2.65, datos,
              kGris);
-    QRLCentro = Etiqueta(band, QStringLiteral("QRLCentro"), QString(), 42.33, 2.65, datos, kGris);
-    Etiqueta(band, QStringLiteral("QRLabel2"), QStringLiteral("Dirección:"), 29.10, 7.94, datos,
+    QRLCentro = AddLabel(band, QStringLiteral("QRLCentro"), QString(), 42.33, 2.65, datos, kGris);
+    AddLabel(band, QStringLiteral("QRLabel2"), QStringLiteral("Dirección:"), 29.10, 7.94, datos,
              kGris);
     QRLDireccion =
-        Etiqueta(band, QStringLiteral("QRLDireccion"), QString(), 42.33, 7.94, datos, kGris);
-    Etiqueta(band, QStringLiteral("QRLabel3"), QStringLiteral("Teléfono:"), 29.10, 13.23, datos,
+        AddLabel(band, QStringLiteral("QRLDireccion"), QString(), 42.33, 7.94, datos, kGris);
+    AddLabel(band, QStringLiteral("QRLabel3"), QStringLiteral("Teléfono:"), 29.10, 13.23, datos,
              kGris);
     QRLTelefono =
-        Etiqueta(band, QStringLiteral("QRLTelefono"), QString(), 42.33, 13.23, datos, kGris);
-    Etiqueta(band, QStringLiteral("QRLabel4"), QStringLiteral("Fecha:"), 138.64, 13.23, datos,
+        AddLabel(band, QStringLiteral("QRLTelefono"), QString(), 42.33, 13.23, datos, kGris);
+    AddLabel(band, QStringLiteral("QRLabel4"), QStringLiteral("Fecha:"), 138.64, 13.23, datos,
              kGris);
-    QRLFecha = Etiqueta(band, QStringLiteral("QRLFecha"), QString(), 148.70, 13.23, datos, kGris);
+    QRLFecha = AddLabel(band, QStringLiteral("QRLFecha"), QString(), 148.70, 13.23, datos, kGris);
 
     QRI_Logo = band->Add<report::TQRImage>(QStringLiteral("QRI_Logo"));
     QRI_Logo->Left = 165.10;
@@ -317,21 +222,21 @@ void TF_Encuesta::CrearCabecera()
     QRI_Logo->Stretch = true;
 
     const TQRFont encuestado = Arial(10);
-    Etiqueta(band, QStringLiteral("QRLabel5"), QStringLiteral("Nombre:"), 22.23, 24.61, encuestado,
+    AddLabel(band, QStringLiteral("QRLabel5"), QStringLiteral("Nombre:"), 22.23, 24.61, encuestado,
              Qt::black);
     QRLNombre =
-        Etiqueta(band, QStringLiteral("QRLNombre"), QString(), 37.31, 24.34, encuestado, Qt::black);
+        AddLabel(band, QStringLiteral("QRLNombre"), QString(), 37.31, 24.34, encuestado, Qt::black);
     QRShape2 =
-        Forma(band, QStringLiteral("QRShape2"), TShapeType::HorLine, 36.78, 28.05, 144.20, 2.91);
-    QRLabel6 = Etiqueta(band, QStringLiteral("QRLabel6"), QStringLiteral("Estudios/Profesión:"),
+        AddShape(band, QStringLiteral("QRShape2"), TShapeType::HorLine, 36.78, 28.05, 144.20, 2.91);
+    QRLabel6 = AddLabel(band, QStringLiteral("QRLabel6"), QStringLiteral("Estudios/Profesión:"),
                         5.56, 32.81, encuestado, Qt::black);
-    QRLEstudios = Etiqueta(band, QStringLiteral("QRLEstudios"), QString(), 37.31, 32.81, encuestado,
+    QRLEstudios = AddLabel(band, QStringLiteral("QRLEstudios"), QString(), 37.31, 32.81, encuestado,
                            Qt::black);
     QRShape3 =
-        Forma(band, QStringLiteral("QRShape3"), TShapeType::HorLine, 36.78, 36.25, 144.20, 2.91);
+        AddShape(band, QStringLiteral("QRShape3"), TShapeType::HorLine, 36.78, 36.25, 144.20, 2.91);
 
-    TQRShape* leyenda =
-        Forma(band, QStringLiteral("QRShape4"), TShapeType::Rectangle, 156.63, 39.42, 39.16, 12.96);
+    TQRShape* leyenda = AddShape(band, QStringLiteral("QRShape4"), TShapeType::Rectangle, 156.63,
+                                 39.42, 39.16, 12.96);
     leyenda->PenColor = kGris;
     leyenda->PenStyle = Qt::DotLine;
     const TQRFont escala = BookAntiqua(6, true);
@@ -341,14 +246,15 @@ void TF_Encuesta::CrearCabecera()
         QStringLiteral("5- Totalmente"),    QStringLiteral("NC - No contesta")};
     const double filas[] = {41.01, 44.19, 47.62};
     for (int i = 0; i < textos.size(); ++i)
-        Etiqueta(band, QStringLiteral("QRLabel%1").arg(7 + i), textos.at(i),
+        AddLabel(band, QStringLiteral("QRLabel%1").arg(7 + i), textos.at(i),
                  i < 3 ? 158.22 : 177.54, filas[i % 3], escala, Qt::black);
 
-    Etiqueta(band, QStringLiteral("QRLabel14"), QStringLiteral("Dimensión:"), 18.52, 48.95,
+    AddLabel(band, QStringLiteral("QRLabel14"), QStringLiteral("Dimensión:"), 18.52, 48.95,
              Arial(9), kGris);
     QRLDimension =
-        Etiqueta(band, QStringLiteral("QRLDimension"), QString(), 36.51, 48.95, Arial(9), kGris);
-    Forma(band, QStringLiteral("QRShape5"), TShapeType::TopAndBottom, -21.96, 53.45, 224.90, 1.06);
+        AddLabel(band, QStringLiteral("QRLDimension"), QString(), 36.51, 48.95, Arial(9), kGris);
+    AddShape(band, QStringLiteral("QRShape5"), TShapeType::TopAndBottom, -21.96, 53.45, 224.90,
+             1.06);
 }
 
 void TF_Encuesta::CrearDetalle()
@@ -356,25 +262,8 @@ void TF_Encuesta::CrearDetalle()
     TQRBand* band = DetailBand1 =
         QR_Encuesta->AddBand(report::TBandType::Detail, QStringLiteral("DetailBand1"), 10.58);
 
-    QRDBNum = band->Add<report::TQRDBText>(QStringLiteral("QRDBNum"));
-    QRDBNum->Left = 0.53;
-    QRDBNum->Top = 5.03;
-    QRDBNum->SetWidth(5.03);
-    QRDBNum->Height = 4.76;
-    QRDBNum->Alignment = Qt::AlignHCenter;
-    QRDBNum->Font = BookAntiqua(8);
-    QRDBNum->Color = kPlata;
-    QRDBNum->WordWrap = true;
-    QRDBNum->AutoStretch = true;
-
-    QRDBDefinicion = band->Add<report::TQRDBText>(QStringLiteral("QRDBDefinicion"));
-    QRDBDefinicion->Left = 6.61;
-    QRDBDefinicion->Top = 5.03;
-    QRDBDefinicion->SetWidth(150.81);
-    QRDBDefinicion->Height = 4.76;
-    QRDBDefinicion->Font = BookAntiqua(9);
-    QRDBDefinicion->WordWrap = true;
-    QRDBDefinicion->AutoStretch = true;
+    QRDBNum = CrearNumero(band, 0.53, 5.03, 4.76);
+    QRDBDefinicion = CrearDefinicion(band, 6.61, 5.03, 150.81);
     QRDBDefinicion->OnPrint = [this](report::TQRDBText&, QString&) { QRDBDefinicionPrint(); };
 
     QRL1 = Casilla(band, QStringLiteral("QRL1"), QStringLiteral("1"), 158.75);
@@ -389,7 +278,7 @@ void TF_Encuesta::CrearPie()
 {
     PageFooterBand1 = QR_Encuesta->AddBand(report::TBandType::PageFooter,
                                            QStringLiteral("PageFooterBand1"), 12.70);
-    QRLabel13 = Etiqueta(PageFooterBand1, QStringLiteral("QRLabel13"), QString(), 173.04, 7.14,
+    QRLabel13 = AddLabel(PageFooterBand1, QStringLiteral("QRLabel13"), QString(), 173.04, 7.14,
                          BookAntiqua(8), kGris);
     PageFooterBand1->BeforePrint = [this](TQRBand&) { PageFooterBand1BeforePrint(); };
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "VentanaInforme.h"
+
 #include <QPointer>
-#include <QWidget>
 #include <memory>
 
 namespace Ui {
@@ -10,19 +11,16 @@ class TF_Encuesta;
 
 namespace report {
 class TQRBand;
-class TQRDBText;
-class TQRDataSource;
 class TQRImage;
 class TQRLabel;
 class TQRShape;
-class TQuickRep;
 } // namespace report
 
 // The printable questionnaire: the centre's header, the respondent lines and the
 // answer legend, one numbered row per question of PregEncTemp with its answer
 // boxes, and "Página X de Y" at the foot. The window itself is never shown; it
 // holds the report, whose preview the user sees.
-class TF_Encuesta : public QWidget
+class TF_Encuesta : public TVentanaInforme
 {
     Q_OBJECT
 public:
@@ -32,11 +30,9 @@ public:
     ~TF_Encuesta() override;
 
     report::TQuickRep* QR_Encuesta = nullptr;
-    int TotalPaginas = 0;
 
     // The dimension's name and the respondent label that goes with it.
     void InsertarSubcriterio(int codigo);
-    void HideCaptionBar();
 
     report::TQRBand* PageHeaderBand1 = nullptr;
     report::TQRBand* DetailBand1 = nullptr;
@@ -79,8 +75,6 @@ private:
     void CrearPie();
 
     std::unique_ptr<Ui::TF_Encuesta> ui;
-    std::shared_ptr<report::TQRDataSource> m_filas;
-    QPointer<report::TQuickRep> m_informe; // the window's own report
 };
 
 extern QPointer<TF_Encuesta> F_Encuesta;

@@ -1,0 +1,34 @@
+#include "ControlesSeleccion.h"
+
+#include "platform/ui/Look.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+QCheckBox* CrearCasillaSeleccion(QWidget* contenedor, int left, int top, const QString& caption,
+                                 int altura)
+{
+    auto* caja = new QCheckBox(contenedor);
+    caja->move(left, top);
+    caja->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    ui::SetTextLook(caja, altura, true, Qt::white);
+    const QFontMetrics medida(caja->font());
+    caja->resize(medida.horizontalAdvance(caption) + 20, qMax(17, medida.height()));
+    caja->show();
+    return caja;
+}
+
+QLabel* CrearEtiquetaSeleccion(QWidget* contenedor, int left, int top, const QString& caption,
+                               int code, const TEstiloEtiqueta& estilo)
+{
+    auto* etiqueta = new QLabel(contenedor);
+    etiqueta->move(left, top);
+    etiqueta->setTextFormat(Qt::PlainText);
+    etiqueta->setText(caption);
+    etiqueta->setObjectName(QString::fromLatin1(estilo.Prefijo) + QString::number(code));
+    ui::SetTextLook(etiqueta, estilo.Altura, true, estilo.Color, estilo.Subrayada);
+    const QFontMetrics medida(etiqueta->font());
+    etiqueta->resize(medida.horizontalAdvance(caption) + 20, medida.height());
+    etiqueta->show();
+    return etiqueta;
+}
