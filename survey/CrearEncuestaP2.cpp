@@ -4,6 +4,7 @@
 #include "CrearEncuestaP3.h"
 #include "data/BdatosADO.h"
 #include "data/General.h"
+#include "data/ListasCodigos.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Connect.h"
 #include "platform/ui/Frame.h"
@@ -19,25 +20,6 @@ std::vector<int> VCodSubcriterio;
 namespace {
 
 const QSize kTamanyo(740, 579);
-
-// Fills a radio group and its codes from the open result of the shared query.
-void CargarLista(ui::TRadioGroup* lista, std::vector<int>& codigos)
-{
-    ado::TADOQuery* q = DM_BdatosADO->Qquery;
-    codigos.assign(size_t(q->RecordCount()), 0);
-    QStringList textos;
-    q->First();
-    for (size_t i = 0; i < codigos.size() && !q->Eof(); ++i, q->Next()) {
-        codigos[i] = q->FieldByName(QStringLiteral("codigo")).AsInteger();
-        textos << q->FieldByName(QStringLiteral("definicion")).AsString();
-    }
-    lista->SetItems(textos);
-}
-
-int CodigoElegido(const std::vector<int>& codigos, int index)
-{
-    return index >= 0 && size_t(index) < codigos.size() ? codigos[size_t(index)] : 0;
-}
 
 } // namespace
 
@@ -64,7 +46,7 @@ void TF_CrearEncuestaP2::FormCreate()
     DM_BdatosADO->InicializarQuery(
         QStringLiteral("SELECT codigo, definicion FROM Criterio ORDER BY definicion ASC"));
     DM_BdatosADO->ActivarQSelect();
-    CargarLista(RG_Criterio, VCodCriterio);
+    CargarListaCodigos(RG_Criterio, VCodCriterio);
 }
 
 void TF_CrearEncuestaP2::RG_CriterioClick()
@@ -75,7 +57,7 @@ void TF_CrearEncuestaP2::RG_CriterioClick()
     DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigocri"),
                                           CodigoElegido(VCodCriterio, RG_Criterio->ItemIndex()));
     DM_BdatosADO->ActivarQSelect();
-    CargarLista(RG_Subcriterio, VCodSubcriterio);
+    CargarListaCodigos(RG_Subcriterio, VCodSubcriterio);
 }
 
 void TF_CrearEncuestaP2::B_SiguienteClick()

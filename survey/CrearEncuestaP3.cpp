@@ -3,6 +3,7 @@
 #include "ControlesSeleccion.h"
 #include "CrearEncuestaP2.h"
 #include "data/BdatosADO.h"
+#include "data/ListasCodigos.h"
 #include "platform/ui/Connect.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
@@ -95,13 +96,12 @@ void TF_CrearEncuestaP3::CargarCBDimension()
     q->First();
     CodSubcriterio = q->Eof() ? 0 : q->FieldByName(QStringLiteral("cod_subcriterio")).AsInteger();
     QStringList items{QStringLiteral("--------Todas--------")};
+    LeerFilasLista(items, VCodDimension);
+    // The drop-down fits the subdimensions' names; the first item is not one.
     const QFontMetrics medida(CB_Dimension->font());
     int masAncho = 0;
-    for (int i = 0; i < n && !q->Eof(); ++i, q->Next()) {
-        VCodDimension[size_t(i)] = q->FieldByName(QStringLiteral("codigo")).AsInteger();
-        items << q->FieldByName(QStringLiteral("definicion")).AsString();
-        masAncho = qMax(masAncho, medida.horizontalAdvance(items.last()));
-    }
+    for (int i = 1; i < items.size(); ++i)
+        masAncho = qMax(masAncho, medida.horizontalAdvance(items.at(i)));
     CB_Dimension->addItems(items);
     CB_Dimension->setCurrentIndex(-1);
     CB_Dimension->view()->setMinimumWidth(masAncho + 20);

@@ -1,6 +1,7 @@
 #include "FilasTemporales.h"
 
 #include "data/BdatosADO.h"
+#include "data/Transaccion.h"
 
 int FilasPregEncTemp()
 {
@@ -18,16 +19,10 @@ void VaciarPregEncTemp()
 
 void TAltaFilas::Escribir(const std::function<void(TAltaFilas&)>& escribir)
 {
-    ado::TADOConnection* conexion = DM_BdatosADO->Database1;
-    conexion->BeginTrans();
-    try {
+    EnTransaccion([&] {
         TAltaFilas filas;
         escribir(filas);
-        conexion->CommitTrans();
-    } catch (...) {
-        conexion->RollbackTrans();
-        throw;
-    }
+    });
 }
 
 void TAltaFilas::Anyadir(const QString& definicion, int tipo)

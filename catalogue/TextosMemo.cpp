@@ -1,0 +1,106 @@
+#include "TextosMemo.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+// A soft line break (Shift+Enter) counts as a line break like any other.
+QString SinSaltosSuaves(QString linea)
+{
+    linea.remove(QChar::LineSeparator);
+    return linea;
+}
+
+} // namespace
+
+void PrepararMemo(QPlainTextEdit* memo)
+{
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    memo->setTabChangesFocus(true);
+}
+
+QString TextoMemo(const QPlainTextEdit* memo)
+{
+    // The raw text keeps every character as typed (no-break spaces included); only
+    // its paragraph and line separators become the stored line break.
+    QString texto = memo->document()->toRawText();
+    texto.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    texto.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+    return texto;
+}
+
+QStringList LineasMemo(const QPlainTextEdit* memo)
+{
+    QStringList lineas;
+    auto* disposicion = qobject_cast<QPlainTextDocumentLayout*>(memo->document()->documentLayout());
+    for (QTextBlock bloque = memo->document()->begin(); bloque.isValid(); bloque = bloque.next()) {
+        if (disposicion)
+            disposicion->ensureBlockLayout(bloque);
+        const QTextLayout* layout = bloque.layout();
+        const QString texto = bloque.text();
+        if (!layout || layout->lineCount() == 0) {
+            // A memo never laid out (never shown) shows each paragraph unwrapped.
+            lineas << SinSaltosSuaves(texto);
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine linea = layout->lineAt(i);
+            lineas << SinSaltosSuaves(texto.mid(linea.textStart(), linea.textLength()));
+        }
+    }
+    return lineas;
+}
+
+bool EnBlanco(const QString& texto)
+{
+    return Recortar(texto).isEmpty();
+}
+
+QString UnirLineas(const QStringList& lineas)
+{
+    QString texto;
+    for (int i = 0; i < lineas.size(); ++i) {
+        if (EnBlanco(lineas.at(i)))
+            continue;
+        if (i == 0)
+            texto = lineas.at(i);
+        else
+            texto += QLatin1Char(' ') + lineas.at(i);
+    }
+    return texto;
+}
+
+QString UnirLineasRecortandoPrimera(const QStringList& lineas)
+{
+    QString texto;
+    for (int i = 0; i < lineas.size(); ++i) {
+        const QString& linea = lineas.at(i);
+        if (EnBlanco(linea))
+            continue;
+        if (i == 0)
+            texto = Recortar(linea);
+        else if (linea.startsWith(QLatin1Char(' ')))
+            texto += linea;
+        else
+            texto += QLatin1Char(' ') + linea;
+    }
+    return texto;
+}
+
+void CargarTextoMemo(QPlainTextEdit* memo, const QString& texto, bool quitarFinalesEnBlanco)
+{
+    QString normal = texto;
+    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (quitarFinalesEnBlanco) {
+        QStringList lineas = normal.split(QLatin1Char('\n'));
+        while (!lineas.isEmpty() && EnBlanco(lineas.last()))
+            lineas.removeLast();
+        normal = lineas.join(QLatin1Char('\n'));
+    }
+    memo->setPlainText(normal);
+}
