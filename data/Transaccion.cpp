@@ -4,11 +4,23 @@
 
 void EnTransaccion(const std::function<void()>& escritura)
 {
+    EnTransaccionSi([&] {
+        escritura();
+        return true;
+    });
+}
+
+bool EnTransaccionSi(const std::function<bool()>& escritura)
+{
     ado::TADOConnection* conexion = DM_BdatosADO->Database1;
     conexion->BeginTrans();
     try {
-        escritura();
+        if (!escritura()) {
+            conexion->RollbackTrans();
+            return false;
+        }
         conexion->CommitTrans();
+        return true;
     } catch (...) {
         conexion->RollbackTrans();
         throw;

@@ -6,3 +6,7 @@
 // kept whole when it returns, and undone whole when it throws (the exception goes on
 // to the caller, which shows it). Calls do not nest.
 void EnTransaccion(const std::function<void()>& escritura);
+
+// The same for a writing that may decide to give up: what it wrote is kept when it
+// returns true, and undone when it returns false or throws. Returns its answer.
+bool EnTransaccionSi(const std::function<bool()>& escritura);

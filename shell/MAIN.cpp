@@ -5,8 +5,11 @@
 #include "Resources.h"
 #include "StatusHints.h"
 #include "catalogue/BorrarCabecera.h"
+#include "catalogue/BorrarIR.h"
 #include "catalogue/CrearCabecera.h"
+#include "catalogue/CrearIR.h"
 #include "catalogue/ModificarCabeceraP1.h"
+#include "catalogue/ModificarIRP1.h"
 #include "data/BdatosADO.h"
 #include "data/General.h"
 #include "platform/ado/AdoConnection.h"
@@ -267,11 +270,20 @@ void TMainForm::M_ModificarMedidaClick() {}
 
 void TMainForm::M_BorrarMedidaClick() {}
 
-void TMainForm::Crear3Click() {}
+void TMainForm::Crear3Click()
+{
+    AbrirVentanaTrabajo(&TF_CrearIR::Abrir);
+}
 
-void TMainForm::M_ModificarIndicadorClick() {}
+void TMainForm::M_ModificarIndicadorClick()
+{
+    AbrirVentanaTrabajo(&TF_ModificarIR::Abrir);
+}
 
-void TMainForm::M_BorrarIndicadorClick() {}
+void TMainForm::M_BorrarIndicadorClick()
+{
+    AbrirVentanaTrabajo(&TF_BorrarIR::Abrir);
+}
 
 void TMainForm::Obtener1Click() {}
 

@@ -21,6 +21,12 @@ inline QColor PanelColor()
 {
     return ColorValue(13665296);
 }
+// The light blue of the active caption's gradient, as the desktop draws it: the
+// panels of the performance-indicator windows.
+inline QColor GradientActiveCaption()
+{
+    return QColor(185, 209, 234);
+}
 // 16744576: a few lists.
 inline QColor ListColor()
 {
