@@ -1,0 +1,676 @@
+#include "EntornoCabeceras.h"
+
+#include "catalogue/BorrarIR.h"
+#include "catalogue/CrearIR.h"
+#include "catalogue/CrearIRPregunta.h"
+#include "catalogue/ModificarIRP1.h"
+#include "catalogue/ModificarIRP2.h"
+
+#include <QAbstractItemView>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QScrollArea>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kVacia = QStringLiteral("La definición del indicador no puede estar vacía");
+const QString kPreguntaVacia =
+    QStringLiteral("la pregunta asociada al indicador no puede estar vacía");
+const QString kSinTipo = QStringLiteral("Debe seleccionar un tipo de respuesta para la pregunta");
+const QString kInsertado = QStringLiteral("Indicador de rendimiento insertado correctamente");
+const QString kModificado = QStringLiteral("Indicador de rendimiento modificado correctamente");
+const QString kBorrado = QStringLiteral("El indicador ha sido borrado");
+const QString kDesaparecido =
+    QStringLiteral("El indicador de rendimiento ya no existe: otra ventana lo ha borrado");
+
+// What the user does in the question dialog once it shows.
+struct Respuesta
+{
+    enum Accion { Ninguna, Insertar, Salir, Cerrar } accion = Ninguna;
+    QString pregunta;
+    int tipo = -1; // the answer type picked, -1 for none
+};
+
+// What the dialog showed when it opened.
+struct Visto
+{
+    bool abierto = false;
+    QString titulo;
+    QString pregunta;
+    int tipo = -2;
+};
+
+// Acts in the question dialog from inside its modal loop, as soon as it is on screen.
+void AlAbrirPregunta(const Respuesta& r, Visto& visto, int intentos = 400)
+{
+    QTimer::singleShot(5, [r, &visto, intentos] {
+        TF_CrearIRPregunta* d = F_CrearIRPregunta;
+        if (!d || !d->isVisible()) {
+            if (intentos > 0)
+                AlAbrirPregunta(r, visto, intentos - 1);
+            return;
+        }
+        visto = {true, d->windowTitle(), d->M_Pregunta->toPlainText(), d->CB_TResp->currentIndex()};
+        switch (r.accion) {
+        case Respuesta::Insertar:
+            d->M_Pregunta->setPlainText(r.pregunta);
+            d->CB_TResp->setCurrentIndex(r.tipo);
+            QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
+            break;
+        case Respuesta::Salir:
+            d->M_Pregunta->setPlainText(QStringLiteral("escrita y abandonada"));
+            QTest::mouseClick(d->B_Salir, Qt::LeftButton);
+            break;
+        case Respuesta::Cerrar:
+            d->close();
+            break;
+        case Respuesta::Ninguna:
+            break;
+        }
+    });
+}
+
+QStringList Captions(const std::vector<TCeldaSubcriterio>& celdas)
+{
+    QStringList textos;
+    for (const TCeldaSubcriterio& c : celdas)
+        textos << (c.CheckBox ? c.CheckBox->text() : QString());
+    return textos;
+}
+
+// Ticks or unticks a box as the user does: scrolled into sight, then clicked.
+void Pulsar(QScrollArea* area, QCheckBox* caja)
+{
+    area->ensureWidgetVisible(caja);
+    QVERIFY(caja->isVisible());
+    QVERIFY(!caja->visibleRegion().isEmpty());
+    QTest::mouseClick(caja, Qt::LeftButton, {}, QPoint(6, caja->height() / 2));
+}
+
+// Picks an item from a list's drop-down with the mouse: only that item is chosen.
+void Escoger(QComboBox* lista, int indice)
+{
+    lista->showPopup();
+    QAbstractItemView* vista = lista->view();
+    QTRY_VERIFY(vista->isVisible());
+    const QRect item = vista->visualRect(vista->model()->index(indice, 0));
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!vista->isVisible());
+    QCOMPARE(lista->currentIndex(), indice);
+}
+
+using Filas = QList<QVariantList>;
+
+} // namespace
+
+class TestIndicadoresIR : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<EntornoCabeceras> e;
+
+    // Four interest groups, by name Alumnado (seven dimensions), Empresas (none),
+    // Familias (two) and Profesorado (one); three indicators, one of the catalogue.
+    void Catalogo(bool indicadores = true)
+    {
+        testing::TestDb& db = e->ws.Db();
+        db.Exec(QStringLiteral("INSERT INTO Criterio VALUES (1,'Profesorado'),(2,'Alumnado'),"
+                               "(3,'Familias'),(4,'Empresas')"));
+        for (int k = 1; k <= 7; ++k)
+            db.Exec(QStringLiteral("INSERT INTO Subcriterio VALUES (?,?,2)"),
+                    {20 + k, QStringLiteral("Alumnado %1").arg(k)});
+        db.Exec(QStringLiteral("INSERT INTO Subcriterio VALUES (31,'Familias 1',3),"
+                               "(32,'Familias 2',3),(11,'Profesorado 1',1)"));
+        if (!indicadores)
+            return;
+        db.Exec(QStringLiteral(
+            "INSERT INTO IRendimiento VALUES (4,'Tasa de abandono',0,0,1,'',NULL),"
+            "(9,'Satisfacción',1,1,0,'¿Está satisfecho?',1),(7,'Horas impartidas',0,1,0,NULL,NULL)"));
+        db.Exec(QStringLiteral("INSERT INTO Subcriterios_IndicadoresR VALUES "
+                               "(21,4),(31,4),(22,9),(22,9),(27,9)"));
+    }
+
+    Filas Indicadores()
+    {
+        return e->ws.Db().Rows(QStringLiteral("SELECT codigo, definicion, tipo, estado, clave, "
+                                              "pregunta, tipo_resp FROM IRendimiento ORDER BY codigo"));
+    }
+
+    Filas Vinculos()
+    {
+        return e->ws.Db().Rows(QStringLiteral("SELECT rowid, codigo_subcri, codigo_ir FROM "
+                                              "Subcriterios_IndicadoresR ORDER BY rowid"));
+    }
+
+    QList<int> VinculosDe(int codigo)
+    {
+        QList<int> dims;
+        for (const QVariantList& f :
+             e->ws.Db().Rows(QStringLiteral("SELECT codigo_subcri FROM Subcriterios_IndicadoresR "
+                                            "WHERE codigo_ir=%1 ORDER BY codigo_subcri")
+                                 .arg(codigo)))
+            dims << f[0].toInt();
+        return dims;
+    }
+
+    TF_ModificarIRP2* AbrirModificacion(int indice)
+    {
+        MainForm->M_ModificarIndicador->trigger();
+        TF_ModificarIR* paso1 = F_ModificarIR;
+        if (!paso1)
+            return nullptr;
+        Elegir(paso1->CB_ModificarIR, indice);
+        QTest::mouseClick(paso1->B_Siguiente, Qt::LeftButton);
+        return F_ModificarIRP2;
+    }
+
+private slots:
+    void init() { e = std::make_unique<EntornoCabeceras>(); }
+    void cleanup() { e.reset(); }
+
+    void crear_data()
+    {
+        QTest::addColumn<bool>("conIndicadores");
+        QTest::addColumn<bool>("encuesta");
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<bool>("clave");
+        QTest::addColumn<int>("respuesta");
+        QTest::addColumn<QString>("pregunta");
+        QTest::addColumn<int>("tipoResp");
+        QTest::addColumn<QVariantList>("fila"); // empty: nothing stored
+        QTest::addColumn<QList<int>>("vinculos");
+
+        const QList<int> todos{21, 27, 31, 32};
+        QTest::newRow("datos, tabla vacía, líneas en blanco saltadas")
+            << false << false << "abc\n\n   \ndef" << false << int(Respuesta::Ninguna) << ""
+            << -1 << QVariantList{1, "abc def", 0, 1, 0, QVariant(), QVariant()} << todos;
+        QTest::newRow("datos, clave, primera línea en blanco")
+            << true << false << "  \nabc  " << true << int(Respuesta::Ninguna) << "" << -1
+            << QVariantList{10, " abc  ", 0, 1, 1, QVariant(), QVariant()} << todos;
+        QTest::newRow("encuesta aceptada, SI/NO")
+            << true << true << "  Definición  " << false << int(Respuesta::Insertar)
+            << "  ¿Pregunta?  \n\n otra  \nfin" << 1
+            << QVariantList{10, "  Definición  ", 1, 1, 0, "¿Pregunta? otra   fin", 1} << todos;
+        QTest::newRow("encuesta aceptada, NIVELES")
+            << true << true << "x" << true << int(Respuesta::Insertar) << "p" << 0
+            << QVariantList{10, "x", 1, 1, 1, "p", 0} << todos;
+        QTest::newRow("encuesta, SALIR") << true << true << "x" << false << int(Respuesta::Salir)
+                                         << "" << -1 << QVariantList{} << QList<int>{};
+        QTest::newRow("encuesta, cierre") << false << true << "x" << false
+                                          << int(Respuesta::Cerrar) << "" << -1 << QVariantList{}
+                                          << QList<int>{};
+    }
+
+    // The indicator and its links, ticked in two groups while switching between them
+    // (the seventh dimension of a group scrolled into sight), stored by key MAX+1 with
+    // estado 1; a question dialog left without a question stores nothing and leaves the
+    // window as it was, and the next attempt takes the same key.
+    void crear()
+    {
+        QFETCH(bool, conIndicadores);
+        QFETCH(bool, encuesta);
+        QFETCH(QString, memo);
+        QFETCH(bool, clave);
+        QFETCH(int, respuesta);
+        QFETCH(QString, pregunta);
+        QFETCH(int, tipoResp);
+        QFETCH(QVariantList, fila);
+        QFETCH(QList<int>, vinculos);
+        Catalogo(conIndicadores);
+        const Filas antes = Indicadores();
+        const Filas vinculosAntes = Vinculos();
+
+        MainForm->Crear3->trigger();
+        QPointer<TF_CrearIR> f = F_CrearIR.data();
+        QVERIFY(f);
+        QCOMPARE(f->parentWidget()->size(), QSize(728, 602));
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
+        QCOMPARE(f->B_Insertar->text(), QStringLiteral("INSERTAR"));
+        QCOMPARE(f->CB_GI->currentIndex(), -1);
+
+        f->M_Definicion->setPlainText(memo);
+        f->ChB_Clave->setChecked(clave);
+        Escoger(f->CB_GI, 0);
+        Pulsar(f->SB_Dimensiones, f->ChecksGI[0][0].CheckBox);
+        Pulsar(f->SB_Dimensiones, f->ChecksGI[0][6].CheckBox);
+        Escoger(f->CB_GI, 2);
+        QVERIFY(!f->ChecksGI[0][0].CheckBox->isVisible());
+        for (const TCeldaSubcriterio& c : f->ChecksGI[2])
+            Pulsar(f->SB_Dimensiones, c.CheckBox);
+        if (encuesta)
+            QTest::mouseClick(f->RB_Encuesta, Qt::LeftButton);
+        QCOMPARE(f->B_Insertar->text(),
+                 encuesta ? QStringLiteral("SIGUIENTE") : QStringLiteral("INSERTAR"));
+
+        Visto visto;
+        if (encuesta)
+            AlAbrirPregunta({Respuesta::Accion(respuesta), pregunta, tipoResp}, visto);
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+        QCOMPARE(visto.abierto, encuesta);
+        if (encuesta) {
+            QCOMPARE(visto.titulo, QStringLiteral("Crear pregunta"));
+            QCOMPARE(visto.pregunta, QString());
+            QCOMPARE(visto.tipo, -1);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(F_CrearIRPregunta.isNull());
+
+        if (fila.isEmpty()) {
+            QCOMPARE(Indicadores(), antes);
+            QCOMPARE(Vinculos(), vinculosAntes);
+            QVERIFY(e->mensajes.messages.isEmpty());
+            QVERIFY(f);
+            QCOMPARE(f->M_Definicion->toPlainText(), memo);
+            QVERIFY(f->ChecksGI[0][6].CheckBox->isChecked());
+            QCOMPARE(f->B_Insertar->text(), QStringLiteral("SIGUIENTE"));
+            // The next attempt gets the same key.
+            QTest::mouseClick(f->RB_Datos, Qt::LeftButton);
+            QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+            QCOMPARE(Indicadores().last().first().toInt(), conIndicadores ? 10 : 1);
+            QCOMPARE(VinculosDe(conIndicadores ? 10 : 1), (QList<int>{21, 27, 31, 32}));
+        } else {
+            Filas esperadas = antes;
+            esperadas << fila;
+            QCOMPARE(Indicadores(), esperadas);
+            QCOMPARE(VinculosDe(fila.first().toInt()), vinculos);
+            QCOMPARE(e->mensajes.Texts(), QStringList{kInsertado});
+            QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Information);
+        }
+        QTRY_VERIFY(f.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+    }
+
+    // A group's boxes are made on its first choice only, one per dimension in the
+    // order the query gives; choosing it again shows the same boxes with their ticks;
+    // a group without dimensions shows none. Up to six boxes need no scrolling.
+    void gruposDeDimensiones()
+    {
+        Catalogo();
+        MainForm->Crear3->trigger();
+        TF_CrearIR* f = F_CrearIR;
+        QWidget* contenido = f->SB_DimensionesContenido;
+        Escoger(f->CB_GI, 2);
+        QCOMPARE(Captions(f->ChecksGI[2]), (QStringList{"Familias 1", "Familias 2"}));
+        QCOMPARE(f->ChecksGI[2][1].CheckBox->geometry().translated(f->SB_Dimensiones->pos()),
+                 QRect(16, 64, 500, 17));
+        QVERIFY(!f->SB_Dimensiones->verticalScrollBar()->isVisible());
+        Pulsar(f->SB_Dimensiones, f->ChecksGI[2][1].CheckBox);
+        const int cajas = contenido->findChildren<QCheckBox*>().size();
+        QCOMPARE(cajas, 2);
+        Escoger(f->CB_GI, 1);
+        QVERIFY(f->ChecksGI[1].empty());
+        QVERIFY(!f->ChecksGI[2][1].CheckBox->isVisible());
+        Escoger(f->CB_GI, 2);
+        Escoger(f->CB_GI, 2);
+        QCOMPARE(contenido->findChildren<QCheckBox*>().size(), cajas);
+        QVERIFY(f->ChecksGI[2][1].CheckBox->isVisible());
+        QVERIFY(f->ChecksGI[2][1].CheckBox->isChecked());
+        QVERIFY(f->ChecksGI[0].empty() && f->ChecksGI[3].empty());
+        Escoger(f->CB_GI, 0);
+        QCOMPARE(contenido->findChildren<QCheckBox*>().size(), cajas + 7);
+        QTRY_VERIFY(f->SB_Dimensiones->verticalScrollBar()->isVisible());
+        QTest::mouseClick(f->B_Salir, Qt::LeftButton);
+        QTRY_VERIFY(F_CrearIR.isNull());
+        QCOMPARE(Indicadores().size(), 3);
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+    }
+
+    void dialogo_data()
+    {
+        QTest::addColumn<QString>("pregunta");
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QString>("tecleado"); // typed into the answer type's field
+        QTest::addColumn<QString>("aviso");
+        QTest::addColumn<QString>("queda"); // the memo afterwards
+        QTest::newRow("pregunta en blanco") << " \n\t\n  " << 1 << "" << kPreguntaVacia << "";
+        QTest::newRow("sin tipo") << "p" << -1 << "" << kSinTipo << "p";
+        QTest::newRow("tipo tecleado que no es ninguno") << "p" << 1 << "SI" << kSinTipo << "p";
+    }
+
+    // The dialog's two refusals keep it open and write nothing.
+    void dialogo()
+    {
+        QFETCH(QString, pregunta);
+        QFETCH(int, tipo);
+        QFETCH(QString, tecleado);
+        QFETCH(QString, aviso);
+        QFETCH(QString, queda);
+        Catalogo();
+        const Filas antes = Indicadores();
+        QStringList mensajes;
+        QString memo;
+        bool abierto = false;
+        QTimer::singleShot(20, [&] {
+            TF_CrearIRPregunta* d = F_CrearIRPregunta;
+            d->M_Pregunta->setPlainText(pregunta);
+            d->CB_TResp->setCurrentIndex(tipo);
+            if (!tecleado.isEmpty())
+                d->CB_TResp->setEditText(tecleado);
+            QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
+            mensajes = e->mensajes.Texts();
+            memo = d->M_Pregunta->toPlainText();
+            abierto = d->isVisible();
+            QTest::mouseClick(d->B_Salir, Qt::LeftButton);
+        });
+        QVERIFY(!TF_CrearIRPregunta::Preguntar(MainForm, 9, false));
+        QCOMPARE(mensajes, QStringList{aviso});
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
+        QCOMPARE(memo, queda);
+        QVERIFY(abierto);
+        QCOMPARE(Indicadores(), antes);
+    }
+
+    void cargarPregunta_data()
+    {
+        QTest::addColumn<QString>("fila");
+        QTest::addColumn<QString>("pregunta");
+        QTest::addColumn<int>("tipo");
+        QTest::newRow("encuesta") << "1,'¿Sí?\r\n\r\n',1" << "¿Sí?" << 1;
+        QTest::newRow("encuesta sin tipo de respuesta") << "1,'q',NULL" << "q" << 0;
+        QTest::newRow("datos") << "0,'q',1" << "" << -1;
+        QTest::newRow("otro tipo") << "2,'q',1" << "" << -1;
+    }
+
+    // Loading shows the stored question only for an indicator of type 1.
+    void cargarPregunta()
+    {
+        QFETCH(QString, fila);
+        QFETCH(QString, pregunta);
+        QFETCH(int, tipo);
+        e->ws.Db().Exec(QStringLiteral("INSERT INTO IRendimiento(codigo,definicion,tipo,pregunta,"
+                                       "tipo_resp) VALUES (3,'d',%1)")
+                            .arg(fila));
+        Visto visto;
+        AlAbrirPregunta({Respuesta::Salir}, visto);
+        QVERIFY(!TF_CrearIRPregunta::Preguntar(MainForm, 3, true));
+        QCOMPARE(visto.titulo, QStringLiteral("Modificar pregunta"));
+        QCOMPARE(visto.pregunta, pregunta);
+        QCOMPARE(visto.tipo, tipo);
+    }
+
+    void modificar_data()
+    {
+        QTest::addColumn<int>("indice"); // in the list: Horas, Satisfacción, Tasa
+        QTest::addColumn<QString>("memo"); // empty: as loaded
+        QTest::addColumn<bool>("encuesta");
+        QTest::addColumn<int>("respuesta");
+        QTest::addColumn<QList<int>>("pulsar"); // dimension codes clicked, in order
+        QTest::addColumn<QVariantList>("fila"); // empty: nothing written
+        QTest::addColumn<QList<int>>("vinculos");
+
+        QTest::newRow("catálogo, datos, quitar y poner")
+            << 2 << "  abc  \n\n   def  \n ghi" << false << int(Respuesta::Ninguna)
+            << QList<int>{21, 32, 11, 11, 27}
+            << QVariantList{4, "abc   def   ghi", 0, 0, 1, "", QVariant()}
+            << QList<int>{27, 31, 32};
+        QTest::newRow("encuesta pasa a datos")
+            << 1 << "" << false << int(Respuesta::Ninguna) << QList<int>{22}
+            << QVariantList{9, "Satisfacción", 0, 1, 0, "", 1} << QList<int>{27};
+        QTest::newRow("encuesta aceptada")
+            << 1 << "" << true << int(Respuesta::Insertar) << QList<int>{31}
+            << QVariantList{9, "Satisfacción", 1, 1, 0, "nueva", 0} << QList<int>{22, 22, 27, 31};
+        QTest::newRow("datos pasa a encuesta")
+            << 0 << "" << true << int(Respuesta::Insertar) << QList<int>{}
+            << QVariantList{7, "Horas impartidas", 1, 1, 0, "nueva", 0} << QList<int>{};
+        QTest::newRow("encuesta, SALIR") << 1 << "" << true << int(Respuesta::Salir)
+                                         << QList<int>{22, 31} << QVariantList{} << QList<int>{};
+        QTest::newRow("encuesta, cierre") << 1 << "" << true << int(Respuesta::Cerrar)
+                                          << QList<int>{27} << QVariantList{} << QList<int>{};
+    }
+
+    // Step 2 loads the indicator with every group's boxes ticked from its links, and
+    // saving writes the definition joined, the type, the key flag, estado as read,
+    // and only the links whose ticks changed: untouched rows keep their place, an
+    // unticked dimension loses every row of its link. A cancelled dialog writes nothing.
+    void modificar()
+    {
+        QFETCH(int, indice);
+        QFETCH(QString, memo);
+        QFETCH(bool, encuesta);
+        QFETCH(int, respuesta);
+        QFETCH(QList<int>, pulsar);
+        QFETCH(QVariantList, fila);
+        QFETCH(QList<int>, vinculos);
+        Catalogo();
+        const Filas antes = Indicadores();
+        const Filas vinculosAntes = Vinculos();
+
+        QPointer<TF_ModificarIRP2> f = AbrirModificacion(indice);
+        QVERIFY(f);
+        QTRY_VERIFY(F_ModificarIR.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QCOMPARE(f->parentWidget()->size(), QSize(754, 629));
+        const int codigo = QList<int>{7, 9, 4}[indice];
+        QCOMPARE(f->CodIRSel, codigo);
+        QCOMPARE(f->B_Modificar->text(),
+                 codigo == 9 ? QStringLiteral("SIGUIENTE") : QStringLiteral("MODIFICAR"));
+        QCOMPARE(f->SB_DimensionesContenido->findChildren<QCheckBox*>().size(), 10);
+        QMap<int, QPair<int, int>> donde;
+        for (int g = 0; g < int(f->MatrizChecks.size()); ++g)
+            for (int k = 0; k < int(f->MatrizChecks[size_t(g)].size()); ++k) {
+                const TCeldaSubcriterioIR& c = f->MatrizChecks[size_t(g)][size_t(k)];
+                donde[c.Codigo] = {g, k};
+                QVERIFY(!c.CheckBox->isVisible());
+                QCOMPARE(c.CheckBox->isChecked(), VinculosDe(codigo).contains(c.Codigo));
+                QCOMPARE(c.Asociado, c.CheckBox->isChecked());
+            }
+
+        if (!memo.isEmpty())
+            f->M_Definicion->setPlainText(memo);
+        QTest::mouseClick(encuesta ? f->RB_Encuesta : f->RB_Datos, Qt::LeftButton);
+        if (codigo == 4)
+            f->ChB_Clave->setChecked(true);
+        for (int dim : pulsar) {
+            Escoger(f->CB_GI, donde[dim].first);
+            Pulsar(f->SB_Dimensiones, f->MatrizChecks[size_t(donde[dim].first)]
+                                                     [size_t(donde[dim].second)]
+                                                         .CheckBox);
+        }
+
+        Visto visto;
+        if (encuesta)
+            AlAbrirPregunta({Respuesta::Accion(respuesta), QStringLiteral("nueva"), 0}, visto);
+        QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
+        QCOMPARE(visto.abierto, encuesta);
+        if (encuesta) {
+            QCOMPARE(visto.titulo, QStringLiteral("Modificar pregunta"));
+            QCOMPARE(visto.pregunta, codigo == 9 ? QStringLiteral("¿Está satisfecho?") : QString());
+            QCOMPARE(visto.tipo, codigo == 9 ? 1 : -1);
+        }
+
+        if (fila.isEmpty()) {
+            QCOMPARE(Indicadores(), antes);
+            QCOMPARE(Vinculos(), vinculosAntes);
+            QVERIFY(e->mensajes.messages.isEmpty());
+            QVERIFY(f);
+            QTest::mouseClick(f->B_Salir, Qt::LeftButton);
+        } else {
+            Filas esperadas = antes;
+            for (QVariantList& v : esperadas)
+                if (v[0] == fila[0])
+                    v = fila;
+            QCOMPARE(Indicadores(), esperadas);
+            QCOMPARE(VinculosDe(codigo), vinculos);
+            // Rows of links left alone keep their place.
+            for (const QVariantList& v : vinculosAntes) {
+                const bool tocado = v[2].toInt() == codigo && pulsar.count(v[1].toInt()) % 2 == 1;
+                QCOMPARE(Vinculos().contains(v), !tocado);
+            }
+            QCOMPARE(e->mensajes.Texts(), QStringList{kModificado});
+        }
+        QTRY_VERIFY(f.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+    }
+
+    void definicionVacia_data()
+    {
+        QTest::addColumn<bool>("modificar");
+        QTest::addColumn<bool>("encuesta");
+        QTest::newRow("creación, datos") << false << false;
+        QTest::newRow("creación, encuesta") << false << true;
+        QTest::newRow("modificación, datos") << true << false;
+        QTest::newRow("modificación, encuesta") << true << true;
+    }
+
+    // A blank definition is refused before anything is written, the question too, and
+    // the memo is emptied; a stored definition loads without its trailing blank lines.
+    void definicionVacia()
+    {
+        QFETCH(bool, modificar);
+        QFETCH(bool, encuesta);
+        Catalogo();
+        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion='Horas\r\n\r\n  "
+                                       "impartidas\r\n \r\n\r\n' WHERE codigo=7"));
+        const Filas antes = Indicadores();
+        QWidget* ventana;
+        QPlainTextEdit* memo;
+        QPushButton* guardar;
+        QRadioButton* tipo;
+        if (modificar) {
+            TF_ModificarIRP2* f = AbrirModificacion(0);
+            QCOMPARE(f->M_Definicion->toPlainText(), QStringLiteral("Horas\n\n  impartidas"));
+            ventana = f, memo = f->M_Definicion, guardar = f->B_Modificar;
+            tipo = encuesta ? f->RB_Encuesta : f->RB_Datos;
+        } else {
+            MainForm->Crear3->trigger();
+            TF_CrearIR* f = F_CrearIR;
+            ventana = f, memo = f->M_Definicion, guardar = f->B_Insertar;
+            tipo = encuesta ? f->RB_Encuesta : f->RB_Datos;
+        }
+        memo->setPlainText(QStringLiteral(" \n\t\n   "));
+        QTest::mouseClick(tipo, Qt::LeftButton);
+        Visto visto;
+        AlAbrirPregunta({Respuesta::Salir}, visto, 20);
+        QTest::mouseClick(guardar, Qt::LeftButton);
+        QTest::qWait(150);
+        QVERIFY(!visto.abierto);
+        QCOMPARE(e->mensajes.Texts(), QStringList{kVacia});
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
+        QCOMPARE(memo->toPlainText(), QString());
+        QCOMPARE(Indicadores(), antes);
+        QVERIFY(ventana->isVisible());
+    }
+
+    void desaparecido_data()
+    {
+        QTest::addColumn<bool>("borrar"); // the deletion window, else modification
+        QTest::addColumn<QString>("cambio");
+        QTest::newRow("modificación, borrado") << false << "DELETE FROM IRendimiento WHERE codigo=9";
+        QTest::newRow("borrado, borrado") << true << "DELETE FROM IRendimiento WHERE codigo=9";
+        QTest::newRow("borrado, ya del catálogo")
+            << true << "UPDATE IRendimiento SET estado=0 WHERE codigo=9";
+    }
+
+    // An indicator removed meanwhile elsewhere: nothing is written, a warning says
+    // so, and success is never reported.
+    void desaparecido()
+    {
+        QFETCH(bool, borrar);
+        QFETCH(QString, cambio);
+        Catalogo();
+        QWidget* ventana;
+        if (borrar) {
+            MainForm->M_BorrarIndicador->trigger();
+            TF_BorrarIR* f = F_BorrarIR;
+            Elegir(f->CB_BorrarIR, 1);
+            e->ws.Db().Exec(cambio);
+            const Filas antes = Indicadores();
+            const Filas vinculos = Vinculos();
+            QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
+            QCOMPARE(Indicadores(), antes);
+            QCOMPARE(Vinculos(), vinculos);
+            QCOMPARE(f->CB_BorrarIR->count(), 1);
+            QVERIFY(!f->B_Borrar->isEnabled());
+            ventana = f;
+        } else {
+            TF_ModificarIRP2* f = AbrirModificacion(1);
+            e->ws.Db().Exec(cambio);
+            Escoger(f->CB_GI, 2);
+            Pulsar(f->SB_Dimensiones, f->MatrizChecks[2][0].CheckBox);
+            QTest::mouseClick(f->RB_Datos, Qt::LeftButton);
+            const Filas vinculos = Vinculos();
+            QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
+            QCOMPARE(Vinculos(), vinculos);
+            QCOMPARE(VinculosDe(9).size(), 3);
+            ventana = f;
+        }
+        QCOMPARE(e->mensajes.Texts(), QStringList{kDesaparecido});
+        QVERIFY(ventana->isVisible());
+    }
+
+    void borrar_data()
+    {
+        QTest::addColumn<QList<int>>("elegir");
+        QTest::addColumn<int>("borrado");
+        QTest::newRow("uno con vínculos") << QList<int>{1} << 9;
+        QTest::newRow("el segundo elegido") << QList<int>{1, 0} << 7;
+    }
+
+    // Only the program's own indicators are listed, before and after a modification;
+    // the chosen one goes with all its links.
+    void borrar()
+    {
+        QFETCH(QList<int>, elegir);
+        QFETCH(int, borrado);
+        Catalogo();
+        e->ws.Db().Exec(QStringLiteral("INSERT INTO IRendimiento VALUES "
+                                       "(12,'Horas impartidas',0,5,0,NULL,NULL)"));
+        // The catalogue's indicator keeps its estado through a modification.
+        TF_ModificarIRP2* paso2 = AbrirModificacion(3);
+        QCOMPARE(paso2->CodIRSel, 4);
+        QTest::mouseClick(paso2->B_Modificar, Qt::LeftButton);
+        e->mensajes.Clear();
+
+        MainForm->M_BorrarIndicador->trigger();
+        QPointer<TF_BorrarIR> f = F_BorrarIR.data();
+        QCOMPARE(f->parentWidget()->size(), QSize(780, 170));
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
+        QCOMPARE(f->CB_BorrarIR->count(), 2);
+        QCOMPARE(f->CB_BorrarIR->itemText(0), QStringLiteral("Horas impartidas"));
+        QCOMPARE(f->CB_BorrarIR->itemText(1), QStringLiteral("Satisfacción"));
+        QCOMPARE(f->VCodIR, (std::vector<int>{7, 9}));
+        QVERIFY(!f->B_Borrar->isEnabled());
+        for (int i : elegir)
+            Elegir(f->CB_BorrarIR, i);
+        QCOMPARE(f->CB_BorrarIR->toolTip(), f->CB_BorrarIR->itemText(elegir.last()));
+        QVERIFY(f->B_Borrar->isEnabled());
+        const Filas antes = Indicadores();
+        QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
+        QCOMPARE(e->mensajes.Texts(), QStringList{kBorrado});
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Information);
+        Filas esperadas;
+        for (const QVariantList& v : antes)
+            if (v[0].toInt() != borrado)
+                esperadas << v;
+        QCOMPARE(Indicadores(), esperadas);
+        QVERIFY(VinculosDe(borrado).isEmpty());
+        QCOMPARE(VinculosDe(4), (QList<int>{21, 31}));
+        QTRY_VERIFY(f.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+    }
+
+    // With no indicator the lists are empty and only "SALIR" acts; step 1 gives the
+    // commands back when it closes.
+    void sinIndicadores()
+    {
+        Catalogo(false);
+        MainForm->M_ModificarIndicador->trigger();
+        TF_ModificarIR* m = F_ModificarIR;
+        QCOMPARE(m->CB_ModificarIR->count(), 0);
+        QVERIFY(!m->B_Siguiente->isEnabled());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
+        QTest::mouseClick(m->B_Salir, Qt::LeftButton);
+        QTRY_VERIFY(F_ModificarIR.isNull());
+        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        MainForm->M_BorrarIndicador->trigger();
+        QCOMPARE(F_BorrarIR->CB_BorrarIR->count(), 0);
+        QVERIFY(!F_BorrarIR->B_Borrar->isEnabled());
+    }
+};
+
+DIMARVOLTECA_TEST_MAIN(TestIndicadoresIR)
+#include "TestIndicadoresIR.moc"
