@@ -369,7 +369,7 @@ private slots:
         QTest::addColumn<QString>("fila");
         QTest::addColumn<QString>("pregunta");
         QTest::addColumn<int>("tipo");
-        QTest::newRow("encuesta") << "1,'¿Sí?\r\n\r\n',1" << "¿Sí?" << 1;
+        QTest::newRow("encuesta") << "1,'¿Sí?' || char(13,10) || 'No',1" << "¿Sí?\nNo" << 1;
         QTest::newRow("encuesta sin tipo de respuesta") << "1,'q',NULL" << "q" << 0;
         QTest::newRow("datos") << "0,'q',1" << "" << -1;
         QTest::newRow("otro tipo") << "2,'q',1" << "" << -1;
