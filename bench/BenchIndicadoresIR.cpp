@@ -46,12 +46,11 @@ void CrearCatalogo(testing::TestDb& db)
         db.Exec(QStringLiteral("INSERT INTO Criterio VALUES(?,?)"),
                 {g, QStringLiteral("Grupo de interés %1").arg(g, 2, 10, QLatin1Char('0'))});
         for (int d = 1; d <= kDimensiones; ++d)
-            db.Exec(QStringLiteral("INSERT INTO Subcriterio VALUES(?,?,?)"),
-                    {g * 100 + d,
-                     QStringLiteral("Dimensión %1 del grupo %2: organización y recursos")
-                         .arg(d)
-                         .arg(g),
-                     g});
+            db.Exec(
+                QStringLiteral("INSERT INTO Subcriterio VALUES(?,?,?)"),
+                {g * 100 + d,
+                 QStringLiteral("Dimensión %1 del grupo %2: organización y recursos").arg(d).arg(g),
+                 g});
     }
     db.Exec(QStringLiteral("INSERT INTO IRendimiento VALUES(1,'Porcentaje de alumnado que "
                            "supera todos los módulos',0,1,1,'',NULL)"));
@@ -72,8 +71,8 @@ double SueloApertura()
     reloj.start();
     db.transaction();
     QSqlQuery q(db);
-    q.exec(QStringLiteral(
-        "SELECT definicion, tipo, clave, estado FROM IRendimiento WHERE codigo=1"));
+    q.exec(
+        QStringLiteral("SELECT definicion, tipo, clave, estado FROM IRendimiento WHERE codigo=1"));
     while (q.next())
         q.value(0).toString();
     std::vector<int> grupos;
@@ -113,8 +112,8 @@ double SueloGuardado()
     q.exec(QStringLiteral("UPDATE IRendimiento SET definicion='x', tipo=0, clave=1, estado=1, "
                           "pregunta='' WHERE codigo=1"));
     QSqlQuery alta(db);
-    alta.prepare(
-        QStringLiteral("INSERT INTO Subcriterios_IndicadoresR(codigo_subcri,codigo_ir) VALUES(?,1)"));
+    alta.prepare(QStringLiteral(
+        "INSERT INTO Subcriterios_IndicadoresR(codigo_subcri,codigo_ir) VALUES(?,1)"));
     QSqlQuery baja(db);
     baja.prepare(QStringLiteral(
         "DELETE FROM Subcriterios_IndicadoresR WHERE codigo_ir=1 AND codigo_subcri=?"));

@@ -9,8 +9,8 @@
 #include <QAbstractItemView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -30,7 +30,13 @@ const QString kDesaparecido =
 // What the user does in the question dialog once it shows.
 struct Respuesta
 {
-    enum Accion { Ninguna, Insertar, Salir, Cerrar } accion = Ninguna;
+    enum Accion
+    {
+        Ninguna,
+        Insertar,
+        Salir,
+        Cerrar
+    } accion = Ninguna;
     QString pregunta;
     int tipo = -1; // the answer type picked, -1 for none
 };
@@ -127,17 +133,19 @@ class TestIndicadoresIR : public QObject
                                "(32,'Familias 2',3),(11,'Profesorado 1',1)"));
         if (!indicadores)
             return;
-        db.Exec(QStringLiteral(
-            "INSERT INTO IRendimiento VALUES (4,'Tasa de abandono',0,0,1,'',NULL),"
-            "(9,'Satisfacción',1,1,0,'¿Está satisfecho?',1),(7,'Horas impartidas',0,1,0,NULL,NULL)"));
+        db.Exec(
+            QStringLiteral("INSERT INTO IRendimiento VALUES (4,'Tasa de abandono',0,0,1,'',NULL),"
+                           "(9,'Satisfacción',1,1,0,'¿Está satisfecho?',1),(7,'Horas "
+                           "impartidas',0,1,0,NULL,NULL)"));
         db.Exec(QStringLiteral("INSERT INTO Subcriterios_IndicadoresR VALUES "
                                "(21,4),(31,4),(22,9),(22,9),(27,9)"));
     }
 
     Filas Indicadores()
     {
-        return e->ws.Db().Rows(QStringLiteral("SELECT codigo, definicion, tipo, estado, clave, "
-                                              "pregunta, tipo_resp FROM IRendimiento ORDER BY codigo"));
+        return e->ws.Db().Rows(
+            QStringLiteral("SELECT codigo, definicion, tipo, estado, clave, "
+                           "pregunta, tipo_resp FROM IRendimiento ORDER BY codigo"));
     }
 
     Filas Vinculos()
@@ -186,8 +194,8 @@ private slots:
 
         const QList<int> todos{21, 27, 31, 32};
         QTest::newRow("datos, tabla vacía, líneas en blanco saltadas")
-            << false << false << "abc\n\n   \ndef" << false << int(Respuesta::Ninguna) << ""
-            << -1 << QVariantList{1, "abc def", 0, 1, 0, QVariant(), QVariant()} << todos;
+            << false << false << "abc\n\n   \ndef" << false << int(Respuesta::Ninguna) << "" << -1
+            << QVariantList{1, "abc def", 0, 1, 0, QVariant(), QVariant()} << todos;
         QTest::newRow("datos, clave, primera línea en blanco")
             << true << false << "  \nabc  " << true << int(Respuesta::Ninguna) << "" << -1
             << QVariantList{10, " abc  ", 0, 1, 1, QVariant(), QVariant()} << todos;
@@ -200,9 +208,8 @@ private slots:
             << QVariantList{10, "x", 1, 1, 1, "p", 0} << todos;
         QTest::newRow("encuesta, SALIR") << true << true << "x" << false << int(Respuesta::Salir)
                                          << "" << -1 << QVariantList{} << QList<int>{};
-        QTest::newRow("encuesta, cierre") << false << true << "x" << false
-                                          << int(Respuesta::Cerrar) << "" << -1 << QVariantList{}
-                                          << QList<int>{};
+        QTest::newRow("encuesta, cierre") << false << true << "x" << false << int(Respuesta::Cerrar)
+                                          << "" << -1 << QVariantList{} << QList<int>{};
     }
 
     // The indicator and its links, ticked in two groups while switching between them
@@ -369,10 +376,14 @@ private slots:
         QTest::addColumn<QString>("fila");
         QTest::addColumn<QString>("pregunta");
         QTest::addColumn<int>("tipo");
-        QTest::newRow("encuesta") << "1,'¿Sí?' || char(13,10) || 'No',1" << "¿Sí?\nNo" << 1;
-        QTest::newRow("encuesta sin tipo de respuesta") << "1,'q',NULL" << "q" << 0;
-        QTest::newRow("datos") << "0,'q',1" << "" << -1;
-        QTest::newRow("otro tipo") << "2,'q',1" << "" << -1;
+        QTest::newRow("encuesta") << "1,'¿Sí?' || char(13,10) || 'No',1"
+                                  << "¿Sí?\nNo" << 1;
+        QTest::newRow("encuesta sin tipo de respuesta") << "1,'q',NULL"
+                                                        << "q" << 0;
+        QTest::newRow("datos") << "0,'q',1"
+                               << "" << -1;
+        QTest::newRow("otro tipo") << "2,'q',1"
+                                   << "" << -1;
     }
 
     // Loading shows the stored question only for an indicator of type 1.
@@ -394,7 +405,7 @@ private slots:
 
     void modificar_data()
     {
-        QTest::addColumn<int>("indice"); // in the list: Horas, Satisfacción, Tasa
+        QTest::addColumn<int>("indice");   // in the list: Horas, Satisfacción, Tasa
         QTest::addColumn<QString>("memo"); // empty: as loaded
         QTest::addColumn<bool>("encuesta");
         QTest::addColumn<int>("respuesta");
@@ -466,9 +477,8 @@ private slots:
             f->ChB_Clave->setChecked(true);
         for (int dim : pulsar) {
             Escoger(f->CB_GI, donde[dim].first);
-            Pulsar(f->SB_Dimensiones, f->MatrizChecks[size_t(donde[dim].first)]
-                                                     [size_t(donde[dim].second)]
-                                                         .CheckBox);
+            Pulsar(f->SB_Dimensiones,
+                   f->MatrizChecks[size_t(donde[dim].first)][size_t(donde[dim].second)].CheckBox);
         }
 
         Visto visto;
@@ -559,7 +569,8 @@ private slots:
     {
         QTest::addColumn<bool>("borrar"); // the deletion window, else modification
         QTest::addColumn<QString>("cambio");
-        QTest::newRow("modificación, borrado") << false << "DELETE FROM IRendimiento WHERE codigo=9";
+        QTest::newRow("modificación, borrado")
+            << false << "DELETE FROM IRendimiento WHERE codigo=9";
         QTest::newRow("borrado, borrado") << true << "DELETE FROM IRendimiento WHERE codigo=9";
         QTest::newRow("borrado, ya del catálogo")
             << true << "UPDATE IRendimiento SET estado=0 WHERE codigo=9";
