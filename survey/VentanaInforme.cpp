@@ -91,6 +91,11 @@ void TVentanaInforme::EnlazarFilas(report::TQRDBText* numero, report::TQRDBText*
     definicion->DataField = QStringLiteral("definicion");
     numero->DataSet = m_filas;
     numero->DataField = QStringLiteral("posicion");
+    ContarPaginas();
+}
+
+void TVentanaInforme::ContarPaginas()
+{
     m_informe->Prepare();
     TotalPaginas = m_informe->QRPrinter()->PageCount();
 }

@@ -45,6 +45,8 @@ protected:
     // Opens PregEncTemp through the shared table, binds the report, its number and its
     // text to it, and runs the counting pass.
     void EnlazarFilas(report::TQRDBText* numero, report::TQRDBText* definicion);
+    // The counting pass: runs the report without showing it; its pages are the total.
+    void ContarPaginas();
     // "Página " + the page being printed + " de " + the total.
     QString TextoPagina() const;
     // The name of the dimension `codigo`; empty when there is none.

@@ -17,8 +17,11 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace encuesta {
@@ -77,6 +80,9 @@ void SembrarCatalogo(testing::TestDb& db)
         "(2000,'Página web',6000,0,200,1);"
         "INSERT INTO Pregunta SELECT cod_pregunta, '¿' || definicion || '?', 1 - clave "
         "FROM Indicador;"
+        "INSERT INTO IRendimiento VALUES(1,'Tasa de abandono',0,0,1,'',0),"
+        "(2,'Índice de inserción laboral',1,1,0,'¿Trabaja?',1),(3,'Horas de tutoría',0,1,1,'',0);"
+        "INSERT INTO Subcriterios_IndicadoresR VALUES(10,1),(10,2),(10,2),(11,3);"
         "INSERT INTO CabeceraEncuesta VALUES(2,'CIPFP Alfa','Avenida 2','960000002',NULL);"));
     db.Exec(QStringLiteral("INSERT INTO CabeceraEncuesta VALUES(1,'IES Zeta','Calle Mayor 1',"
                            "'960000001',?)"),
@@ -127,6 +133,38 @@ QWidget* HastaPaso(int paso, int cabecera, int grupo, int dimension)
     Pulsar(F_CrearEncuestaP2->RG_Subcriterio->Button(dimension));
     Pulsar(F_CrearEncuestaP2->B_Siguiente);
     return F_CrearEncuestaP3;
+}
+
+QString Lugares(QWidget* contenido)
+{
+    QList<QPair<QPoint, QString>> controles;
+    for (QWidget* control : contenido->findChildren<QWidget*>()) {
+        const QLabel* etiqueta = qobject_cast<QLabel*>(control);
+        const QCheckBox* caja = qobject_cast<QCheckBox*>(control);
+        if (control->isVisible() && (etiqueta || caja))
+            controles.append({control->pos(), etiqueta ? etiqueta->text() : caja->text()});
+    }
+    std::sort(controles.begin(), controles.end(), [](const auto& a, const auto& b) {
+        return std::make_pair(a.first.y(), a.first.x()) < std::make_pair(b.first.y(), b.first.x());
+    });
+    QStringList textos;
+    for (const auto& c : controles)
+        textos << QStringLiteral("%1@%2,%3").arg(c.second).arg(c.first.x()).arg(c.first.y());
+    return textos.join(QLatin1Char(' '));
+}
+
+bool HayHerramienta(const QString& programa)
+{
+    if (!QStandardPaths::findExecutable(programa).isEmpty())
+        return true;
+    if (qEnvironmentVariableIsSet("CI"))
+        QTest::qFail(
+            qPrintable(programa + QStringLiteral(" is missing: scripts/setup installs it")),
+            __FILE__, __LINE__);
+    else
+        QTest::qSkip(qPrintable(programa + QStringLiteral(" is not installed")), __FILE__,
+                     __LINE__);
+    return false;
 }
 
 QSet<int> Marcadas()

@@ -43,6 +43,9 @@ private:
 //                  "Vacía" [12]: no subdimensions.
 //  "Familias" [2]: "Comunicación" [20]: "Web" [200]: "Página web" [2000] K.
 //  "Sin dimensiones" [3].
+// Performance indicators: "Tasa de abandono" [1] K and "Índice de inserción laboral" [2],
+// linked to "Satisfacción" (the second one twice); "Horas de tutoría" [3] K, linked to
+// "Orientación".
 // Each measure's question has its own code (measure code + 4000) and text
 // "¿" + the measure's text + "?"; key measures ask on the scale 1..5, the others yes/no.
 // Headers: "CIPFP Alfa" [2] without logo, "IES Zeta" [1] with a 145 x 113 logo.
@@ -61,6 +64,13 @@ int ComandosHabilitados();
 // the group `grupo` and the dimension `dimension` (radio-group indexes; by default
 // "Alumnado" > "Satisfacción"); the window of that step.
 QWidget* HastaPaso(int paso, int cabecera = 1, int grupo = 0, int dimension = 1);
+
+// The shown run-time controls of a scroll box's content in reading order, as "text@x,y".
+QString Lugares(QWidget* contenido);
+
+// Whether the program `programa` is there; a test without it is skipped, or fails under
+// CI, which must have every tool.
+bool HayHerramienta(const QString& programa);
 
 // The codes of the ticked measures of step 3.
 QSet<int> Marcadas();

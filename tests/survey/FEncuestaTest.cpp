@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace encuesta;
@@ -306,8 +305,8 @@ private slots:
         QCOMPARE(testing::PdfPageCount(pdf), total);
 
         // What a person reads on the printed pages.
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
+        if (!HayHerramienta(QStringLiteral("pdftotext")))
+            return;
         const QStringList pages = testing::PdfText(pdf).split(QLatin1Char('\f'));
         QVERIFY(pages.size() >= 2);
         for (const QString& expected :

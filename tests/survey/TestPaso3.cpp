@@ -38,25 +38,6 @@ QString Banderas(const std::vector<bool>& banderas)
     return texto;
 }
 
-// The shown run-time controls in reading order, as "text@x,y".
-QString Lugares(QWidget* contenido)
-{
-    QList<QPair<QPoint, QString>> controles;
-    for (QWidget* control : contenido->findChildren<QWidget*>()) {
-        const QLabel* etiqueta = qobject_cast<QLabel*>(control);
-        const QCheckBox* caja = qobject_cast<QCheckBox*>(control);
-        if (control->isVisible() && (etiqueta || caja))
-            controles.append({control->pos(), etiqueta ? etiqueta->text() : caja->text()});
-    }
-    std::sort(controles.begin(), controles.end(), [](const auto& a, const auto& b) {
-        return std::make_pair(a.first.y(), a.first.x()) < std::make_pair(b.first.y(), b.first.x());
-    });
-    QStringList textos;
-    for (const auto& c : controles)
-        textos << QStringLiteral("%1@%2,%3").arg(c.second).arg(c.first.x()).arg(c.first.y());
-    return textos.join(QLatin1Char(' '));
-}
-
 // Presses FINALIZAR of `paso3`, and `mientras` with the preview it opens.
 bool Finalizar(TF_CrearEncuestaP3* paso3,
                const std::function<void(report::TQRStandardPreview*)>& mientras = {})

@@ -1,0 +1,208 @@
+// The printed indicator report: its page header, rows, column rules and page count, as
+// laid out and as printed to PDF through the preview's print dialog.
+
+#include "../platform/ReportTestSupport.h"
+#include "Entorno.h"
+
+#include "platform/report/QuickRep.h"
+#include "platform/report/preview/PrintDialogs.h"
+#include "platform/report/preview/QRStandardPreview.h"
+#include "platform/ui/Application.h"
+#include "reports/InformeIR.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+
+using namespace encuesta;
+using report::TItemKind;
+using report::TPageItem;
+using report::TQRPage;
+using testing::ItemsOf;
+using testing::TextsOf;
+
+namespace {
+
+constexpr double kTolerancia = 0.02;
+
+const QString kLarga = QStringLiteral(
+    "Porcentaje de alumnado que, habiendo iniciado el ciclo formativo en el curso "
+    "académico anterior, lo abandona antes de su finalización sin haber solicitado la "
+    "anulación de matrícula ni la renuncia a la convocatoria, sobre el total de "
+    "matriculados en el ciclo al comienzo del curso");
+
+// The rows' texts: `cuantas` short ones, with the long one at `larga` (-1: none).
+QStringList Textos(int cuantas, int larga)
+{
+    QStringList textos;
+    for (int i = 0; i < cuantas; ++i)
+        textos << (i == larga ? kLarga : QStringLiteral("Medida número %1").arg(i + 1));
+    return textos;
+}
+
+// The pages of the report's preview for the dimension `codigo`.
+QVector<TQRPage> Paginas(int codigo,
+                         const std::function<void(report::TQRStandardPreview*)>& mientras = {})
+{
+    F_InformeIR = new TF_InformeIR(ui::ApplicationObject());
+    F_InformeIR->InsertarSubCriterio(codigo);
+    TF_InformeIR* informe = F_InformeIR;
+    QVector<TQRPage> paginas;
+    ConVistaPrevia([informe] { informe->QR_InformeIR->Preview(); },
+                   [&](report::TQRStandardPreview* vista) {
+                       paginas = vista->Pages();
+                       QCOMPARE(paginas.size(), F_InformeIR->TotalPaginas);
+                       if (mientras)
+                           mientras(vista);
+                   });
+    return paginas;
+}
+
+} // namespace
+
+class TestInformeIR : public PruebaEncuesta
+{
+    Q_OBJECT
+
+    void Filas(const QStringList& textos)
+    {
+        int posicion = 0;
+        for (const QString& texto : textos)
+            Db().Exec(QStringLiteral("INSERT INTO PregEncTemp(posicion,definicion) VALUES(?,?)"),
+                      {++posicion, texto});
+    }
+
+private slots:
+    // Every page: the title, the dimension, the heads, the rule and its footer; rows in
+    // order, each as tall as its text, the column rules running its whole height.
+    void paginas_data()
+    {
+        QTest::addColumn<int>("filas");
+        QTest::addColumn<int>("larga");
+        QTest::addColumn<QString>("dimension");
+        QTest::addColumn<int>("total");
+        QTest::newRow("sin filas") << 0 << -1 << "Satisfacción" << 1;
+        QTest::newRow("una larga") << 3 << 1 << "Satisfacción" << 1;
+        QTest::newRow("varias páginas") << 80 << 10 << "Satisfacción" << 3;
+        QTest::newRow("dimensión larga")
+            << 2 << -1
+            << "Grado de satisfacción del alumnado y de sus familias con la "
+               "orientación académica y profesional recibida en el centro"
+            << 1;
+    }
+
+    void paginas()
+    {
+        QFETCH(int, filas);
+        QFETCH(int, larga);
+        QFETCH(QString, dimension);
+        QFETCH(int, total);
+        Db().Exec(QStringLiteral("UPDATE Subcriterio SET definicion=? WHERE codigo=10"),
+                  {dimension});
+        Filas(Textos(filas, larga));
+        const QVector<TQRPage> paginas = Paginas(10);
+        QCOMPARE(paginas.size(), total);
+
+        QStringList numeros;
+        for (int p = 0; p < paginas.size(); ++p) {
+            const TQRPage& pagina = paginas.at(p);
+            QCOMPARE(TextsOf(pagina, "QRLabel1"),
+                     QStringList{"MEDIDAS DE PERCEPCIÓN / INDICADORES DE RENDIMIENTO"});
+            QCOMPARE(TextsOf(pagina, "QRLDimension").join(' '), dimension);
+            QCOMPARE(TextsOf(pagina, "QRLabel4"),
+                     QStringList{QStringLiteral("Página %1 de %2").arg(p + 1).arg(total)});
+            // The name never reaches "Objetivo", and the heads sit just above the rule.
+            const double raya = ItemsOf(pagina, "QRShape3", TItemKind::Line).first().Rect.top();
+            for (const TPageItem& linea : ItemsOf(pagina, "QRLDimension", TItemKind::Text))
+                QVERIFY(linea.Rect.right() < 10 + 152.40 && linea.Rect.bottom() < raya);
+            for (const char* cabeza : {"QRLabel2", "QRLabel3"}) {
+                const TPageItem texto = ItemsOf(pagina, cabeza, TItemKind::Text).first();
+                QVERIFY(texto.Rect.bottom() < raya && texto.Rect.bottom() > raya - 3);
+            }
+
+            // Each row from its number's top to the next one's, the rules along all of it
+            // and its text within it.
+            const auto celdas = ItemsOf(pagina, "QRDBNum", TItemKind::Fill);
+            numeros << TextsOf(pagina, "QRDBNum");
+            for (int r = 0; r < celdas.size(); ++r) {
+                const double arriba = celdas.at(r).Rect.top() - 1.06;
+                const double abajo =
+                    r + 1 < celdas.size() ? celdas.at(r + 1).Rect.top() - 1.06 : -1;
+                for (const char* regla : {"QRShape1", "QRShape2", "QRShape4"}) {
+                    bool cubre = false;
+                    for (const TPageItem& linea : ItemsOf(pagina, regla, TItemKind::Line))
+                        cubre |= qAbs(linea.Rect.top() - arriba) < kTolerancia &&
+                                 (abajo < 0 || qAbs(linea.Rect.bottom() - abajo) < kTolerancia);
+                    QVERIFY2(cubre, qPrintable(QStringLiteral("fila %1, %2").arg(r).arg(regla)));
+                }
+                for (const TPageItem& linea : ItemsOf(pagina, "QRDBDefinicion", TItemKind::Text))
+                    if (linea.Rect.top() >= arriba && (abajo < 0 || linea.Rect.top() < abajo))
+                        QVERIFY(abajo < 0 || linea.Rect.bottom() <= abajo + kTolerancia);
+            }
+        }
+        QStringList esperados;
+        for (int i = 1; i <= filas; ++i)
+            esperados << QString::number(i);
+        QCOMPARE(numeros, esperados);
+    }
+
+    // What a person reads on the printed pages.
+    void pdf_data()
+    {
+        QTest::addColumn<int>("filas");
+        QTest::addColumn<int>("larga");
+        QTest::newRow("sin filas") << 0 << -1;
+        QTest::newRow("definición de tres líneas") << 4 << 2;
+        QTest::newRow("varias páginas") << 70 << 0;
+    }
+
+    void pdf()
+    {
+        QFETCH(int, filas);
+        QFETCH(int, larga);
+        // DIMARVOLTECA_PDF_DIR keeps the printed reports there, to look at.
+        QTemporaryDir dir;
+        const QString guardar = qEnvironmentVariable("DIMARVOLTECA_PDF_DIR");
+        const QString pdf = (guardar.isEmpty() ? dir.path() : guardar) +
+                            QStringLiteral("/informe-%1.pdf").arg(QTest::currentDataTag());
+        const QStringList textos = Textos(filas, larga);
+        Filas(textos);
+        const auto anterior =
+            report::SetPrintDialogHook([&](QPrinter& printer, report::TPrintDialogKind) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdf);
+                return true;
+            });
+        const int total =
+            Paginas(10, [](report::TQRStandardPreview* vista) { vista->PrintClick(); }).size();
+        report::SetPrintDialogHook(anterior);
+        QCOMPARE(testing::PdfPageCount(pdf), total);
+        if (!HayHerramienta(QStringLiteral("pdftotext")))
+            return;
+
+        QStringList paginas = testing::PdfText(pdf).split(QLatin1Char('\f'));
+        paginas.removeAll(QString());
+        QCOMPARE(paginas.size(), total);
+        QString todo;
+        for (int p = 0; p < total; ++p) {
+            for (const QString& esperado :
+                 {QStringLiteral("MEDIDAS DE PERCEPCIÓN / INDICADORES DE RENDIMIENTO"),
+                  QStringLiteral("Dimensión:"), QStringLiteral("Satisfacción"),
+                  QStringLiteral("Objetivo"), QStringLiteral("Resultado"),
+                  QStringLiteral("Página %1 de %2").arg(p + 1).arg(total)})
+                QVERIFY2(paginas[p].contains(esperado),
+                         qPrintable(esperado + " missing in:\n" + paginas[p]));
+            todo += paginas[p];
+        }
+        // Every row with its number, and every word of every text.
+        const QString palabras = todo.normalized(QString::NormalizationForm_KC).simplified();
+        for (int i = 0; i < textos.size(); ++i) {
+            QVERIFY(palabras.contains(QStringLiteral("%1 %2").arg(i + 1).arg(
+                textos.at(i).section(QLatin1Char(' '), 0, 2))));
+            for (const QString& palabra : textos.at(i).split(QLatin1Char(' ')))
+                QVERIFY2(palabras.contains(palabra), qPrintable(palabra));
+        }
+    }
+};
+
+DIMARVOLTECA_TEST_MAIN(TestInformeIR)
+#include "TestInformeIR.moc"
