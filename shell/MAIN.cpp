@@ -19,6 +19,7 @@
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
 #include "platform/ui/Ownership.h"
+#include "reports/ObtenerInformeP1.h"
 #include "survey/AbrirEncuesta.h"
 #include "survey/CrearEncuestaP1.h"
 #include "ui_MAIN.h"
@@ -285,7 +286,10 @@ void TMainForm::M_BorrarIndicadorClick()
     AbrirVentanaTrabajo(&TF_BorrarIR::Abrir);
 }
 
-void TMainForm::Obtener1Click() {}
+void TMainForm::Obtener1Click()
+{
+    AbrirVentanaTrabajo(&TF_ObtenerInformeP1::Abrir);
+}
 
 void TMainForm::HelpAbout1Execute()
 {
