@@ -6,6 +6,7 @@
 //
 //   bench_indicadores_ir      (on a real X display: QT_QPA_PLATFORM=xcb under Xvfb)
 
+#include "Medidas.h"
 #include "TestSupport.h"
 #include "catalogue/ModificarIRP1.h"
 #include "catalogue/ModificarIRP2.h"
@@ -23,21 +24,13 @@
 
 namespace {
 
+using bench::Mediana;
+using bench::Milisegundos;
+
 const int kGrupos = 50;
 const int kDimensiones = 30;
 const int kVinculos = 200;
 const int kRondas = 7;
-
-double Milisegundos(qint64 nanos)
-{
-    return double(nanos) / 1e6;
-}
-
-double Mediana(std::vector<double> valores)
-{
-    std::sort(valores.begin(), valores.end());
-    return valores[valores.size() / 2];
-}
 
 void CrearCatalogo(testing::TestDb& db)
 {

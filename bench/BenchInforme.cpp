@@ -8,6 +8,7 @@
 // Run it on a real X display: xvfb-run -a env QT_QPA_PLATFORM=xcb bench_informe
 
 #include "CatalogoGrande.h"
+#include "Medidas.h"
 
 #include "TestSupport.h"
 #include "data/BdatosADO.h"
@@ -27,26 +28,16 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QSqlQuery>
-#include <QTimer>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
 
+using bench::Mediana;
+using bench::Milisegundos;
+
 const int kSubdimensiones = 20;
 const int kMedidas = 1000;
 const int kIndicadores = 200;
-
-double Milisegundos(qint64 nanos)
-{
-    return double(nanos) / 1e6;
-}
-
-double Mediana(std::vector<double> valores)
-{
-    std::sort(valores.begin(), valores.end());
-    return valores[valores.size() / 2];
-}
 
 void CrearIndicadores(testing::TestDb& db)
 {
@@ -61,27 +52,6 @@ void CrearIndicadores(testing::TestDb& db)
         db.Exec(QStringLiteral("INSERT INTO Subcriterios_IndicadoresR VALUES(1,?)"), {i});
     }
     db.Exec(QStringLiteral("COMMIT"));
-}
-
-// Waits for the preview that `accion` opens, takes the time, and closes it.
-double HastaLaVista(const std::function<void()>& accion)
-{
-    QElapsedTimer reloj;
-    double tiempo = -1;
-    std::function<void()> mirar = [&] {
-        QWidget* vista = report::FindPreviewWindow();
-        if (vista && vista->isVisible()) {
-            tiempo = Milisegundos(reloj.nsecsElapsed());
-            vista->close();
-        } else {
-            QTimer::singleShot(0, mirar);
-        }
-    };
-    QTimer::singleShot(0, mirar);
-    reloj.start();
-    accion();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return tiempo;
 }
 
 // One layout pass of the report over the rows now in the scratch table, every text
@@ -169,12 +139,12 @@ int main(int argc, char** argv)
     std::vector<double> finalizar, suelo, dosPasadas, unaPasada;
     int filas = 0;
     for (int vez = 0; vez < 5; ++vez) {
-        finalizar.push_back(HastaLaVista([paso2] { paso2->B_Aceptar->click(); }));
+        finalizar.push_back(bench::HastaLaVistaPrevia([paso2] { paso2->B_Aceptar->click(); }));
         suelo.push_back(Suelo(paso2, filas));
 
         // The report's own two passes over rows already written.
         paso2->InsertarPregTemp();
-        dosPasadas.push_back(HastaLaVista([] {
+        dosPasadas.push_back(bench::HastaLaVistaPrevia([] {
             F_InformeIR = new TF_InformeIR(ui::ApplicationObject());
             F_InformeIR->InsertarSubCriterio(1);
             F_InformeIR->QR_InformeIR->Preview();

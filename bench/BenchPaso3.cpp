@@ -7,6 +7,7 @@
 //   bench_survey_step3            (run from anywhere; it works in a temporary folder)
 
 #include "CatalogoGrande.h"
+#include "Medidas.h"
 
 #include "TestSupport.h"
 #include "data/BdatosADO.h"
@@ -22,25 +23,16 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QSqlQuery>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 
 namespace {
 
+using bench::Mediana;
+using bench::Milisegundos;
+
 const int kSubdimensiones = 20;
 const int kMedidas = 1000;
-
-double Milisegundos(qint64 nanos)
-{
-    return double(nanos) / 1e6;
-}
-
-double Mediana(std::vector<double> valores)
-{
-    std::sort(valores.begin(), valores.end());
-    return valores[valores.size() / 2];
-}
 
 // The view's handler and the painting it causes.
 double CambiarVista(int vista)
@@ -50,28 +42,6 @@ double CambiarVista(int vista)
     bench::ElegirVista(vista);
     QCoreApplication::processEvents();
     return Milisegundos(reloj.nsecsElapsed());
-}
-
-// FINALIZAR pressed, up to its questionnaire laid out in the preview window, which is
-// then closed.
-double Finalizar(TF_CrearEncuestaP3* paso3)
-{
-    QElapsedTimer reloj;
-    double hastaLaVista = -1;
-    std::function<void()> mirar = [&] {
-        QWidget* vista = report::FindPreviewWindow();
-        if (vista && vista->isVisible()) {
-            hastaLaVista = Milisegundos(reloj.nsecsElapsed());
-            vista->close();
-        } else {
-            QTimer::singleShot(0, mirar);
-        }
-    };
-    QTimer::singleShot(0, mirar);
-    reloj.start();
-    paso3->B_Aceptar->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return hastaLaVista;
 }
 
 // The least the same work can cost: the reads and inserts of FINALIZAR in one
@@ -164,7 +134,7 @@ int main(int argc, char** argv)
     std::vector<double> suelo;
     int filas = 0;
     for (int vez = 0; vez < 5; ++vez) {
-        finalizar.push_back(Finalizar(paso3));
+        finalizar.push_back(bench::HastaLaVistaPrevia([paso3] { paso3->B_Aceptar->click(); }));
         suelo.push_back(Suelo(filas));
     }
     const double tFinalizar = Mediana(finalizar);

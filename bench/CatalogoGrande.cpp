@@ -10,7 +10,6 @@
 
 #include <QComboBox>
 #include <QImage>
-#include <sys/resource.h>
 
 namespace bench {
 
@@ -67,13 +66,6 @@ void ElegirVista(int vista)
     QComboBox* lista = F_CrearEncuestaP3->CB_Dimension;
     lista->setCurrentIndex(vista);
     emit lista->activated(vista);
-}
-
-double MemoriaPicoMB()
-{
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    return double(uso.ru_maxrss) / 1024.0;
 }
 
 } // namespace bench

@@ -21,7 +21,4 @@ void AbrirPaso3(int cabecera, int grupo, int dimension, int hasta = 3);
 // Shows the view at list position `vista` as the user's choice does.
 void ElegirVista(int vista);
 
-// The largest resident set of the process so far, in megabytes.
-double MemoriaPicoMB();
-
 } // namespace bench

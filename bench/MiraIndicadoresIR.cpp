@@ -5,6 +5,7 @@
 // in the creation window every box of the group is ticked and the last one scrolled
 // into sight. Run on a real X display (QT_QPA_PLATFORM=xcb under Xvfb).
 
+#include "Medidas.h"
 #include "catalogue/BorrarIR.h"
 #include "catalogue/CrearIR.h"
 #include "catalogue/CrearIRPregunta.h"
@@ -23,20 +24,6 @@
 #include <cstdio>
 
 namespace {
-
-void Esperar()
-{
-    for (int i = 0; i < 20; ++i) {
-        QCoreApplication::processEvents();
-        QThread::msleep(20);
-    }
-}
-
-bool Guardar(const QString& ruta)
-{
-    Esperar();
-    return QGuiApplication::primaryScreen()->grabWindow(0).save(ruta);
-}
 
 void ElegirGrupo(QComboBox* lista, int g)
 {
@@ -64,7 +51,7 @@ int main(int argc, char** argv)
         return 1;
     MainForm = new TMainForm;
     MainForm->showMaximized();
-    Esperar();
+    bench::Esperar();
 
     bool hecho = false;
     if (ventana == QLatin1String("crear") || ventana == QLatin1String("pregunta")) {
@@ -78,14 +65,14 @@ int main(int argc, char** argv)
         if (!f->ChecksGI[size_t(grupo)].empty())
             f->SB_Dimensiones->ensureWidgetVisible(f->ChecksGI[size_t(grupo)].back().CheckBox);
         if (ventana == QLatin1String("crear")) {
-            hecho = Guardar(salida);
+            hecho = bench::GuardarPantalla(salida);
         } else {
             f->RB_Encuesta->setChecked(true);
             QTimer::singleShot(200, [&] {
                 F_CrearIRPregunta->M_Pregunta->setPlainText(
                     QStringLiteral("¿Está satisfecho con la orientación recibida?"));
                 F_CrearIRPregunta->CB_TResp->setCurrentIndex(0);
-                hecho = Guardar(salida);
+                hecho = bench::GuardarPantalla(salida);
                 F_CrearIRPregunta->B_SalirClick();
             });
             f->B_Insertar->click();
@@ -94,13 +81,13 @@ int main(int argc, char** argv)
         MainForm->M_ModificarIndicador->trigger();
         ElegirGrupo(F_ModificarIR->CB_ModificarIR, 0);
         F_ModificarIR->B_Siguiente->click();
-        Esperar();
+        bench::Esperar();
         ElegirGrupo(F_ModificarIRP2->CB_GI, grupo);
-        hecho = Guardar(salida);
+        hecho = bench::GuardarPantalla(salida);
     } else if (ventana == QLatin1String("borrar")) {
         MainForm->M_BorrarIndicador->trigger();
         ElegirGrupo(F_BorrarIR->CB_BorrarIR, 0);
-        hecho = Guardar(salida);
+        hecho = bench::GuardarPantalla(salida);
     }
     MainForm->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -5,6 +5,7 @@
 // key items or all of them; "informe" presses FINALIZAR and saves the preview. Run on a
 // real X display (QT_QPA_PLATFORM=xcb under Xvfb).
 
+#include "Medidas.h"
 #include "data/BdatosADO.h"
 #include "platform/report/preview/StandardPreview.h"
 #include "platform/ui/Application.h"
@@ -21,24 +22,6 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
-
-namespace {
-
-void Esperar()
-{
-    for (int i = 0; i < 20; ++i) {
-        QCoreApplication::processEvents();
-        QThread::msleep(20);
-    }
-}
-
-bool Guardar(const QString& ruta)
-{
-    Esperar();
-    return QGuiApplication::primaryScreen()->grabWindow(0).save(ruta);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -59,7 +42,7 @@ int main(int argc, char** argv)
         return 1;
     MainForm = new TMainForm;
     MainForm->showMaximized();
-    Esperar();
+    bench::Esperar();
 
     MainForm->Obtener1->trigger();
     TF_ObtenerInformeP1* paso1 = F_ObtenerInformeP1;
@@ -67,7 +50,7 @@ int main(int argc, char** argv)
     emit paso1->CB_Dimension->activated(dimension);
     bool hecho = false;
     if (hasta == QLatin1String("paso1")) {
-        hecho = Guardar(salida);
+        hecho = bench::GuardarPantalla(salida);
     } else {
         paso1->B_Siguiente->click();
         TF_ObtenerInformeP2* paso2 = F_ObtenerInformeP2;
@@ -76,13 +59,13 @@ int main(int argc, char** argv)
         else if (seleccion == QLatin1String("todos"))
             paso2->CB_Todos->setChecked(true);
         if (hasta == QLatin1String("paso2")) {
-            hecho = Guardar(salida);
+            hecho = bench::GuardarPantalla(salida);
         } else {
             // The preview runs its own loop: the picture is taken from inside it.
             std::function<void()> mirar = [&] {
                 QWidget* vista = report::FindPreviewWindow();
                 if (vista && vista->isVisible()) {
-                    hecho = Guardar(salida);
+                    hecho = bench::GuardarPantalla(salida);
                     vista->close();
                 } else {
                     QTimer::singleShot(50, mirar);
