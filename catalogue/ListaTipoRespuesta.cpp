@@ -1,9 +1,13 @@
 #include "ListaTipoRespuesta.h"
 
+#include "platform/ui/Look.h"
+
 #include <QComboBox>
 
 void CargarTiposRespuesta(QComboBox* lista)
 {
+    lista->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -13, true));
+    ui::SetColors(lista, ui::ListColor(), Qt::white);
     lista->setEditable(true);
     lista->setInsertPolicy(QComboBox::NoInsert);
     lista->clear();

@@ -1,5 +1,7 @@
 #include "TextosMemo.h"
 
+#include "platform/ui/Look.h"
+
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -18,6 +20,10 @@ QString SinSaltosSuaves(QString linea)
 
 void PrepararMemo(QPlainTextEdit* memo)
 {
+    memo->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -13, true));
+    QPalette colores = memo->palette();
+    colores.setColor(QPalette::Text, Qt::black);
+    memo->setPalette(colores);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     memo->setTabChangesFocus(true);

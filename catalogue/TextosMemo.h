@@ -11,7 +11,7 @@ class QPlainTextEdit;
 // user typed, the lines the memo shows, and the two ways of joining those lines
 // into the one line the catalogue stores.
 
-// Sets a memo up as the windows use it: words wrap at its width (a word wider than
+// Sets a memo up as the windows use it: black bold text; words wrap at its width (a word wider than
 // the memo breaks anywhere), no length limit, Tab moves on to the next control.
 void PrepararMemo(QPlainTextEdit* memo);
 

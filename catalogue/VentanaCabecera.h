@@ -5,7 +5,7 @@
 
 class QCloseEvent;
 
-// What the header windows have in common: destroyed with their owner, shown in the
+// What the header and measure windows have in common: destroyed with their owner, shown in the
 // frame at their own fixed size, closed by "SALIR", and freed when closed, which
 // gives the main window's work commands back.
 class TVentanaCabecera : public QWidget

@@ -26,3 +26,11 @@ bool EnTransaccionSi(const std::function<bool()>& escritura)
         throw;
     }
 }
+
+int SiguienteCodigo(const QString& sqlMaximo)
+{
+    DM_BdatosADO->InicializarQuery(sqlMaximo);
+    DM_BdatosADO->ActivarQSelect();
+    DM_BdatosADO->Qquery->First();
+    return DM_BdatosADO->Qquery->Fields(0).AsInteger() + 1;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 // Runs `escritura` as one transaction on the program's connection: what it writes is
@@ -10,3 +11,8 @@ void EnTransaccion(const std::function<void()>& escritura);
 // The same for a writing that may decide to give up: what it wrote is kept when it
 // returns true, and undone when it returns false or throws. Returns its answer.
 bool EnTransaccionSi(const std::function<bool()>& escritura);
+
+// The key of a new row: the table's greatest key, read by `sqlMaximo` (a "SELECT
+// max(codigo) FROM ..."), plus one; an empty table gives 1. Read inside the save's
+// transaction, just before the insert.
+int SiguienteCodigo(const QString& sqlMaximo);

@@ -6,10 +6,13 @@
 #include "StatusHints.h"
 #include "catalogue/BorrarCabecera.h"
 #include "catalogue/BorrarIR.h"
+#include "catalogue/BorrarMPP1.h"
 #include "catalogue/CrearCabecera.h"
 #include "catalogue/CrearIR.h"
+#include "catalogue/CrearMPP1.h"
 #include "catalogue/ModificarCabeceraP1.h"
 #include "catalogue/ModificarIRP1.h"
+#include "catalogue/ModificarMPP1.h"
 #include "data/BdatosADO.h"
 #include "data/General.h"
 #include "platform/ado/AdoConnection.h"
@@ -265,11 +268,20 @@ void TMainForm::Borrar1Click()
     AbrirVentanaTrabajo(&TF_BorrarCabecera::Abrir);
 }
 
-void TMainForm::M_CrearMedidaClick() {}
+void TMainForm::M_CrearMedidaClick()
+{
+    AbrirVentanaTrabajo(&TF_CrearMPP1::Abrir);
+}
 
-void TMainForm::M_ModificarMedidaClick() {}
+void TMainForm::M_ModificarMedidaClick()
+{
+    AbrirVentanaTrabajo(&TF_ModificarMPP1::Abrir);
+}
 
-void TMainForm::M_BorrarMedidaClick() {}
+void TMainForm::M_BorrarMedidaClick()
+{
+    AbrirVentanaTrabajo(&TF_BorrarMPP1::Abrir);
+}
 
 void TMainForm::Crear3Click()
 {

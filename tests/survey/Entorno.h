@@ -27,7 +27,8 @@ protected:
     // The rows of the scratch table, as (position, text, answer scale).
     QList<QVariantList> Filas();
 
-private slots:
+protected slots:
+    // A test class that adds its own set-up calls these first and last.
     void init();
     void cleanup();
 

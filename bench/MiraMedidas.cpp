@@ -1,0 +1,76 @@
+// Opens a perception-measure window on the database of the current directory's
+// "Dimarvolteca.ini", with its first choices made, so that it can be looked at:
+//   measures_look crear|modificar|borrar
+// "crear" stops at step 2 with a subdimension chosen, "modificar" at step 2 with the
+// first measure loaded, "borrar" with a measure chosen. The window stays for
+// DIMARVOLTECA_SEGUNDOS seconds (10 by default).
+
+#include "catalogue/BorrarMPP1.h"
+#include "catalogue/CascadaMedidas.h"
+#include "catalogue/CrearMPP1.h"
+#include "catalogue/CrearMPP2.h"
+#include "catalogue/ModificarMPP1.h"
+#include "data/BdatosADO.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/RadioGroup.h"
+#include "shell/MAIN.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+void Elegir(QComboBox* lista, int indice)
+{
+    lista->setCurrentIndex(indice);
+    emit lista->activated(indice);
+}
+
+// Down the four lists to the first measure with something in every list.
+void ElegirMedida(TCascadaMedidas* cascada)
+{
+    const TControlesCascada& c = cascada->Controles();
+    for (QComboBox* lista : {c.CB_Personal, c.CB_MP, c.CB_Dimension, c.CB_Indicador})
+        if (lista->count() > 0)
+            Elegir(lista, 0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ui::TApplication app(argc, argv);
+    const QString ventana = app.arguments().value(1, QStringLiteral("crear"));
+    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
+    if (DM_BdatosADO->TerminacionSolicitada())
+        return 1;
+    MainForm = new TMainForm;
+    MainForm->show();
+
+    if (ventana == QLatin1String("crear")) {
+        MainForm->M_CrearMedidaClick();
+        F_CrearMPP1->RG_Criterio->SetItemIndex(0);
+        F_CrearMPP1->RG_Subcriterio->SetItemIndex(0);
+        F_CrearMPP1->B_SiguienteClick();
+        for (QWidget* w : QApplication::allWidgets())
+            if (auto* paso2 = qobject_cast<TF_CrearMPP2*>(w))
+                Elegir(paso2->CB_Dimension, 0);
+    } else if (ventana == QLatin1String("modificar")) {
+        MainForm->M_ModificarMedidaClick();
+        ElegirMedida(F_ModificarMPP1->Cascada);
+        F_ModificarMPP1->B_SiguienteClick();
+    } else {
+        MainForm->M_BorrarMedidaClick();
+        ElegirMedida(F_BorrarMPP1->Cascada);
+    }
+
+    const int segundos = qEnvironmentVariableIsSet("DIMARVOLTECA_SEGUNDOS")
+                             ? qEnvironmentVariableIntValue("DIMARVOLTECA_SEGUNDOS")
+                             : 10;
+    QTimer::singleShot(segundos * 1000, MainForm, &QWidget::close);
+    const int resultado = app.exec();
+    ui::ReleaseApplicationObject();
+    return resultado;
+}
