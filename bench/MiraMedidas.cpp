@@ -1,10 +1,11 @@
 // Opens a perception-measure window on the database of the current directory's
-// "Dimarvolteca.ini", with its first choices made, so that it can be looked at:
-//   measures_look crear|modificar|borrar
+// "Dimarvolteca.ini", with its first choices made, and saves a picture of the screen:
+//   medidas_look crear|modificar|borrar salida.png
 // "crear" stops at step 2 with a subdimension chosen, "modificar" at step 2 with the
-// first measure loaded, "borrar" with a measure chosen. The window stays for
-// DIMARVOLTECA_SEGUNDOS seconds (10 by default).
+// first measure loaded, "borrar" with the lists chosen down to the measures. Run on a
+// real X display (QT_QPA_PLATFORM=xcb under Xvfb).
 
+#include "Medidas.h"
 #include "catalogue/BorrarMPP1.h"
 #include "catalogue/CascadaMedidas.h"
 #include "catalogue/CrearMPP1.h"
@@ -18,7 +19,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
-#include <QTimer>
+#include <cstdio>
 
 namespace {
 
@@ -42,12 +43,18 @@ void ElegirMedida(TCascadaMedidas* cascada)
 int main(int argc, char** argv)
 {
     ui::TApplication app(argc, argv);
-    const QString ventana = app.arguments().value(1, QStringLiteral("crear"));
+    const QStringList args = app.arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "uso: medidas_look crear|modificar|borrar salida.png\n");
+        return 2;
+    }
+    const QString ventana = args.at(1);
     DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
     if (DM_BdatosADO->TerminacionSolicitada())
         return 1;
     MainForm = new TMainForm;
-    MainForm->show();
+    MainForm->showMaximized();
+    bench::Esperar();
 
     if (ventana == QLatin1String("crear")) {
         MainForm->M_CrearMedidaClick();
@@ -66,11 +73,8 @@ int main(int argc, char** argv)
         ElegirMedida(F_BorrarMPP1->Cascada);
     }
 
-    const int segundos = qEnvironmentVariableIsSet("DIMARVOLTECA_SEGUNDOS")
-                             ? qEnvironmentVariableIntValue("DIMARVOLTECA_SEGUNDOS")
-                             : 10;
-    QTimer::singleShot(segundos * 1000, MainForm, &QWidget::close);
-    const int resultado = app.exec();
+    const bool hecho = bench::GuardarPantalla(args.at(2));
+    MainForm->close();
     ui::ReleaseApplicationObject();
-    return resultado;
+    return hecho ? 0 : 1;
 }

@@ -83,7 +83,7 @@ void TF_BorrarMPP1::B_BorrarClick()
     });
     if (!existe) {
         TDM_General::MensajeError(
-            QStringLiteral("La medida de percepción ya no existe: otra ventana la ha borrado."));
+            QStringLiteral("La medida de percepción ya no existe: otra ventana la ha borrado"));
         // The list shows what is left of the subdimension.
         Cascada->CB_DimensionSelect();
         return;

@@ -114,8 +114,7 @@ void TF_ModificarMPP2::B_ModificarClick()
     });
     if (!existe) {
         TDM_General::MensajeError(
-            QStringLiteral("La medida de percepción ya no existe: otra ventana la ha borrado. "
-                           "No se ha guardado ningún cambio."));
+            QStringLiteral("La medida de percepción ya no existe: otra ventana la ha borrado"));
         return;
     }
     TDM_General::MensajeOK(QStringLiteral("Medida de percepción modificada correctamente"));

@@ -453,9 +453,7 @@ private slots:
         QTest::newRow("medida borrada entretanto")
             << "D"
             << "¿P?"
-            << "" << true
-            << "La medida de percepción ya no existe: otra ventana la ha borrado. No se ha "
-               "guardado ningún cambio."
+            << "" << true << "La medida de percepción ya no existe: otra ventana la ha borrado"
             << "D"
             << "¿P?";
     }
@@ -497,7 +495,7 @@ private slots:
             << 0 << false << "La medida de percepción ha sido borrada correctamente"
             << "I3001";
         QTest::newRow("borrada entretanto")
-            << 2 << true << "La medida de percepción ya no existe: otra ventana la ha borrado."
+            << 2 << true << "La medida de percepción ya no existe: otra ventana la ha borrado"
             << "I3000";
     }
     void Borrar()
