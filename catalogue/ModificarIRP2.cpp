@@ -81,11 +81,8 @@ void TF_ModificarIRP2::InicializarMatriz()
         for (size_t k = 0; k < celdas.size() && !q->Eof(); ++k, q->Next()) {
             TCeldaSubcriterioIR& celda = celdas[k];
             celda.Codigo = q->FieldByName(QStringLiteral("codigo")).AsInteger();
-            celda.CheckBox = CreateCheckBox(
-                16, TopCaja(int(k)), 500, q->FieldByName(QStringLiteral("definicion")).AsString());
-            celda.CheckBox->hide();
+            celda.Definicion = q->FieldByName(QStringLiteral("definicion")).AsString();
             celda.Asociado = vinculados.contains(celda.Codigo);
-            celda.CheckBox->setChecked(celda.Asociado);
         }
     }
 }
@@ -96,8 +93,18 @@ void TF_ModificarIRP2::CB_GISelect(int i)
         return;
     if (GIAnterior != -1 && GIAnterior != i)
         Ocultar(MatrizChecks[size_t(GIAnterior)]);
-    for (const TCeldaSubcriterioIR& celda : MatrizChecks[size_t(i)])
+    // A group's boxes are made the first time it is shown, ticked where the indicator
+    // was linked, and afterwards only hidden and shown: opening the window stays quick
+    // however many groups and dimensions the catalogue holds.
+    std::vector<TCeldaSubcriterioIR>& celdas = MatrizChecks[size_t(i)];
+    for (size_t k = 0; k < celdas.size(); ++k) {
+        TCeldaSubcriterioIR& celda = celdas[k];
+        if (!celda.CheckBox) {
+            celda.CheckBox = CreateCheckBox(16, TopCaja(int(k)), 500, celda.Definicion);
+            celda.CheckBox->setChecked(celda.Asociado);
+        }
         celda.CheckBox->show();
+    }
     AjustarArea(int(MatrizChecks[size_t(i)].size()));
     GIAnterior = i;
     SB_Dimensiones->setFocus();
@@ -167,7 +174,7 @@ void TF_ModificarIRP2::ActualizarVinculos()
 {
     for (const std::vector<TCeldaSubcriterioIR>& celdas : MatrizChecks) {
         for (const TCeldaSubcriterioIR& celda : celdas) {
-            const bool marcada = celda.CheckBox && celda.CheckBox->isChecked();
+            const bool marcada = celda.Marcada();
             if (marcada == celda.Asociado)
                 continue;
             DM_BdatosADO->InicializarQuery(

@@ -23,10 +23,15 @@ struct TCeldaSubcriterio
 };
 
 // The same in the modification window, which also remembers whether the dimension
-// was linked to the indicator when the window loaded.
+// was linked to the indicator when the window loaded, and its name for the box.
 struct TCeldaSubcriterioIR : TCeldaSubcriterio
 {
     bool Asociado = false;
+    QString Definicion;
+
+    // The tick that counts when saving: the box's, or the loaded link while the
+    // group has never been shown.
+    bool Marcada() const { return CheckBox ? CheckBox->isChecked() : Asociado; }
 };
 
 // The controls both indicator windows are built of, as their forms name them.

@@ -326,6 +326,27 @@ private slots:
         QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
     }
 
+    // Modification step 2: every group's boxes are made once, on its first showing,
+    // ticked from the indicator's links; showing the groups again makes none.
+    void gruposModificacion()
+    {
+        Catalogo();
+        TF_ModificarIRP2* f = AbrirModificacion(1);
+        QWidget* contenido = f->SB_DimensionesContenido;
+        for (int vuelta = 0; vuelta < 2; ++vuelta) {
+            for (int g = 3; g >= 0; --g) {
+                Escoger(f->CB_GI, g);
+                for (const TCeldaSubcriterioIR& c : f->MatrizChecks[size_t(g)]) {
+                    QVERIFY(c.CheckBox->isVisible());
+                    QCOMPARE(c.CheckBox->isChecked(), c.Codigo == 22 || c.Codigo == 27);
+                }
+            }
+            QCOMPARE(contenido->findChildren<QCheckBox*>().size(), 10);
+        }
+        QCOMPARE(f->MatrizChecks[0][6].CheckBox->geometry().translated(f->SB_Dimensiones->pos()),
+                 QRect(16, 224, 500, 17));
+    }
+
     void dialogo_data()
     {
         QTest::addColumn<QString>("pregunta");
@@ -459,16 +480,16 @@ private slots:
         QCOMPARE(f->CodIRSel, codigo);
         QCOMPARE(f->B_Modificar->text(),
                  codigo == 9 ? QStringLiteral("SIGUIENTE") : QStringLiteral("MODIFICAR"));
-        QCOMPARE(f->SB_DimensionesContenido->findChildren<QCheckBox*>().size(), 10);
+        // No box yet: each group's are made when it is first shown.
+        QVERIFY(f->SB_DimensionesContenido->findChildren<QCheckBox*>().isEmpty());
         QMap<int, QPair<int, int>> donde;
         for (int g = 0; g < int(f->MatrizChecks.size()); ++g)
             for (int k = 0; k < int(f->MatrizChecks[size_t(g)].size()); ++k) {
                 const TCeldaSubcriterioIR& c = f->MatrizChecks[size_t(g)][size_t(k)];
                 donde[c.Codigo] = {g, k};
-                QVERIFY(!c.CheckBox->isVisible());
-                QCOMPARE(c.CheckBox->isChecked(), VinculosDe(codigo).contains(c.Codigo));
-                QCOMPARE(c.Asociado, c.CheckBox->isChecked());
+                QCOMPARE(c.Asociado, VinculosDe(codigo).contains(c.Codigo));
             }
+        QCOMPARE(donde.size(), 10);
 
         if (!memo.isEmpty())
             f->M_Definicion->setPlainText(memo);
