@@ -349,79 +349,62 @@ private slots:
 
     void dialogo_data()
     {
+        QTest::addColumn<QString>("fila");    // tipo, pregunta, tipo_resp stored
+        QTest::addColumn<QString>("cargada"); // the memo and answer type loaded
+        QTest::addColumn<int>("tipoCargado");
         QTest::addColumn<QString>("pregunta");
         QTest::addColumn<int>("tipo");
         QTest::addColumn<QString>("tecleado"); // typed into the answer type's field
         QTest::addColumn<QString>("aviso");
         QTest::addColumn<QString>("queda"); // the memo afterwards
-        QTest::newRow("pregunta en blanco") << " \n\t\n  " << 1 << "" << kPreguntaVacia << "";
-        QTest::newRow("sin tipo") << "p" << -1 << "" << kSinTipo << "p";
-        QTest::newRow("tipo tecleado que no es ninguno") << "p" << 1 << "SI" << kSinTipo << "p";
+        QTest::newRow("encuesta, pregunta en blanco")
+            << "1,'¿Sí?' || char(13,10) || 'No',1"
+            << "¿Sí?\nNo" << 1 << " \n\t\n  " << 1 << "" << kPreguntaVacia << "";
+        QTest::newRow("encuesta sin tipo guardado, ninguno elegido")
+            << "1,'q',NULL"
+            << "q" << 0 << "p" << -1 << "" << kSinTipo << "p";
+        QTest::newRow("datos, tipo tecleado que no es ninguno")
+            << "0,'q',1"
+            << "" << -1 << "p" << 1 << "SI" << kSinTipo << "p";
+        QTest::newRow("otro tipo") << "2,'q',1"
+                                   << "" << -1 << "p" << -1 << "" << kSinTipo << "p";
     }
 
-    // The dialog's two refusals keep it open and write nothing.
+    // The dialog loads the stored question only for an indicator of type 1; its two
+    // refusals keep it open and write nothing.
     void dialogo()
     {
+        QFETCH(QString, fila);
+        QFETCH(QString, cargada);
+        QFETCH(int, tipoCargado);
         QFETCH(QString, pregunta);
         QFETCH(int, tipo);
         QFETCH(QString, tecleado);
         QFETCH(QString, aviso);
         QFETCH(QString, queda);
-        Catalogo();
+        e->ws.Db().Exec(QStringLiteral("INSERT INTO IRendimiento(codigo,definicion,tipo,pregunta,"
+                                       "tipo_resp) VALUES (3,'d',%1)")
+                            .arg(fila));
         const Filas antes = Indicadores();
-        QStringList mensajes;
-        QString memo;
-        bool abierto = false;
+        QStringList visto, despues;
         QTimer::singleShot(20, [&] {
             TF_CrearIRPregunta* d = F_CrearIRPregunta;
+            visto << d->windowTitle() << d->M_Pregunta->toPlainText()
+                  << QString::number(d->CB_TResp->currentIndex());
             d->M_Pregunta->setPlainText(pregunta);
             d->CB_TResp->setCurrentIndex(tipo);
             if (!tecleado.isEmpty())
                 d->CB_TResp->setEditText(tecleado);
             QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
-            mensajes = e->mensajes.Texts();
-            memo = d->M_Pregunta->toPlainText();
-            abierto = d->isVisible();
+            despues << d->M_Pregunta->toPlainText() << QString::number(d->isVisible());
             QTest::mouseClick(d->B_Salir, Qt::LeftButton);
         });
-        QVERIFY(!TF_CrearIRPregunta::Preguntar(MainForm, 9, false));
-        QCOMPARE(mensajes, QStringList{aviso});
-        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
-        QCOMPARE(memo, queda);
-        QVERIFY(abierto);
-        QCOMPARE(Indicadores(), antes);
-    }
-
-    void cargarPregunta_data()
-    {
-        QTest::addColumn<QString>("fila");
-        QTest::addColumn<QString>("pregunta");
-        QTest::addColumn<int>("tipo");
-        QTest::newRow("encuesta") << "1,'¿Sí?' || char(13,10) || 'No',1"
-                                  << "¿Sí?\nNo" << 1;
-        QTest::newRow("encuesta sin tipo de respuesta") << "1,'q',NULL"
-                                                        << "q" << 0;
-        QTest::newRow("datos") << "0,'q',1"
-                               << "" << -1;
-        QTest::newRow("otro tipo") << "2,'q',1"
-                                   << "" << -1;
-    }
-
-    // Loading shows the stored question only for an indicator of type 1.
-    void cargarPregunta()
-    {
-        QFETCH(QString, fila);
-        QFETCH(QString, pregunta);
-        QFETCH(int, tipo);
-        e->ws.Db().Exec(QStringLiteral("INSERT INTO IRendimiento(codigo,definicion,tipo,pregunta,"
-                                       "tipo_resp) VALUES (3,'d',%1)")
-                            .arg(fila));
-        Visto visto;
-        AlAbrirPregunta({Respuesta::Salir}, visto);
         QVERIFY(!TF_CrearIRPregunta::Preguntar(MainForm, 3, true));
-        QCOMPARE(visto.titulo, QStringLiteral("Modificar pregunta"));
-        QCOMPARE(visto.pregunta, pregunta);
-        QCOMPARE(visto.tipo, tipo);
+        QCOMPARE(visto, (QStringList{"Modificar pregunta", cargada, QString::number(tipoCargado)}));
+        QCOMPARE(e->mensajes.Texts(), QStringList{aviso});
+        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
+        QCOMPARE(despues, (QStringList{queda, "1"}));
+        QCOMPARE(Indicadores(), antes);
     }
 
     void modificar_data()
@@ -475,9 +458,7 @@ private slots:
         QVERIFY(f);
         QTRY_VERIFY(F_ModificarIR.isNull());
         QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-        QCOMPARE(f->parentWidget()->size(), QSize(754, 629));
         const int codigo = QList<int>{7, 9, 4}[indice];
-        QCOMPARE(f->CodIRSel, codigo);
         QCOMPARE(f->B_Modificar->text(),
                  codigo == 9 ? QStringLiteral("SIGUIENTE") : QStringLiteral("MODIFICAR"));
         // No box yet: each group's are made when it is first shown.
