@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <array>
 
 namespace {
 
@@ -31,16 +32,6 @@ void Aspecto(const TControlesCascada& c)
         // The drop-down is a window of its own and takes no colours from the box.
         ui::SetColors(lista->view(), ui::ListColor(), Qt::white);
     }
-}
-
-// A chosen item's whole text shows as the list's tooltip.
-bool Elegido(QComboBox* lista)
-{
-    const int indice = lista->currentIndex();
-    if (indice < 0)
-        return false;
-    lista->setToolTip(lista->itemText(indice));
-    return true;
 }
 
 } // namespace
@@ -108,49 +99,52 @@ void TCascadaMedidas::Cargar_CBIndicador()
 
 void TCascadaMedidas::CB_PersonalSelect()
 {
-    if (!Elegido(c.CB_Personal))
-        return;
-    c.P_MP->show();
-    c.CB_MP->clear();
-    c.CB_Dimension->clear();
-    c.P_Dimension->hide();
-    c.CB_Indicador->clear();
-    c.P_Indicador->hide();
-    c.Accion->setEnabled(false);
-    CargarCB_MP();
-    c.CB_MP->setFocus();
+    Elegir(0);
 }
 
 void TCascadaMedidas::CB_MPSelect()
 {
-    if (!Elegido(c.CB_MP))
-        return;
-    c.P_Dimension->show();
-    c.CB_Dimension->clear();
-    c.CB_Indicador->clear();
-    c.P_Indicador->hide();
-    c.Accion->setEnabled(false);
-    Cargar_CBDimension();
-    c.CB_Dimension->setFocus();
+    Elegir(1);
 }
 
 void TCascadaMedidas::CB_DimensionSelect()
 {
-    if (!Elegido(c.CB_Dimension))
-        return;
-    c.P_Indicador->show();
-    c.CB_Indicador->clear();
-    c.Accion->setEnabled(false);
-    Cargar_CBIndicador();
-    c.CB_Indicador->setFocus();
+    Elegir(2);
 }
 
 void TCascadaMedidas::CB_IndicadorSelect()
 {
-    if (!Elegido(c.CB_Indicador))
+    Elegir(3);
+}
+
+void TCascadaMedidas::Elegir(int nivel)
+{
+    const std::array<QWidget*, 4> paneles{c.P_Personal, c.P_MP, c.P_Dimension, c.P_Indicador};
+    const std::array<QComboBox*, 4> listas{c.CB_Personal, c.CB_MP, c.CB_Dimension, c.CB_Indicador};
+    QComboBox* lista = listas[size_t(nivel)];
+    const int indice = lista->currentIndex();
+    if (indice < 0)
         return;
-    c.Accion->setEnabled(true);
-    c.Accion->setFocus();
+    // The chosen item's whole text shows as the list's tooltip.
+    lista->setToolTip(lista->itemText(indice));
+    if (nivel == 3) {
+        c.Accion->setEnabled(true);
+        c.Accion->setFocus();
+        return;
+    }
+    // The next list shows, reloaded; those below it empty and hide.
+    paneles[size_t(nivel) + 1]->show();
+    for (size_t debajo = size_t(nivel) + 1; debajo < listas.size(); ++debajo) {
+        listas[debajo]->clear();
+        if (debajo > size_t(nivel) + 1)
+            paneles[debajo]->hide();
+    }
+    c.Accion->setEnabled(false);
+    const std::array<void (TCascadaMedidas::*)(), 3> cargar{&TCascadaMedidas::CargarCB_MP,
+                                                            &TCascadaMedidas::Cargar_CBDimension,
+                                                            &TCascadaMedidas::Cargar_CBIndicador};
+    (this->*cargar[size_t(nivel)])();
+    listas[size_t(nivel) + 1]->setFocus();
 }
 
 std::optional<int> TCascadaMedidas::MedidaElegida() const

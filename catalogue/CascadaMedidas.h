@@ -66,6 +66,9 @@ public:
     const TControlesCascada& Controles() const { return c; }
 
 private:
+    // A choice in list `nivel` (0 to 3, top to bottom).
+    void Elegir(int nivel);
+
     TControlesCascada c;
     QString m_sqlIndicador;
 };

@@ -3,11 +3,10 @@
 #include "CrearMPP2.h"
 #include "EstiloCabeceras.h"
 #include "data/BdatosADO.h"
-#include "data/General.h"
+#include "data/GrupoDimension.h"
 #include "data/ListasCodigos.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Connect.h"
-#include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
 
 #include <memory>
@@ -32,39 +31,22 @@ void TF_CrearMPP1::Abrir()
 void TF_CrearMPP1::FormCreate()
 {
     AspectoVentana(this);
-    for (ui::TRadioGroup* grupo : {RG_Criterio, RG_Subcriterio}) {
-        ui::PaintBackground(grupo, ui::PanelColor());
-        ui::SetTextLook(grupo, -13, false);
-    }
-    DM_BdatosADO->InicializarQuery(
-        QStringLiteral("SELECT codigo, definicion FROM Criterio order by definicion asc"));
-    DM_BdatosADO->ActivarQSelect();
-    CargarListaCodigos(RG_Criterio, VCodCriterio);
+    AspectoGrupoDimension(RG_Criterio, RG_Subcriterio);
+    CargarGruposInteres(RG_Criterio, VCodCriterio);
 }
 
 void TF_CrearMPP1::RG_CriterioClick()
 {
     if (RG_Criterio->ItemIndex() == -1)
         return;
-    DM_BdatosADO->InicializarQuery(
-        QStringLiteral("SELECT codigo, definicion FROM Subcriterio WHERE cod_criterio= "
-                       ":codigocri ORDER BY definicion ASC"));
-    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigocri"),
-                                          CodigoElegido(VCodCriterio, RG_Criterio->ItemIndex()));
-    DM_BdatosADO->ActivarQSelect();
-    CargarListaCodigos(RG_Subcriterio, VCodSubcriterio);
+    CargarDimensionesDelGrupo(CodigoElegido(VCodCriterio, RG_Criterio->ItemIndex()), RG_Subcriterio,
+                              VCodSubcriterio);
 }
 
 void TF_CrearMPP1::B_SiguienteClick()
 {
-    if (RG_Criterio->ItemIndex() == -1) {
-        TDM_General::MensajeError(QStringLiteral("Debe seleccionar un grupo de interés"));
+    if (!GrupoYDimensionElegidos(RG_Criterio, RG_Subcriterio))
         return;
-    }
-    if (RG_Subcriterio->ItemIndex() == -1) {
-        TDM_General::MensajeError(QStringLiteral("Debe seleccionar una dimensión"));
-        return;
-    }
     // Until it is shown, step 2 is this handler's: a list that cannot be loaded
     // leaves no hidden window behind.
     std::unique_ptr<TF_CrearMPP2> paso2(new TF_CrearMPP2(ui::ApplicationObject()));

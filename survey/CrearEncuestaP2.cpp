@@ -4,6 +4,7 @@
 #include "CrearEncuestaP3.h"
 #include "data/BdatosADO.h"
 #include "data/General.h"
+#include "data/GrupoDimension.h"
 #include "data/ListasCodigos.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Connect.h"
@@ -38,38 +39,20 @@ void TF_CrearEncuestaP2::FormCreate()
 {
     resize(kTamanyo);
     ui::PaintBackground(this, ui::Navy());
-    for (ui::TRadioGroup* grupo : {RG_Criterio, RG_Subcriterio}) {
-        ui::PaintBackground(grupo, ui::PanelColor());
-        ui::SetTextLook(grupo, -13, false);
-    }
-
-    DM_BdatosADO->InicializarQuery(
-        QStringLiteral("SELECT codigo, definicion FROM Criterio ORDER BY definicion ASC"));
-    DM_BdatosADO->ActivarQSelect();
-    CargarListaCodigos(RG_Criterio, VCodCriterio);
+    AspectoGrupoDimension(RG_Criterio, RG_Subcriterio);
+    CargarGruposInteres(RG_Criterio, VCodCriterio);
 }
 
 void TF_CrearEncuestaP2::RG_CriterioClick()
 {
-    DM_BdatosADO->InicializarQuery(
-        QStringLiteral("SELECT codigo, definicion FROM Subcriterio WHERE cod_criterio= "
-                       ":codigocri ORDER BY definicion ASC"));
-    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigocri"),
-                                          CodigoElegido(VCodCriterio, RG_Criterio->ItemIndex()));
-    DM_BdatosADO->ActivarQSelect();
-    CargarListaCodigos(RG_Subcriterio, VCodSubcriterio);
+    CargarDimensionesDelGrupo(CodigoElegido(VCodCriterio, RG_Criterio->ItemIndex()), RG_Subcriterio,
+                              VCodSubcriterio);
 }
 
 void TF_CrearEncuestaP2::B_SiguienteClick()
 {
-    if (RG_Criterio->ItemIndex() == -1) {
-        TDM_General::MensajeError(QStringLiteral("Debe seleccionar un grupo de interés"));
+    if (!GrupoYDimensionElegidos(RG_Criterio, RG_Subcriterio))
         return;
-    }
-    if (RG_Subcriterio->ItemIndex() == -1) {
-        TDM_General::MensajeError(QStringLiteral("Debe seleccionar una dimensión"));
-        return;
-    }
     const int criterio = CodigoElegido(VCodCriterio, RG_Criterio->ItemIndex());
     const int subcriterio = CodigoElegido(VCodSubcriterio, RG_Subcriterio->ItemIndex());
 
