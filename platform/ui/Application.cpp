@@ -3,10 +3,48 @@
 #include "Messages.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+static void InitAplicacionQrc()
+{
+    Q_INIT_RESOURCE(aplicacion);
+}
 
 namespace ui {
 
 namespace {
+// The few texts of Qt's dialogs that its Spanish catalogue lacks: the kinds of
+// file in the file dialog's list.
+class TMissingTranslations : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override
+    {
+        static const struct
+        {
+            const char* context;
+            const char* source;
+            const char* spanish;
+        } texts[] = {
+            {"QAbstractFileIconProvider", "Folder", "Carpeta"},
+            {"QAbstractFileIconProvider", "File", "Archivo"},
+            {"QAbstractFileIconProvider", "Drive", "Unidad"},
+            {"QAbstractFileIconProvider", "%1 File", "Archivo %1"},
+        };
+        for (const auto& text : texts)
+            if (qstrcmp(context, text.context) == 0 && qstrcmp(sourceText, text.source) == 0)
+                return QString::fromUtf8(text.spanish);
+        return QString();
+    }
+
+    bool isEmpty() const override { return false; }
+};
+
 QObject*& AppObjectSlot()
 {
     static QObject* object = nullptr;
@@ -18,6 +56,8 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Dimarvolteca"));
     InstallFontSubstitutes();
+    InstallSpanish(this);
+    setWindowIcon(ProgramIcon());
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
@@ -58,6 +98,38 @@ void InstallFontSubstitutes()
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Book Antiqua"), QStringLiteral("P052"));
+}
+
+bool InstallSpanish(QCoreApplication* application)
+{
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    // "qt_es" gathers the Spanish texts of every Qt module: dialogs, buttons, printing.
+    auto* translator = new QTranslator(application);
+    if (!translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qt"),
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(new TMissingTranslations(application));
+    return QCoreApplication::installTranslator(translator);
+}
+
+QString ShortDateText(const QDate& date)
+{
+    // Qt's Spanish short date drops the year's century; the desktop the program was
+    // designed for writes it whole, with two-digit days and months.
+    return QLocale(QLocale::Spanish, QLocale::Spain).toString(date, QStringLiteral("dd/MM/yyyy"));
+}
+
+QIcon ProgramIcon()
+{
+    static const bool loaded = (InitAplicacionQrc(), true);
+    Q_UNUSED(loaded);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/aplicacion/icono-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QObject* ApplicationObject()

@@ -41,9 +41,16 @@ QStringList QtNameFilters(const QString& filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts.at(i);
         QString patterns = parts.at(i + 1);
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns);
+        // A description that already shows its patterns, as "Archivos (*.qrp)", is
+        // offered as it stands: the dialog reads the patterns from it.
+        const QString shown = QStringLiteral("(%1)").arg(patterns);
+        if (description.trimmed().endsWith(shown))
+            filters << description.trimmed();
+        else
+            filters << QStringLiteral("%1 %2").arg(description, shown);
     }
     return filters;
 }

@@ -51,7 +51,8 @@ using SaveFileHook = std::function<SaveFileResult(const SaveFileRequest&)>;
 // Replaces the real dialog (tests name the file); an empty hook restores it.
 SaveFileHook SetSaveFileHook(SaveFileHook hook);
 
-// "Desc|*.a|Desc2|*.b" as Qt's name filters: "Desc (*.a)", "Desc2 (*.b)".
+// "Desc|*.a|Desc2|*.b" as Qt's name filters: "Desc (*.a)", "Desc2 (*.b)"; a
+// description that already ends in its patterns ("Desc (*.a)|*.a") is kept unchanged.
 QStringList QtNameFilters(const QString& filter);
 
 } // namespace ui

@@ -68,7 +68,24 @@ void SetTextLook(QWidget* widget, int height, bool bold, const QColor& color, bo
     widget->setFont(font);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledTextColor());
     widget->setPalette(palette);
+}
+
+void SetListColors(QComboBox* combo, const QColor& background, const QColor& text)
+{
+    // A palette reaches neither the box's face, which the style shades, nor the
+    // drop-down, a window of its own: a style sheet colours both exactly.
+    const QString colors = QStringLiteral("background-color: %1; color: %2; "
+                                          "selection-background-color: #000080; "
+                                          "selection-color: white;")
+                               .arg(background.name(), text.name());
+    // With a border of its own the face is drawn flat, in the colour as given.
+    combo->setStyleSheet(QStringLiteral("QComboBox { %1 border: 1px solid #808080; "
+                                        "padding: 0px 2px; }"
+                                        "QComboBox:disabled { color: %2; }"
+                                        "QComboBox QAbstractItemView { %1 outline: 0; }")
+                             .arg(colors, DisabledTextColor().name()));
 }
 
 void WidenDropDown(QComboBox* combo, int margin)

@@ -45,9 +45,21 @@ void SetColors(QWidget* widget, const QColor& background, const QColor& text = Q
 // touching its children's look: buttons and edit boxes keep their own colours.
 void PaintBackground(QWidget* widget, const QColor& background, const QColor& text = QColor());
 
-// A text's font in "MS Sans Serif" by the windowing library's height, and its colour.
+// The grey of disabled texts, as the desktop the windows were designed for draws them.
+inline QColor DisabledTextColor()
+{
+    return QColor(128, 128, 128);
+}
+
+// A text's font in "MS Sans Serif" by the windowing library's height, and its colour;
+// disabled, the text turns grey.
 void SetTextLook(QWidget* widget, int height, bool bold = true, const QColor& color = Qt::white,
                  bool underline = false);
+
+// A list coloured by its window: the box and its open drop-down both drawn in
+// `background` with `text`, the chosen item readable in white on navy, and the
+// texts grey while the list is disabled. The font stays the widget's own.
+void SetListColors(QComboBox* combo, const QColor& background, const QColor& text = Qt::white);
 
 // The lookup lists' drop-down: as wide as the widest item in the combo's own font
 // plus `margin` pixels.

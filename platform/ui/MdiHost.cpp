@@ -1,11 +1,13 @@
 #include "MdiHost.h"
 
+#include "Look.h"
 #include "Ownership.h"
 
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 
 namespace ui {
@@ -21,6 +23,32 @@ QMdiSubWindow* SubWindowOf(QWidget* form)
 {
     return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr;
 }
+
+// The form keeps its border in its flags, which survive every move in and out of
+// the frame.
+bool HasSingleBorder(const QWidget* form)
+{
+    return form->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint);
+}
+
+// Qt lets Enter press a focused button only in dialogs; the work windows are not
+// dialogs, but their users expect it everywhere.
+void PressButtonsWithEnter(QWidget* form)
+{
+    for (QPushButton* button : form->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+}
+
+void SizeFrame(QWidget* frame, QSize size, bool single)
+{
+    if (single) {
+        frame->setFixedSize(size);
+    } else {
+        frame->setMinimumSize(0, 0);
+        frame->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        frame->resize(size);
+    }
+}
 } // namespace
 
 void SetMdiArea(QMdiArea* area)
@@ -33,12 +61,16 @@ QMdiArea* MdiArea()
     return AreaSlot();
 }
 
-void SetUpWorkWindow(QWidget* form, QObject* owner)
+void SetUpWorkWindow(QWidget* form, QObject* owner, Border border)
 {
     Own(owner, form);
     form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    if (border == Border::Single)
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    form->setWindowFlags(flags);
+    form->setFont(FontByHeight(QStringLiteral("MS Sans Serif"), -11));
 }
 
 QWidget* FrameOf(QWidget* form)
@@ -52,9 +84,10 @@ QMdiSubWindow* ShowMdiChild(QWidget* form, QSize size)
     QMdiArea* area = MdiArea();
     QMdiSubWindow* sub = SubWindowOf(form);
     const QSize own = form->size();
+    const bool single = HasSingleBorder(form);
+    PressButtonsWithEnter(form);
     if (!area) {
-        if (size.isValid())
-            form->resize(size);
+        SizeFrame(form, size.isValid() ? size : own, single);
         form->show();
         CenterForm(form);
         return nullptr;
@@ -77,13 +110,9 @@ QMdiSubWindow* ShowMdiChild(QWidget* form, QSize size)
         });
     }
     form->show();
-    if (size.isValid()) {
-        sub->resize(size);
-    } else {
-        // A form laid out by absolute positions has no size hint: wrap its own size.
-        const QMargins frame = sub->contentsMargins();
-        sub->resize(own.grownBy(frame));
-    }
+    // A form laid out by absolute positions has no size hint: without a size, the
+    // child window wraps the form's own.
+    SizeFrame(sub, size.isValid() ? size : own.grownBy(sub->contentsMargins()), single);
     sub->show();
     CenterForm(form);
     sub->raise();

@@ -47,3 +47,20 @@ convert -size 121x65 xc:"$blue" \
   -stroke '#2a9d3a' -strokewidth 5 -fill none -draw 'stroke-linejoin round stroke-linecap round polyline 60,26 70,36 90,10' \
   -stroke none -fill "$navy" -font "$font" -pointsize 10 -annotate +55+58 'Calidad FP' \
   -quality 92 acercade-logo.jpg
+
+# The program's icon, on every window: a questionnaire sheet with a tick on the
+# panel's blue, drawn large and reduced for the small sizes.
+convert -size 256x256 xc:none \
+  -fill "$navy" -stroke none -draw 'roundrectangle 8,8 247,247 40,40' \
+  -fill "$blue" -draw 'roundrectangle 20,20 235,235 32,32' \
+  -fill white -stroke '#7a8aa0' -strokewidth 4 -draw 'rectangle 58,36 198,220' \
+  -stroke "$navy" -strokewidth 6 -fill white \
+  -draw 'rectangle 78,70 104,96' -draw 'rectangle 78,124 104,150' -draw 'rectangle 78,178 104,204' \
+  -stroke '#9aa8b8' -strokewidth 8 \
+  -draw 'line 120,83 180,83' -draw 'line 120,137 172,137' -draw 'line 120,191 178,191' \
+  -stroke '#2a9d3a' -strokewidth 22 -fill none \
+  -draw 'stroke-linejoin round stroke-linecap round polyline 122,128 156,164 222,70' \
+  /tmp/dimarvolteca-icon.png
+for size in 16 32 48 64; do
+  convert /tmp/dimarvolteca-icon.png -resize ${size}x${size} -strip ../ui/dimarvolteca-$size.png
+done

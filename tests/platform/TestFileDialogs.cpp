@@ -1,8 +1,11 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -81,6 +84,46 @@ private slots:
         QCOMPARE(r.filterIndex, indiceElegido);
         if (aceptado)
             QCOMPARE(r.path, m_dir.filePath(nombre));
+    }
+
+    // What the dialog shows: Spanish texts, and each filter once as the program names it.
+    void losFiltrosSeMuestranUnaVez_data()
+    {
+        QTest::addColumn<QString>("filtro");
+        QTest::addColumn<QString>("mostrados");
+        QTest::newRow("encuestas") << "Archivos de Encuestas (*.qrp)|*.qrp"
+                                   << "Archivos de Encuestas (*.qrp)";
+        QTest::newRow("informes") << "Informes guardados (*.qrp)|*.qrp"
+                                  << "Informes guardados (*.qrp)";
+        QTest::newRow("imágenes")
+            << "Archivos de imagen jpg|*.jpg|Archivos de imagen bmp|*.bmp"
+            << "Archivos de imagen jpg (*.jpg)|Archivos de imagen bmp (*.bmp)";
+    }
+
+    void losFiltrosSeMuestranUnaVez()
+    {
+        QFETCH(QString, filtro);
+        QFETCH(QString, mostrados);
+        QStringList tipos;
+        QStringList textos;
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialogo);
+            auto* combo = dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            for (int i = 0; combo && i < combo->count(); ++i)
+                tipos << combo->itemText(i);
+            for (const char* nombre : {"lookInLabel", "fileNameLabel"})
+                textos << dialogo->findChild<QLabel*>(QLatin1String(nombre))->text();
+            for (const QPushButton* boton : dialogo->findChildren<QPushButton*>())
+                textos << boton->text();
+            dialogo->reject();
+        });
+        ui::OpenFileRequest peticion;
+        peticion.initialDir = m_dir.path();
+        peticion.filter = filtro;
+        ui::ShowOpenFileDialog(nullptr, peticion);
+        QCOMPARE(tipos.join('|'), mostrados);
+        QCOMPARE(textos.join('|'), QStringLiteral("Ver en:|&Nombre de fichero:|&Abrir|Cancelar"));
     }
 
     void guardar()
