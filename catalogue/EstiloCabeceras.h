@@ -5,8 +5,8 @@ class QComboBox;
 class QLabel;
 class QWidget;
 
-// The look the header windows share: a navy ground with white texts in "MS Sans
-// Serif" 11 pixels; edits and buttons keep the system's colours.
+// The look the header windows share: a navy ground with white texts (in the work
+// windows' font); edits and buttons keep the system's colours.
 void AspectoVentana(QWidget* ventana);
 
 // The underlined bold title at the top of a window.

@@ -19,7 +19,7 @@ QPointer<TF_CrearEncuestaP1> F_CrearEncuestaP1;
 
 TF_CrearEncuestaP1::TF_CrearEncuestaP1(QObject* owner)
 {
-    ui::SetUpWorkWindow(this, owner);
+    ui::SetUpWorkWindow(this, owner, ui::Border::Single);
     setupUi(this);
     ui::Connect(CB_Cabecera, &QComboBox::activated, this, &TF_CrearEncuestaP1::CB_CabeceraSelect);
     ui::Connect(B_Siguiente, &QPushButton::clicked, this, &TF_CrearEncuestaP1::B_SiguienteClick);
@@ -53,7 +53,7 @@ void TF_CrearEncuestaP1::FormCreate()
     for (QLabel* label : {Label2, Label3, Label4, Label5, Label6, Label7})
         ui::SetTextLook(label, -13);
     ui::SetTextLook(CB_IncluirFecha, -13, false);
-    ui::SetColors(CB_Cabecera, ui::ListColor(), Qt::white);
+    ui::SetListColors(CB_Cabecera, ui::ListColor());
     CB_Cabecera->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -12, true));
 
     // The calendar offers no day before today; that also moves its choice to today.

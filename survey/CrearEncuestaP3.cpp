@@ -64,11 +64,10 @@ TF_CrearEncuestaP3::TF_CrearEncuestaP3(QObject* owner)
 void TF_CrearEncuestaP3::FormCreate()
 {
     resize(kTamanyo);
-    setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11));
     ui::PaintBackground(this, ui::Navy());
     ui::SetTextLook(Label1, -16);
     ui::SetTextLook(Label2, -16);
-    ui::SetColors(CB_Dimension, ui::PanelColor(), Qt::white);
+    ui::SetListColors(CB_Dimension, ui::PanelColor());
     CB_Dimension->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -12, true));
     ui::PaintBackground(Label3, ui::PanelColor());
     ui::SetTextLook(Label3, -13);

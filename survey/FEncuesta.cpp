@@ -7,8 +7,7 @@
 #include "platform/graphics/JpegImage.h"
 #include "platform/report/Builders.h"
 #include "platform/report/QuickRep.h"
-
-#include <QLocale>
+#include "platform/ui/Application.h"
 
 using report::TQRBand;
 using report::TQRFont;
@@ -107,9 +106,7 @@ void TF_Encuesta::InicializarEtiquetas()
     QRLCentro->Caption = cabecera.Centro;
     QRLDireccion->Caption = cabecera.Direccion;
     QRLTelefono->Caption = cabecera.Telefono;
-    QRLFecha->Caption = cabecera.Fecha.isNull()
-                            ? QString()
-                            : QLocale().toString(cabecera.Fecha, QLocale::ShortFormat);
+    QRLFecha->Caption = cabecera.Fecha.isNull() ? QString() : ui::ShortDateText(cabecera.Fecha);
     QRLNombre->Caption.clear();
     QRLEstudios->Caption.clear();
     QRLDimension->Caption.clear();

@@ -16,7 +16,6 @@
 #include "survey/FEncuesta.h"
 
 #include <QFile>
-#include <QLocale>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -164,8 +163,14 @@ private slots:
                  conCabecera ? QStringLiteral("IES Ribera del Júcar") : QString());
         QCOMPARE(TextsOf(page, QStringLiteral("QRLTelefono")).join('|'),
                  conCabecera ? QStringLiteral("961 234 567") : QString());
+        // Spain's short date, inside the centre's box.
         QCOMPARE(TextsOf(page, QStringLiteral("QRLFecha")).join('|'),
-                 conFecha ? QLocale().toString(fecha, QLocale::ShortFormat) : QString());
+                 conFecha ? QStringLiteral("02/05/2024") : QString());
+        double derecha = 0;
+        for (const TPageItem& item : ItemsOf(page, QStringLiteral("QRShape1"), TItemKind::Frame))
+            derecha = qMax(derecha, item.Rect.right());
+        for (const TPageItem& item : ItemsOf(page, QStringLiteral("QRLFecha"), TItemKind::Text))
+            QVERIFY(item.Rect.right() < derecha);
         const auto logo = ItemsOf(page, QStringLiteral("QRI_Logo"), TItemKind::Image);
         QCOMPARE(logo.size(), conLogo ? 1 : 0);
         if (conLogo)

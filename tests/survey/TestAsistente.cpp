@@ -115,9 +115,15 @@ private slots:
         QFETCH(bool, conLogo);
 
         TF_CrearEncuestaP1* paso1 = Paso1();
+        // A single border: the frame keeps the size the window gives itself.
+        QWidget* marco = ui::FrameOf(paso1);
+        QCOMPARE(marco->size(), QSize(704, 495));
+        QCOMPARE(marco->minimumSize(), marco->maximumSize());
         QVERIFY(!paso1->B_Siguiente->isEnabled());
+        // The choice focuses SIGUIENTE, which Enter then presses.
         Elegir(paso1->CB_Cabecera, item);
-        Pulsar(paso1->B_Siguiente);
+        QCOMPARE(paso1->focusWidget(), paso1->B_Siguiente);
+        QTest::keyClick(paso1->B_Siguiente, Qt::Key_Return);
         QVERIFY(!paso1->Panel1->isVisible() && paso1->P_Cabecera->isVisible());
         QCOMPARE(paso1->E_Centro->text(), centro);
         QCOMPARE(paso1->E_Direccion->text(), direccion);

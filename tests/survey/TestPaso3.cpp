@@ -10,7 +10,9 @@
 #include "platform/report/Controls.h"
 #include "platform/report/preview/QRStandardPreview.h"
 #include "platform/report/preview/StandardPreview.h"
+#include "platform/ui/Look.h"
 #include "platform/ui/RadioGroup.h"
+#include "survey/CrearEncuestaP1.h"
 #include "survey/CrearEncuestaP2.h"
 #include "survey/CrearEncuestaP3.h"
 #include "survey/CrearEncuestaPFinal.h"
@@ -89,6 +91,33 @@ private slots:
         QCOMPARE(paso3->CB_Todos->isEnabled(), vista >= 0);
         QCOMPARE(paso3->Label3->toolTip(), descripcion);
         QCOMPARE(Lugares(paso3->SB_IndicadoresContenido), lugares);
+    }
+
+    // The keyboard's order through the step; the wizard's buttons in one font; the two
+    // selection boxes grey while they are disabled.
+    void tabuladoresYAspecto()
+    {
+        TF_CrearEncuestaP3* paso3 = Paso3();
+        const QStringList nombres{"CB_Dimension", "CB_SoloClave", "SB_Indicadores", "B_Atras",
+                                  "B_Aceptar",    "B_Salir",      "CB_Todos"};
+        QStringList orden;
+        QWidget* control = paso3->CB_Dimension;
+        do {
+            if (nombres.contains(control->objectName()))
+                orden << control->objectName();
+            control = control->nextInFocusChain();
+        } while (control != paso3->CB_Dimension && orden.size() < nombres.size());
+        QCOMPARE(orden, nombres);
+
+        QCOMPARE(F_CrearEncuestaP1->B_Siguiente->font(), paso3->B_Aceptar->font());
+        QCOMPARE(F_CrearEncuestaP2->B_Siguiente->font(), paso3->B_Aceptar->font());
+
+        for (QCheckBox* caja : {paso3->CB_SoloClave, paso3->CB_Todos}) {
+            QCOMPARE(caja->palette().color(QPalette::Active, QPalette::WindowText),
+                     QColor(Qt::white));
+            QCOMPARE(caja->palette().color(QPalette::Disabled, QPalette::WindowText),
+                     ui::DisabledTextColor());
+        }
     }
 
     // Each control is made the first time its item shows and is then only moved, shown
