@@ -39,6 +39,15 @@ TIniFile TIniFile::FromBytes(const QByteArray& text)
 
 void TIniFile::Parse(const QByteArray& text)
 {
+    // Windows reads a line indented with blanks as a key of its own (inih would take
+    // it as the previous value's continuation), keeps a ";" inside a value, and
+    // reads a path of any length the file system allows.
+    ini_allow_multiline = false;
+    ini_allow_inline_comments = false;
+    ini_use_stack = false;
+    ini_allow_realloc = true;
+    ini_max_line = 64 * 1024;
+
     // ini_parse_string wants a NUL-terminated string; a stray NUL just ends the text.
     const QByteArray copy(text.constData(), qstrnlen(text.constData(), size_t(text.size())));
     ini_parse_string(copy.constData(), Store, &m_values);

@@ -24,9 +24,16 @@ private slots:
             {"garbage", "\x01\x02[[[=\n=\n[", "a", "k", ""},
             {"windows line ends", "[Manualc]\r\nrutamanual=\\docs\\m.odt\r\n", "manualc",
              "rutamanual", "\\docs\\m.odt"},
+            {"blanks before keys and sections", "  [a]\n  k=1\n\tj = 2\n", "a", "j", "2"},
+            {"a semicolon in a value", "[a]\nk=\\x;y ; z\n", "a", "k", "\\x;y ; z"},
         };
         for (const auto& r : rows)
             QTest::newRow(r[0]) << r[1] << r[2] << r[3] << r[4];
+        // A path as long as the file system allows (4095 bytes and its end).
+        const QString path = QStringLiteral("\\") + QString(4094, QLatin1Char('d'));
+        QTest::newRow("long path")
+            << QStringLiteral("[Catalogo]\nrutacatalogo=%1\n[b]\nk=1\n").arg(path) << "Catalogo"
+            << "rutacatalogo" << path;
     }
 
     void rules()
