@@ -65,7 +65,8 @@ void TADOConnection::Open()
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open())
-        throw EDatabaseError(db.lastError().text());
+        throw DriverError(QStringLiteral("No se ha podido abrir la base de datos"),
+                          db.lastError().text());
 
     // A file that is not a database only shows itself at the first read.
     QSqlQuery probe(db);
@@ -73,7 +74,7 @@ void TADOConnection::Open()
         const QString message = probe.lastError().text();
         probe = QSqlQuery();
         db.close();
-        throw EDatabaseError(message);
+        throw DriverError(QStringLiteral("No se ha podido abrir la base de datos"), message);
     }
     probe = QSqlQuery();
 
@@ -105,7 +106,8 @@ void TADOConnection::BeginTrans()
         throw EDatabaseError(QStringLiteral("Ya hay una transacción en curso."));
     QSqlDatabase db = Database();
     if (!db.transaction())
-        throw EDatabaseError(db.lastError().text());
+        throw DriverError(QStringLiteral("No se ha podido empezar a guardar en la base de datos"),
+                          db.lastError().text());
     m_inTransaction = true;
 }
 
@@ -115,7 +117,9 @@ void TADOConnection::CommitTrans()
         throw EDatabaseError(QStringLiteral("No hay ninguna transacción en curso."));
     QSqlDatabase db = Database();
     if (!db.commit())
-        throw EDatabaseError(db.lastError().text());
+        throw DriverError(
+            QStringLiteral("No se han podido guardar los cambios en la base de datos"),
+            db.lastError().text());
     m_inTransaction = false;
 }
 

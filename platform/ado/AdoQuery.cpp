@@ -72,14 +72,16 @@ QSqlQuery TADOQuery::Run(bool select)
             throw EDatabaseError(
                 QStringLiteral("No se ha dado valor al parámetro '%1'.").arg(m_paramNames.at(i)));
 
+    const QString what = select ? QStringLiteral("No se ha podido leer la base de datos")
+                                : QStringLiteral("No se ha podido guardar en la base de datos");
     QSqlQuery query(m_connection->Database());
     query.setForwardOnly(true);
     if (!query.prepare(m_text))
-        throw EDatabaseError(query.lastError().text());
+        throw DriverError(what, query.lastError().text());
     for (int index : m_order)
         query.addBindValue(m_values.at(index));
     if (!query.exec())
-        throw EDatabaseError(query.lastError().text());
+        throw DriverError(what, query.lastError().text());
     if (select && !query.isSelect())
         throw EDatabaseError(
             QStringLiteral("La instrucción no devuelve ningún conjunto de resultados."));

@@ -23,7 +23,8 @@ void TADOTable::Open()
     QSqlQuery query(m_connection->Database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(TableName)))
-        throw EDatabaseError(query.lastError().text());
+        throw DriverError(QStringLiteral("No se ha podido leer la tabla %1").arg(TableName),
+                          query.lastError().text());
     Fill(query);
 }
 

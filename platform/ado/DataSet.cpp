@@ -127,7 +127,8 @@ void TDataSet::Fill(QSqlQuery& query)
         rows.push_back(std::move(row));
     }
     if (query.lastError().isValid())
-        throw EDatabaseError(query.lastError().text());
+        throw DriverError(QStringLiteral("No se ha podido leer la base de datos"),
+                          query.lastError().text());
     m_names = std::move(names);
     m_rows = std::move(rows);
     m_row = 0;

@@ -209,17 +209,51 @@ private slots:
         QVERIFY(!table.Active());
     }
 
-    void lockedDatabaseReportsDriverError()
+    // What the user reads in the error box: what failed, in Spanish, then the driver's text.
+    void driverErrorsSayWhatFailed_data()
     {
-        ws->Db().Exec("BEGIN EXCLUSIVE");
-        Prepare("DELETE * FROM PregEncTemp");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("driver");
+        QTest::newRow("read") << "SELECT * FROM NoExiste" << false
+                              << "No se ha podido leer la base de datos: "
+                              << "no such table";
+        QTest::newRow("write, locked") << "DELETE * FROM PregEncTemp" << true
+                                       << "No se ha podido guardar en la base de datos: "
+                                       << "locked";
+        QTest::newRow("table") << "NoExiste" << false << "No se ha podido leer la tabla NoExiste: "
+                               << "no such table";
+    }
+
+    void driverErrorsSayWhatFailed()
+    {
+        QFETCH(QString, sql);
+        QFETCH(bool, locked);
+        QFETCH(QString, sentence);
+        QFETCH(QString, driver);
+        if (locked)
+            ws->Db().Exec("BEGIN EXCLUSIVE");
+        QString message;
         try {
-            query->ExecSQL();
-            QFAIL("a locked database must raise");
+            if (!sql.contains(' ')) {
+                TADOTable table;
+                table.SetConnection(conn.get());
+                table.TableName = sql;
+                table.Open();
+            } else {
+                Prepare(sql);
+                if (sql.startsWith("SELECT"))
+                    query->Open();
+                else
+                    query->ExecSQL();
+            }
         } catch (const EDatabaseError& e) {
-            QVERIFY2(e.Message().contains("locked"), qPrintable(e.Message()));
+            message = e.Message();
         }
-        ws->Db().Exec("ROLLBACK");
+        if (locked)
+            ws->Db().Exec("ROLLBACK");
+        QVERIFY2(message.startsWith(sentence) && message.contains(driver), qPrintable(message));
     }
 };
 
