@@ -70,6 +70,11 @@ report::TQRDBText* TVentanaInforme::CrearNumero(report::TQRBand* band, double le
                                report::MakeFont(QStringLiteral("Book Antiqua"), 8));
     numero->Alignment = Qt::AlignHCenter;
     numero->Color = QColor(192, 192, 192);
+    // However many digits a number has, it stays on one line in its cell, and its
+    // row as high as any other.
+    numero->WordWrap = false;
+    numero->AutoStretch = false;
+    numero->ShrinkToFit = true;
     return numero;
 }
 

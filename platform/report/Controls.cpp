@@ -108,18 +108,24 @@ void TQRCustomLabel::Emit(QVector<TPageItem>& out) const
     double top = Top;
     for (const TTextLine& line : Lines()) {
         if (!line.Text.isEmpty()) {
+            TQRFont font = Font;
+            double width = line.Width;
+            if (ShrinkToFit && width > box.width() && box.width() > 0) {
+                font.Points *= box.width() / width;
+                width = box.width();
+            }
             double x = box.left();
             if (Alignment & Qt::AlignHCenter)
-                x += (box.width() - line.Width) / 2;
+                x += (box.width() - width) / 2;
             else if (Alignment & Qt::AlignRight)
-                x += box.width() - line.Width;
+                x += box.width() - width;
             TPageItem text;
             text.Kind = TItemKind::Text;
             text.Source = name;
-            text.Rect = QRectF(x, top, line.Width, metrics.Height());
+            text.Rect = QRectF(x, top, width, metrics.Height());
             text.Baseline = top + metrics.Ascent;
             text.Color = FontColor;
-            text.Font = Font;
+            text.Font = font;
             text.Text = line.Text;
             out.append(text);
         }

@@ -75,6 +75,7 @@ public:
     bool AutoSize = false;    // as wide as its text
     bool WordWrap = false;    // breaks between words to stay in its width
     bool AutoStretch = false; // grows downwards with its lines (and the band with it)
+    bool ShrinkToFit = false; // a line wider than its width prints smaller, on one line
     TFrame Frame;
 
     double Width() const override;

@@ -114,9 +114,9 @@ class FEncuestaTest : public PruebaEncuesta
     Q_OBJECT
 
     // The scratch table as the wizard writes it: questions of (text, answer scale).
-    void Preguntas(const QList<QPair<QString, QVariant>>& preguntas)
+    void Preguntas(const QList<QPair<QString, QVariant>>& preguntas, int primera = 1)
     {
-        int posicion = 0;
+        int posicion = primera - 1;
         for (const auto& pregunta : preguntas)
             Db().Exec(
                 QStringLiteral("INSERT INTO PregEncTemp(posicion,definicion,tipo) VALUES(?,?,?)"),
@@ -244,6 +244,39 @@ private slots:
         for (int fila = 0; fila < escalas.size(); ++fila)
             QCOMPARE(BoxesAt(page, tops.at(fila)), escalas.at(fila));
         QCOMPARE(TextsOf(page, QStringLiteral("QRDBNum")), (QStringList{"1", "2", "3", "4", "5"}));
+    }
+
+    // However wide its number, a row keeps its height and its number one line in its cell.
+    void wideNumbersKeepTheLayout_data()
+    {
+        QTest::addColumn<int>("primera");
+        for (int primera : {1, 990, 99990, 999999990})
+            QTest::newRow(qPrintable(QString::number(primera))) << primera;
+    }
+
+    void wideNumbersKeepTheLayout()
+    {
+        QFETCH(int, primera);
+        Cabecera(QDate(), QImage());
+        Preguntas(Numeradas(30), primera);
+        QCOMPARE(Encuesta()->TotalPaginas, 2);
+        const QVector<TQRPage> pages = Paginas(F_Encuesta);
+        QCOMPARE(pages.size(), 2);
+        int numero = primera;
+        for (const TQRPage& page : pages) {
+            const QList<double> tops = RowTops(page);
+            for (int fila = 1; fila < tops.size(); ++fila)
+                QVERIFY(Near(tops.at(fila) - tops.at(fila - 1), 10.58));
+            const auto celdas = ItemsOf(page, QStringLiteral("QRDBNum"), TItemKind::Fill);
+            const auto numeros = ItemsOf(page, QStringLiteral("QRDBNum"), TItemKind::Text);
+            QCOMPARE(numeros.size(), tops.size());
+            for (int fila = 0; fila < numeros.size(); ++fila) {
+                QCOMPARE(numeros.at(fila).Text, QString::number(numero++));
+                QVERIFY(numeros.at(fila).Rect.left() >= celdas.at(fila).Rect.left() - kTolerance);
+                QVERIFY(numeros.at(fila).Rect.right() <= celdas.at(fila).Rect.right() + kTolerance);
+            }
+        }
+        QCOMPARE(numero, primera + 30);
     }
 
     void longQuestionsWrapAndTheTotalHolds()
