@@ -5,7 +5,6 @@
 #include "platform/ui/Connect.h"
 #include "platform/ui/Look.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -28,9 +27,7 @@ void Aspecto(const TControlesCascada& c)
     for (QComboBox* lista : {c.CB_Personal, c.CB_MP, c.CB_Dimension, c.CB_Indicador}) {
         const int altura = lista == c.CB_Indicador ? 11 : 12;
         lista->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), altura, true));
-        ui::SetColors(lista, ui::ListColor(), Qt::white);
-        // The drop-down is a window of its own and takes no colours from the box.
-        ui::SetColors(lista->view(), ui::ListColor(), Qt::white);
+        ui::SetListColors(lista, ui::ListColor());
     }
 }
 

@@ -11,7 +11,6 @@
 #include "platform/ui/Connect.h"
 #include "platform/ui/Look.h"
 
-#include <QAbstractItemView>
 
 TF_CrearMPP2::TF_CrearMPP2(QObject* owner) : TVentanaCabecera(owner, QSize(701, 545))
 {
@@ -27,8 +26,7 @@ void TF_CrearMPP2::FormCreate()
     AspectoVentana(this);
     AspectoTitulo(Label1);
     CB_Dimension->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -12, true));
-    ui::SetColors(CB_Dimension, ui::PanelColor(), Qt::white);
-    ui::SetColors(CB_Dimension->view(), ui::PanelColor(), Qt::white);
+    ui::SetListColors(CB_Dimension, ui::PanelColor());
     ui::PaintBackground(Label3, ui::PanelColor());
     ui::SetTextLook(Label3, -13);
     PrepararFichaMedida(GB_Indicador, M_Definicion, M_Pregunta, CB_TResp);

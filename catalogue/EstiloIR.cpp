@@ -2,7 +2,6 @@
 
 #include "platform/ui/Look.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -22,7 +21,5 @@ void AspectoMemoIR(QPlainTextEdit* memo)
 void AspectoListaIR(QComboBox* lista, int altura)
 {
     lista->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), altura, true));
-    ui::SetColors(lista, ui::ListColor(), Qt::white);
-    // The drop-down is a window of its own and takes no colours from the box.
-    ui::SetColors(lista->view(), ui::ListColor(), Qt::white);
+    ui::SetListColors(lista, ui::ListColor());
 }

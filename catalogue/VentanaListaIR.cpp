@@ -7,7 +7,6 @@
 #include "platform/ui/Connect.h"
 #include "platform/ui/Look.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -23,8 +22,7 @@ void TVentanaListaIR::Preparar(QLabel* titulo, QComboBox* lista, QPushButton* ac
     AspectoVentana(this);
     ui::SetTextLook(titulo, -16);
     lista->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11, true));
-    ui::SetColors(lista, ui::PanelColor(), Qt::white);
-    ui::SetColors(lista->view(), ui::PanelColor(), Qt::white);
+    ui::SetListColors(lista, ui::PanelColor());
     ui::Connect(salir, &QPushButton::clicked, this, &TVentanaListaIR::B_SalirClick);
     CargarLista();
     accion->setEnabled(false);

@@ -47,7 +47,7 @@ void TF_ObtenerInformeP1::FormCreate()
     setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11));
     ui::PaintBackground(this, ui::Navy());
     ui::SetTextLook(Label1, -16);
-    ui::SetColors(CB_Dimension, ui::PanelColor(), Qt::white);
+    ui::SetListColors(CB_Dimension, ui::PanelColor());
     CB_Dimension->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11, true));
     B_Siguiente->setEnabled(false);
 }
