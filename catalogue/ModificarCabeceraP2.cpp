@@ -63,9 +63,7 @@ void TF_ModificarCabeceraP2::CargarCabecera()
 
     // A null logo gives an empty bitmap: the box shows nothing and "MODIFICAR"
     // leaves the stored logo alone.
-    graphics::TBitmap logo;
-    logo.LoadFromStream(q->CreateBlobStream(QStringLiteral("logo"))->readAll());
-    I_Logo->Picture()->Bitmap().Assign(logo);
+    I_Logo->Picture()->Bitmap().Assign(LogoGuardado(*q));
     I_Logo->update();
 }
 

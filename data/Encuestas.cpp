@@ -2,6 +2,8 @@
 
 #include "BdatosADO.h"
 #include "General.h"
+#include "platform/ado/DataSet.h"
+#include "platform/graphics/Bitmap.h"
 
 QPointer<TDM_Encuesta> DM_Encuesta;
 
@@ -61,4 +63,12 @@ void TDM_Encuesta::ActualizarCabecera(int Codigo, const TCabecera& Cab)
     DM_BdatosADO->ActivarQInsertUpdate();
 
     TDM_General::MensajeOK(QStringLiteral("La cabecera ha sido modificada con éxito"));
+}
+
+graphics::TBitmap LogoGuardado(const ado::TDataSet& fila)
+{
+    graphics::TBitmap logo;
+    const std::unique_ptr<QIODevice> stream = fila.CreateBlobStream(QStringLiteral("logo"));
+    logo.LoadFromStream(stream->readAll());
+    return logo;
 }

@@ -33,5 +33,16 @@ public:
     void ActualizarCabecera(int Codigo, const TCabecera& Cab);
 };
 
+namespace ado {
+class TDataSet;
+}
+namespace graphics {
+class TBitmap;
+}
+
+// The logo stored in the current row's `logo` column: an empty bitmap when none is
+// stored; throws graphics::EInvalidGraphic when the stored bytes are no bitmap.
+graphics::TBitmap LogoGuardado(const ado::TDataSet& fila);
+
 // The latest survey-header module; reads as none once that module is destroyed.
 extern QPointer<TDM_Encuesta> DM_Encuesta;

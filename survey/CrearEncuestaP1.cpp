@@ -120,10 +120,7 @@ void TF_CrearEncuestaP1::MostrarCabecera()
     graphics::TBitmap& logo = LogoCabecera.Bitmap();
     logo.LoadFromStream(QByteArray());
     PintarLogo();
-    {
-        const std::unique_ptr<QIODevice> stream = q->CreateBlobStream(QStringLiteral("logo"));
-        logo.LoadFromStream(stream->readAll());
-    }
+    logo.Assign(LogoGuardado(*q));
     PintarLogo();
 
     Panel1->hide();
