@@ -23,13 +23,19 @@ QMetaObject::Connection Connect(Sender* sender, Signal signal, Receiver* receive
     });
 }
 
-// The same for a handler written in place; `context` ends the connection when it goes.
+// The same for a handler written in place, taking the signal's arguments or none;
+// `context` ends the connection when it goes.
 template <typename Sender, typename Signal, typename Handler>
 QMetaObject::Connection Connect(Sender* sender, Signal signal, const QObject* context,
                                 Handler handler)
 {
     return QObject::connect(sender, signal, context, [handler](auto&&... args) {
-        RunGuarded([&] { handler(std::forward<decltype(args)>(args)...); });
+        RunGuarded([&] {
+            if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
+                handler(std::forward<decltype(args)>(args)...);
+            else
+                handler();
+        });
     });
 }
 

@@ -5,6 +5,7 @@
 #include "platform/ado/DatabaseError.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicError.h"
+#include "platform/ui/Connect.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -152,13 +153,15 @@ private slots:
         QCOMPARE(module.Qquery->Fields(0).AsInteger(), 2);
     }
 
+    // Through the guarded connect, the error never reaches the event dispatch, which
+    // would leak the click it delivers.
     void errorLeavingAHandlerShowsTheDefaultBoxOnce()
     {
         testing::Workspace ws;
         TDM_BdatosADO module(ui::ApplicationObject());
         testing::MessageRecorder messages;
         QPushButton button;
-        connect(&button, &QPushButton::clicked, [&] {
+        ui::Connect(&button, &QPushButton::clicked, &button, [&] {
             module.InicializarQuery("SELECT * FROM TablaQueNoExiste");
             module.ActivarQSelect();
         });
