@@ -15,8 +15,9 @@ static void InitAplicacionQrc()
 namespace ui {
 
 namespace {
-// The few texts of Qt's dialogs that its Spanish catalogue lacks: the kinds of
-// file in the file dialog's list.
+// The few texts of Qt's dialogs that its Spanish catalogue lacks (the kinds of file
+// in the file dialog's list) or words otherwise than the file dialogs users know.
+// Asked before Qt's catalogue: a text not listed here falls through to it.
 class TMissingTranslations : public QTranslator
 {
 public:
@@ -35,6 +36,8 @@ public:
             {"QAbstractFileIconProvider", "File", "Archivo"},
             {"QAbstractFileIconProvider", "Drive", "Unidad"},
             {"QAbstractFileIconProvider", "%1 File", "Archivo %1"},
+            {"QFileDialog", "Look in:", "Buscar en:"},
+            {"QFileDialog", "File &name:", "&Nombre de archivo:"},
         };
         for (const auto& text : texts)
             if (qstrcmp(context, text.context) == 0 && qstrcmp(sourceText, text.source) == 0)
@@ -111,8 +114,10 @@ bool InstallSpanish(QCoreApplication* application)
         delete translator;
         return false;
     }
+    // The translator installed last is asked first.
+    const bool installed = QCoreApplication::installTranslator(translator);
     QCoreApplication::installTranslator(new TMissingTranslations(application));
-    return QCoreApplication::installTranslator(translator);
+    return installed;
 }
 
 QString ShortDateText(const QDate& date)

@@ -123,7 +123,7 @@ private slots:
         peticion.filter = filtro;
         ui::ShowOpenFileDialog(nullptr, peticion);
         QCOMPARE(tipos.join('|'), mostrados);
-        QCOMPARE(textos.join('|'), QStringLiteral("Ver en:|&Nombre de fichero:|&Abrir|Cancelar"));
+        QCOMPARE(textos.join('|'), QStringLiteral("Buscar en:|&Nombre de archivo:|&Abrir|Cancelar"));
     }
 
     void guardar()
