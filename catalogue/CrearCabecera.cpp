@@ -9,6 +9,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Connect.h"
 #include "platform/ui/Frame.h"
+#include "platform/ui/LimiteTexto.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
 
@@ -36,6 +37,7 @@ TF_CrearCabecera::TF_CrearCabecera(QObject* owner) : TVentanaCabecera(owner, QSi
     // Of the header windows, only this one can be maximised.
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setupUi(this);
+    ui::LimitarCajas(this);
     ui::Connect(B_Imagen, &QPushButton::clicked, this, &TF_CrearCabecera::B_ImagenClick);
     ui::Connect(B_Borrar, &QPushButton::clicked, this, &TF_CrearCabecera::B_BorrarClick);
     ui::Connect(B_Insertar, &QPushButton::clicked, this, &TF_CrearCabecera::B_InsertarClick);

@@ -8,6 +8,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Connect.h"
+#include "platform/ui/LimiteTexto.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
 
@@ -17,8 +18,8 @@ namespace {
 // and cutting the text here would lose part of it on "MODIFICAR". Shown from its start.
 void MostrarTexto(QLineEdit* caja, const QString& texto)
 {
-    if (texto.size() > caja->maxLength())
-        caja->setMaxLength(int(texto.size()));
+    if (texto.size() > ui::LongitudMaxima(caja))
+        ui::LimitarLongitud(caja, int(texto.size()));
     caja->setText(texto);
     caja->setCursorPosition(0);
 }
@@ -29,6 +30,7 @@ TF_ModificarCabeceraP2::TF_ModificarCabeceraP2(QObject* owner)
     : TVentanaCabecera(owner, QSize(696, 444))
 {
     setupUi(this);
+    ui::LimitarCajas(this);
     ui::Connect(B_Imagen, &QPushButton::clicked, this, &TF_ModificarCabeceraP2::B_ImagenClick);
     ui::Connect(B_Borrar, &QPushButton::clicked, this, &TF_ModificarCabeceraP2::B_BorrarClick);
     ui::Connect(B_Insertar, &QPushButton::clicked, this, &TF_ModificarCabeceraP2::B_InsertarClick);

@@ -3,6 +3,7 @@
 #include "catalogue/CrearCabecera.h"
 #include "data/Encuestas.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QProcess>
@@ -137,15 +138,27 @@ private slots:
     void textos_data()
     {
         QTest::addColumn<QStringList>("tecleado");
+        QTest::addColumn<QStringList>("pegado");
         QTest::addColumn<QStringList>("guardado");
         QTest::addColumn<bool>("logoBorrado");
         const QStringList blancos{"  Colegio Sur  ", " C/ Mayor, 1 ", " 96 000 00 00"};
         const QString largo(120, u'x');
-        QTest::newRow("blancos, sin logo") << blancos << blancos << false;
-        QTest::newRow("blancos, logo borrado") << blancos << blancos << true;
+        const QString x93(93, u'x');
+        const QString x90(90, u'x');
+        QTest::newRow("blancos, sin logo") << blancos << QStringList() << blancos << false;
+        QTest::newRow("blancos, logo borrado") << blancos << QStringList() << blancos << true;
         QTest::newRow("largos, cortados por las cajas")
-            << QStringList{largo, largo, largo}
+            << QStringList{largo, largo, largo} << QStringList()
             << QStringList{largo.left(94), largo.left(94), largo.left(20)} << false;
+        // A paste past the limit keeps only the whole characters that fit.
+        QTest::newRow("emoji en el límite")
+            << QStringList{x93, x90, "96"} << QStringList{"😀", "😀😀😀", "☎️ 123 45 67 8 👍🏽"}
+            << QStringList{x93, x90 + "😀😀", "96☎️ 123 45 67 8 "} << false;
+        QTest::newRow("acentos combinados y secuencias")
+            << QStringList{x93, x90, ""}
+            << QStringList{"e\u0301", "n\u0303👨‍👩‍👧",
+                           "👨‍👩‍👧👨‍👩‍👧👨‍👩‍👧"}
+            << QStringList{x93, x90 + "n\u0303", "👨‍👩‍👧👨‍👩‍👧"} << false;
     }
 
     // The texts reach the table as typed, blanks included; a header whose logo was
@@ -154,11 +167,16 @@ private slots:
     {
         QFETCH(QStringList, tecleado);
         QFETCH(QStringList, guardado);
+        QFETCH(QStringList, pegado);
         QFETCH(bool, logoBorrado);
         TF_CrearCabecera* f = Abrir();
         f->E_Centro->setFocus();
         for (int i = 0; i < 3; ++i) {
             QTest::keyClicks(QApplication::focusWidget(), tecleado[i]);
+            if (!pegado.isEmpty()) {
+                QApplication::clipboard()->setText(pegado[i]);
+                QTest::keySequence(QApplication::focusWidget(), QKeySequence::Paste);
+            }
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         if (logoBorrado) {
@@ -173,6 +191,15 @@ private slots:
         QCOMPARE(
             QStringList({filas[0][1].toString(), filas[0][2].toString(), filas[0][3].toString()}),
             guardado);
+        // Other programs read the row: its bytes are valid UTF-8.
+        for (const char* columna : {"centro", "direccion", "telefono"}) {
+            const QByteArray bytes =
+                e->ws.Db()
+                    .Scalar(QStringLiteral("SELECT CAST(%1 AS BLOB) FROM CabeceraEncuesta")
+                                .arg(QLatin1String(columna)))
+                    .toByteArray();
+            QCOMPARE(QString::fromUtf8(bytes).toUtf8(), bytes);
+        }
         QVERIFY(filas[0][4].isNull());
     }
 

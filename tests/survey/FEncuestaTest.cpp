@@ -6,6 +6,7 @@
 
 #include "data/Encuestas.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/report/QRPrinter.h"
 #include "platform/report/QuickRep.h"
 #include "platform/report/ReportFile.h"
 #include "platform/report/preview/PrintDialogs.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTextBoundaryFinder>
 
 using namespace encuesta;
 using report::TItemKind;
@@ -320,6 +322,37 @@ private slots:
         QVERIFY(longLines >= 3);
         QVERIFY(Near(tops.at(2) - tops.at(1), qMax(10.58, 5.03 + longLines * lineHeight)));
         QVERIFY(Near(tops.at(1) - tops.at(0), 10.58));
+    }
+
+    void unbrokenTextsWrapBetweenWholeCharacters_data()
+    {
+        QTest::addColumn<QString>("pieza");
+        QTest::newRow("emoji") << QStringLiteral("😀");
+        QTest::newRow("emoji with skin tone") << QStringLiteral("👍🏽");
+        QTest::newRow("family sequence") << QStringLiteral("👨‍👩‍👧");
+        QTest::newRow("combining accents") << QStringLiteral("n\u0303e\u0301\u0301");
+        QTest::newRow("right to left") << QStringLiteral("مرحبا");
+    }
+
+    // A question with no place to break wraps anywhere, but only between whole
+    // characters: the lines join back into the text, each starting a character.
+    void unbrokenTextsWrapBetweenWholeCharacters()
+    {
+        QFETCH(QString, pieza);
+        const QString texto = pieza.repeated(300);
+        Cabecera(QDate(), QImage());
+        Preguntas({{texto, 0}});
+        QString unidas;
+        QTextBoundaryFinder caracteres(QTextBoundaryFinder::Grapheme, texto);
+        for (const TQRPage& page : Encuesta()->QR_Encuesta->QRPrinter()->Pages()) {
+            for (const TPageItem& line :
+                 ItemsOf(page, QStringLiteral("QRDBDefinicion"), TItemKind::Text)) {
+                caracteres.setPosition(int(unidas.size()));
+                QVERIFY(caracteres.isAtBoundary());
+                unidas += line.Text;
+            }
+        }
+        QCOMPARE(unidas, texto);
     }
 
     void thePreviewPrintsToPdf()
