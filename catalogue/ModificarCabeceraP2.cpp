@@ -6,6 +6,7 @@
 #include "data/Encuestas.h"
 #include "data/General.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/GraphicError.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Connect.h"
 #include "platform/ui/LimiteTexto.h"
@@ -64,8 +65,14 @@ void TF_ModificarCabeceraP2::CargarCabecera()
     MostrarTexto(E_Telefono, q->FieldByName(QStringLiteral("telefono")).AsString());
 
     // A null logo gives an empty bitmap: the box shows nothing and "MODIFICAR"
-    // leaves the stored logo alone.
-    I_Logo->Picture()->Bitmap().Assign(LogoGuardado(*q));
+    // leaves the stored logo alone. So does a damaged one, after its error: the
+    // header stays open to mend, with a new logo from "Insertar".
+    try {
+        I_Logo->Picture()->Bitmap().Assign(LogoGuardado(*q));
+    } catch (const graphics::EInvalidGraphic& error) {
+        I_Logo->Picture()->Bitmap().Assign(graphics::TBitmap());
+        ui::ShowException(error);
+    }
     I_Logo->update();
 }
 

@@ -11,7 +11,8 @@ public:
     explicit TF_ModificarCabeceraP2(QObject* owner);
 
     void InsertarCodCab(int codigo);
-    // Shows the stored header of CodCabecera; throws when its logo is no bitmap.
+    // Shows the stored header of CodCabecera; a stored logo that is no bitmap shows
+    // its error and leaves the logo box empty.
     void CargarCabecera();
 
     int CodCabecera = 0;

@@ -6,7 +6,6 @@
 #include "data/Encuestas.h"
 #include "platform/graphics/BmpFormat.h"
 
-#include <QBuffer>
 #include <QMdiSubWindow>
 #include <memory>
 
@@ -288,55 +287,52 @@ private slots:
     {
         QTest::addColumn<QByteArray>("logo");
         QTest::addColumn<QString>("mensaje");
-        QImage muestra = EntornoCabeceras::Muestra(40, 40);
-        QByteArray jpeg;
-        QBuffer buffer(&jpeg);
-        buffer.open(QIODevice::WriteOnly);
-        muestra.save(&buffer, "JPG");
-        QTest::newRow("JPEG") << jpeg << "La imagen no es un mapa de bits válido.";
-        QTest::newRow("bitmap cortado")
-            << LogoGuardado().left(3000) << "El mapa de bits está incompleto o dañado.";
+        QTest::addColumn<bool>("nuevo");
+        const QByteArray jpeg = testing::Encoded(EntornoCabeceras::Muestra(40, 40), "JPG");
+        const QByteArray cortado = LogoGuardado().left(3000);
+        const QString noBitmap = QStringLiteral("La imagen no es un mapa de bits válido.");
+        const QString incompleto = QStringLiteral("El mapa de bits está incompleto o dañado.");
+        QTest::newRow("JPEG, se conserva") << jpeg << noBitmap << false;
+        QTest::newRow("JPEG, logo nuevo") << jpeg << noBitmap << true;
+        QTest::newRow("bitmap cortado, se conserva") << cortado << incompleto << false;
+        QTest::newRow("bitmap cortado, logo nuevo") << cortado << incompleto << true;
     }
 
-    // A stored logo that is no bitmap gives the error box; step 1 stays open and no
-    // half-made step 2 is left behind.
+    // A stored logo that is no bitmap shows its error, then step 2 opens with the
+    // texts and an empty logo box: "MODIFICAR" keeps the stored bytes, or replaces
+    // them with the logo picked from "Insertar".
     void logoGuardadoIlegible()
     {
         QFETCH(QByteArray, logo);
         QFETCH(QString, mensaje);
-        e->Cabecera(1, QStringLiteral("Huesca"), QString(), QString(), logo);
-        QVERIFY(!IrAPaso2(0));
+        QFETCH(bool, nuevo);
+        e->Cabecera(1, QStringLiteral("Huesca"), QStringLiteral("Dir H"), QStringLiteral("974"),
+                    logo);
+        TF_ModificarCabeceraP2* paso = IrAPaso2(0);
+        QVERIFY(paso);
         QCOMPARE(e->mensajes.Texts(), QStringList{mensaje});
         QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Critical);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(Pasos2().isEmpty());
-        QVERIFY(F_ModificarCabecera);
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
-        QCOMPARE(e->Filas().at(0).at(4).toByteArray(), logo);
-    }
-
-    // A database error inside a handler ends that handler in one error box, without
-    // reaching the event loop; the window stays open and its next click works.
-    void errorEnManejador()
-    {
-        Centros();
-        MainForm->Borrar1Click();
-        TF_BorrarCabecera* f = F_BorrarCabecera;
-        Elegir(f->CB_Cabecera, 0);
-        e->ws.Db().Exec(QStringLiteral("ALTER TABLE CabeceraEncuesta RENAME TO Apartada"));
-        // A direct click emits without any event dispatch around it: only the
-        // connection's own guard stands between the error and the caller.
-        f->B_Borrar->click();
-        QCOMPARE(e->mensajes.messages.size(), 1);
-        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Critical);
-        QVERIFY(F_BorrarCabecera && f->isVisible() && f->B_Borrar->isEnabled());
+        QTRY_VERIFY(F_ModificarCabecera.isNull());
+        QCOMPARE(paso->E_Centro->text(), QStringLiteral("Huesca"));
+        QCOMPARE(paso->E_Telefono->text(), QStringLiteral("974"));
+        QVERIFY(!paso->I_Logo->Picture()->HasImage());
 
         e->mensajes.Clear();
-        e->ws.Db().Exec(QStringLiteral("ALTER TABLE Apartada RENAME TO CabeceraEncuesta"));
-        QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
-        QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido borrada"});
-        QCOMPARE(e->Filas().size(), 4);
-        QTRY_VERIFY(F_BorrarCabecera.isNull());
+        if (nuevo) {
+            testing::FileDialogAnswer respuesta(
+                e->Imagen(QStringLiteral("nuevo.bmp"), EntornoCabeceras::Muestra(300, 300), "BMP"),
+                2);
+            QTest::mouseClick(paso->B_Imagen, Qt::LeftButton);
+        }
+        paso->E_Direccion->setText(QStringLiteral("Dir nueva"));
+        QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
+        QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido modificada con éxito"});
+        const QVariantList fila = e->Filas().at(0);
+        QCOMPARE(fila.at(2).toString(), QStringLiteral("Dir nueva"));
+        if (nuevo)
+            QCOMPARE(EntornoCabeceras::Bmp(fila.at(4)).size(), QSize(154, 114));
+        else
+            QCOMPARE(fila.at(4).toByteArray(), logo);
     }
 
     void borrar_data()
