@@ -1,6 +1,5 @@
 // The perception-measure windows, driven from the main window's commands: the rows
 // they write, their warnings, their cascade of lists and the command lock around them.
-#include "../platform/ReportTestSupport.h"
 #include "../survey/Entorno.h"
 
 #include "catalogue/BorrarMPP1.h"
@@ -10,14 +9,6 @@
 #include "catalogue/ListaTipoRespuesta.h"
 #include "catalogue/ModificarMPP1.h"
 #include "catalogue/ModificarMPP2.h"
-#include "platform/report/preview/QRStandardPreview.h"
-#include "platform/ui/RadioGroup.h"
-#include "shell/MAIN.h"
-#include "survey/CrearEncuestaP3.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QRadioButton>
 
 using namespace encuesta;
 
@@ -47,14 +38,6 @@ void Tipo(QComboBox* lista, int indice, const QString& tecleado = QString())
     } else if (indice >= 0) {
         Elegir(lista, indice);
     }
-}
-
-QStringList Items(const QComboBox* lista)
-{
-    QStringList items;
-    for (int i = 0; i < lista->count(); ++i)
-        items << lista->itemText(i);
-    return items;
 }
 
 } // namespace
@@ -227,28 +210,24 @@ private slots:
         const QString sinDefinicion = "La definición del indicador no puede estar vacía";
         for (bool crear : {true, false}) {
             const char* v = crear ? "crear: " : "modificar: ";
-            QTest::addRow("%sdefinición en blanco", v) << crear << "  \n \n"
-                                                       << "¿P?"
-                                                       << "" << sinDefinicion << "|¿P?";
-            QTest::addRow("%spregunta en blanco", v)
-                << crear << "D"
-                << "\n  "
-                << ""
-                << (crear ? "Debe insertar la pregunta asociada a la medida de percepción"
-                          : "la pregunta asociada a la medida de percepcìón no puede estar vacía")
-                << "D|";
-            QTest::addRow("%stipo tecleado que no es ninguno", v) << crear << "D"
-                                                                  << "¿P?"
-                                                                  << "SI-NO" << sinTipo << "D|¿P?";
+            const QString sinPregunta =
+                crear ? "Debe insertar la pregunta asociada a la medida de percepción"
+                      : "la pregunta asociada a la medida de percepcìón no puede estar vacía";
+            QTest::addRow("%sdefinición en blanco", v)
+                << crear << QString("  \n \n") << QString("¿P?") << QString() << sinDefinicion
+                << QString("|¿P?");
+            QTest::addRow("%spregunta en blanco", v) << crear << QString("D") << QString("\n  ")
+                                                     << QString() << sinPregunta << QString("D|");
+            QTest::addRow("%stipo tecleado que no es ninguno", v)
+                << crear << QString("D") << QString("¿P?") << QString("SI-NO") << sinTipo
+                << QString("D|¿P?");
         }
         QTest::newRow("modificar: medida borrada entretanto")
-            << false << "D"
-            << "¿P?"
-            << ""
-            << "La medida de percepción ya no existe: otra ventana "
-               "la ha borrado"
-            << "D|¿P?";
+            << false << QString("D") << QString("¿P?") << QString()
+            << QString("La medida de percepción ya no existe: otra ventana la ha borrado")
+            << QString("D|¿P?");
     }
+
     void Avisos()
     {
         QFETCH(bool, crear);
@@ -282,22 +261,19 @@ private slots:
         QTest::addColumn<QString>("pregunta");
         QTest::addColumn<QString>("guardadaDefinicion");
         QTest::addColumn<QString>("guardadaPregunta");
-        QTest::newRow("blancos delante y línea vacía") << "  A\n\n B\nC"
-                                                       << "  A\n\n B\nC"
-                                                       << "  A  B C"
-                                                       << "A B C";
-        QTest::newRow("primera línea en blanco") << "  \nA"
-                                                 << "\n A"
-                                                 << " A"
-                                                 << " A";
+        QTest::newRow("blancos delante y línea vacía")
+            << QString("  A\n\n B\nC") << QString("  A\n\n B\nC") << QString("  A  B C")
+            << QString("A B C");
+        QTest::newRow("primera línea en blanco")
+            << QString("  \nA") << QString("\n A") << QString(" A") << QString(" A");
         QString largo;
         for (int i = 1; i <= 30; ++i)
             largo += QStringLiteral("palabra%1 ").arg(i);
         // Each wrap point keeps its space and the join adds one.
-        QTest::newRow("líneas ajustadas") << largo.trimmed() << "P"
-                                          << "ajustada"
-                                          << "P";
+        QTest::newRow("líneas ajustadas")
+            << largo.trimmed() << QString("P") << QString("ajustada") << QString("P");
     }
+
     void Modificar()
     {
         QFETCH(QString, definicion);
@@ -350,13 +326,12 @@ private slots:
         QTest::addColumn<QString>("muestra"); // definition | question | scale
         QTest::addColumn<QString>("guarda");  // definition | question
         QTest::newRow("saltos y blancos al final")
-            << "A\r\n\r\nB\r\n \r\n"
-            << QVariant("¿P?\rQ\n\n") << 7 << "A\n\nB|¿P?\nQ|1"
-            << "A B|¿P? Q";
-        QTest::newRow("solo blancos, sin pregunta") << " \r\n\r\n"
-                                                    << QVariant() << 0 << "||0"
-                                                    << "Nueva|";
+            << QString("A\r\n\r\nB\r\n \r\n") << QVariant("¿P?\rQ\n\n") << 7
+            << QString("A\n\nB|¿P?\nQ|1") << QString("A B|¿P? Q");
+        QTest::newRow("solo blancos, sin pregunta")
+            << QString(" \r\n\r\n") << QVariant() << 0 << QString("||0") << QString("Nueva|");
     }
+
     void CargarValores()
     {
         QFETCH(QString, definicion);
@@ -495,33 +470,6 @@ private slots:
         QVERIFY2(Mensajes().first().contains(QStringLiteral("disco lleno")),
                  qPrintable(Mensajes().first()));
         QVERIFY(ventana->isVisible());
-    }
-
-    // A measure made here is offered by the questionnaire at once, and its question prints.
-    void MedidaNuevaEnElCuestionario()
-    {
-        TF_CrearMPP2* paso2 = CrearPaso2();
-        QVERIFY(paso2);
-        Teclear(paso2->M_Definicion, QStringLiteral("Ventanas"));
-        Teclear(paso2->M_Pregunta, QStringLiteral("¿Cierran bien las ventanas?"));
-        Tipo(paso2->CB_TResp, 1);
-        Pulsar(paso2->B_Insertar);
-        Pulsar(paso2->B_Salir);
-
-        auto* paso3 = qobject_cast<TF_CrearEncuestaP3*>(HastaPaso(3));
-        QVERIFY(paso3);
-        Elegir(paso3->CB_Dimension, 1); // "Aulas"
-        QCheckBox* caja = Caja(2001);
-        QVERIFY(caja);
-        QCOMPARE(caja->text(), QStringLiteral("Ventanas"));
-        Pulsar(caja);
-        QStringList impresas;
-        QVERIFY(ConVistaPrevia([paso3] { Pulsar(paso3->B_Aceptar); },
-                               [&](report::TQRStandardPreview* vista) {
-                                   impresas = testing::TextsOf(vista->Pages().first(),
-                                                               QStringLiteral("QRDBDefinicion"));
-                               }));
-        QCOMPARE(impresas, QStringList{"¿Cierran bien las ventanas?"});
     }
 };
 

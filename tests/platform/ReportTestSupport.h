@@ -2,6 +2,10 @@
 
 #include "platform/report/DataSource.h"
 #include "platform/report/Page.h"
+#ifdef QT_PRINTSUPPORT_LIB
+#include "platform/report/preview/PrintDialogs.h"
+#include <QPrinter>
+#endif
 
 #include <QApplication>
 #include <QFile>
@@ -29,6 +33,12 @@ private:
     QVector<QMap<QString, QString>> m_rows;
     int m_row = 0;
 };
+
+// Whether two places on a page, in millimetres, are the same to a fiftieth of one.
+inline bool Near(double a, double b, double tolerance = 0.02)
+{
+    return qAbs(a - b) < tolerance;
+}
 
 inline QVector<report::TPageItem> ItemsOf(const report::TQRPage& page, const QString& source,
                                           report::TItemKind kind)
@@ -88,5 +98,33 @@ inline int PdfPageCount(const QString& path)
             ++count;
     return count;
 }
+
+#ifdef QT_PRINTSUPPORT_LIB
+// Answers the print dialogs by printing to the PDF file `path` (pages `from` to `to` when
+// given), and remembers which dialogs were asked.
+class PdfAnswer
+{
+public:
+    explicit PdfAnswer(const QString& path, int from = 0, int to = 0)
+    {
+        m_previous =
+            report::SetPrintDialogHook([=](QPrinter& printer, report::TPrintDialogKind kind) {
+                kinds << kind;
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(path);
+                if (from > 0) {
+                    printer.setPrintRange(QPrinter::PageRange);
+                    printer.setFromTo(from, to);
+                }
+                return true;
+            });
+    }
+    ~PdfAnswer() { report::SetPrintDialogHook(m_previous); }
+    QList<report::TPrintDialogKind> kinds;
+
+private:
+    report::PrintDialogHook m_previous;
+};
+#endif
 
 } // namespace testing

@@ -1,13 +1,9 @@
 // The printed indicator report: its page header, rows, column rules and page count, as
 // laid out and as printed to PDF through the preview's print dialog.
 
-#include "../platform/ReportTestSupport.h"
 #include "Entorno.h"
 
-#include "platform/report/QuickRep.h"
 #include "platform/report/preview/PrintDialogs.h"
-#include "platform/report/preview/QRStandardPreview.h"
-#include "platform/ui/Application.h"
 #include "reports/InformeIR.h"
 
 #include <QPrinter>

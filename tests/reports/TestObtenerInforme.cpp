@@ -2,27 +2,11 @@
 // measures and indicators, the two selection boxes, and FINALIZAR: the rows it writes,
 // the preview, and what happens when something else is open or goes wrong.
 
-#include "../platform/ReportTestSupport.h"
 #include "Entorno.h"
 
-#include "data/BdatosADO.h"
-#include "platform/ado/AdoTable.h"
-#include "platform/report/preview/QRStandardPreview.h"
-#include "platform/report/preview/StandardPreview.h"
 #include "reports/InformeIR.h"
 #include "reports/ObtenerInformeP1.h"
 #include "reports/ObtenerInformeP2.h"
-#include "shell/MAIN.h"
-#include "survey/CrearEncuestaP3.h"
-#include "survey/CrearEncuestaPFinal.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QProgressBar>
-#include <QPushButton>
 
 using namespace encuesta;
 

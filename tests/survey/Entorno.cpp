@@ -1,26 +1,8 @@
 #include "Entorno.h"
 
-#include "../platform/ReportTestSupport.h"
-
-#include "data/BdatosADO.h"
-#include "data/General.h"
 #include "platform/graphics/Bitmap.h"
-#include "platform/report/preview/QRStandardPreview.h"
-#include "platform/report/preview/StandardPreview.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/RadioGroup.h"
-#include "shell/MAIN.h"
-#include "survey/CrearEncuestaP1.h"
-#include "survey/CrearEncuestaP2.h"
-#include "survey/CrearEncuestaP3.h"
 
 #include <QAbstractItemView>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -56,6 +38,15 @@ QList<QVariantList> PruebaEncuesta::Filas()
 {
     return Db().Rows(
         QStringLiteral("SELECT posicion, definicion, tipo FROM PregEncTemp ORDER BY rowid"));
+}
+
+QString PruebaEncuesta::ImprimirPdf(const QString& nombre, const std::function<void()>& accion)
+{
+    const QString carpeta = qEnvironmentVariable("DIMARVOLTECA_PDF_DIR");
+    const QString pdf = (carpeta.isEmpty() ? Dir() : carpeta) + QLatin1Char('/') + nombre;
+    testing::PdfAnswer respuesta(pdf);
+    ConVistaPrevia(accion, [](report::TQRStandardPreview* vista) { vista->PrintClick(); });
+    return pdf;
 }
 
 QImage LogoDePrueba()
@@ -106,6 +97,14 @@ void Pulsar(QWidget* control)
     QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
     QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
+}
+
+QStringList Items(const QComboBox* lista)
+{
+    QStringList items;
+    for (int i = 0; i < lista->count(); ++i)
+        items << lista->itemText(i);
+    return items;
 }
 
 int ComandosHabilitados()
@@ -215,6 +214,23 @@ bool ConVistaPrevia(const std::function<void()>& accion,
     reloj.stop();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return vista;
+}
+
+bool Finalizar(QWidget* boton, const std::function<void(report::TQRStandardPreview*)>& mientras)
+{
+    return ConVistaPrevia([boton] { Pulsar(boton); }, mientras);
+}
+
+QVector<report::TQRPage> PaginasDe(const std::function<void()>& accion,
+                                   const std::function<void(report::TQRStandardPreview*)>& mientras)
+{
+    QVector<report::TQRPage> paginas;
+    ConVistaPrevia(accion, [&](report::TQRStandardPreview* vista) {
+        paginas = vista->Pages();
+        if (mientras)
+            mientras(vista);
+    });
+    return paginas;
 }
 
 } // namespace encuesta

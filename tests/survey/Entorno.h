@@ -1,17 +1,41 @@
 #pragma once
 
+// What the tests of the questionnaire, the measures and the report drive and read.
+#include "../platform/ReportTestSupport.h"
 #include "TestSupport.h"
+#include "data/BdatosADO.h"
+#include "data/Encuestas.h"
+#include "data/General.h"
+#include "platform/ado/AdoTable.h"
+#include "platform/report/QuickRep.h"
+#include "platform/report/preview/QRStandardPreview.h"
+#include "platform/report/preview/StandardPreview.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/MdiHost.h"
+#include "platform/ui/RadioGroup.h"
+#include "shell/MAIN.h"
+#include "survey/CrearEncuestaP1.h"
+#include "survey/CrearEncuestaP2.h"
+#include "survey/CrearEncuestaP3.h"
+#include "survey/CrearEncuestaPFinal.h"
+#include "survey/FEncuesta.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSet>
+#include <QTableView>
 #include <functional>
 #include <memory>
-
-class QCheckBox;
-class QComboBox;
-class QWidget;
-namespace report {
-class TQRStandardPreview;
-}
 
 namespace encuesta {
 
@@ -26,6 +50,9 @@ protected:
     QString Dir() const { return m_espacio->Dir(); }
     // The rows of the scratch table, as (position, text, answer scale).
     QList<QVariantList> Filas();
+    // Prints the preview that `accion` opens to the PDF file `nombre` in the workspace (or
+    // in DIMARVOLTECA_PDF_DIR, to look at, when it is set); its path.
+    QString ImprimirPdf(const QString& nombre, const std::function<void()>& accion);
 
 protected slots:
     // A test class that adds its own set-up calls these first and last.
@@ -57,6 +84,8 @@ QImage LogoDePrueba();
 void Elegir(QComboBox* combo, int index);
 // The user's click on a control.
 void Pulsar(QWidget* control);
+// The texts of a drop-down list's items.
+QStringList Items(const QComboBox* lista);
 
 // The ten work commands of the main window that are enabled.
 int ComandosHabilitados();
@@ -85,5 +114,12 @@ report::TQRStandardPreview* VistaPrevia();
 // True when a preview showed.
 bool ConVistaPrevia(const std::function<void()>& accion,
                     const std::function<void(report::TQRStandardPreview*)>& mientras = {});
+// Presses a wizard's FINALIZAR `boton`, and `mientras` with the preview it opens.
+bool Finalizar(QWidget* boton,
+               const std::function<void(report::TQRStandardPreview*)>& mientras = {});
+// The pages of the preview that `accion` opens (and `mientras` done with it).
+QVector<report::TQRPage>
+PaginasDe(const std::function<void()>& accion,
+          const std::function<void(report::TQRStandardPreview*)>& mientras = {});
 
 } // namespace encuesta
