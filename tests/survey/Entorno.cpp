@@ -40,12 +40,17 @@ QList<QVariantList> PruebaEncuesta::Filas()
         QStringLiteral("SELECT posicion, definicion, tipo FROM PregEncTemp ORDER BY rowid"));
 }
 
-QString PruebaEncuesta::ImprimirPdf(const QString& nombre, const std::function<void()>& accion)
+QString PruebaEncuesta::ImprimirPdf(const QString& nombre, const std::function<void()>& accion,
+                                    QVector<report::TQRPage>* paginas)
 {
     const QString carpeta = qEnvironmentVariable("DIMARVOLTECA_PDF_DIR");
     const QString pdf = (carpeta.isEmpty() ? Dir() : carpeta) + QLatin1Char('/') + nombre;
     testing::PdfAnswer respuesta(pdf);
-    ConVistaPrevia(accion, [](report::TQRStandardPreview* vista) { vista->PrintClick(); });
+    ConVistaPrevia(accion, [paginas](report::TQRStandardPreview* vista) {
+        if (paginas)
+            *paginas = vista->Pages();
+        vista->PrintClick();
+    });
     return pdf;
 }
 

@@ -51,8 +51,10 @@ protected:
     // The rows of the scratch table, as (position, text, answer scale).
     QList<QVariantList> Filas();
     // Prints the preview that `accion` opens to the PDF file `nombre` in the workspace (or
-    // in DIMARVOLTECA_PDF_DIR, to look at, when it is set); its path.
-    QString ImprimirPdf(const QString& nombre, const std::function<void()>& accion);
+    // in DIMARVOLTECA_PDF_DIR, to look at, when it is set); its path, and the preview's
+    // pages in `paginas`.
+    QString ImprimirPdf(const QString& nombre, const std::function<void()>& accion,
+                        QVector<report::TQRPage>* paginas = nullptr);
 
 protected slots:
     // A test class that adds its own set-up calls these first and last.
