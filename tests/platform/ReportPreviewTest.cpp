@@ -2,7 +2,6 @@
 #include "TestSupport.h"
 #include "platform/report/QuickRep.h"
 #include "platform/report/ReportFile.h"
-#include "platform/report/preview/PrintDialogs.h"
 #include "platform/report/preview/QRStandardPreview.h"
 #include "platform/report/preview/StandardPreview.h"
 
@@ -10,7 +9,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QPrinter>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -53,30 +51,6 @@ QString PageText(TQRStandardPreview* preview)
 {
     return preview->findChild<QLabel*>(QStringLiteral("PageLabel"))->text();
 }
-
-// Prints to a PDF file instead of asking a person.
-class PdfAnswer
-{
-public:
-    PdfAnswer(const QString& path, int from = 0, int to = 0)
-    {
-        m_previous = SetPrintDialogHook([=](QPrinter& printer, TPrintDialogKind kind) {
-            kinds << kind;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            if (from > 0) {
-                printer.setPrintRange(QPrinter::PageRange);
-                printer.setFromTo(from, to);
-            }
-            return true;
-        });
-    }
-    ~PdfAnswer() { SetPrintDialogHook(m_previous); }
-    QList<TPrintDialogKind> kinds;
-
-private:
-    PrintDialogHook m_previous;
-};
 
 } // namespace
 
@@ -224,7 +198,7 @@ private slots:
         report->Prepare();
         report->QRPrinter()->Preview();
         TQRStandardPreview* preview = OpenPreview();
-        PdfAnswer answer(pdf, from, to);
+        testing::PdfAnswer answer(pdf, from, to);
         Click(preview, "PrinterSetup");
         QVERIFY(!QFile::exists(pdf));
         Click(preview, "Print");
