@@ -383,13 +383,14 @@ private slots:
         QVERIFY(messages.messages.isEmpty());
     }
 
+    // A file the reader refuses (the reader's own tests damage saved files byte by byte)
+    // fails here as a foreign one does.
     void cancellingOrABadFileShowsNothing_data()
     {
         QTest::addColumn<QString>("contenido");
         QTest::addColumn<bool>("cancelar");
         QTest::newRow("cancelled") << QString() << true;
         QTest::newRow("foreign") << QStringLiteral("[Base_de_Datos]\nrutabd=\\datos") << false;
-        QTest::newRow("damaged") << QStringLiteral("damaged") << false;
         QTest::newRow("missing") << QString() << false;
     }
 
@@ -397,22 +398,12 @@ private slots:
     {
         QFETCH(QString, contenido);
         QFETCH(bool, cancelar);
-        QString path = Dir() + QStringLiteral("/mala.qrp");
-        if (contenido == QLatin1String("damaged")) {
-            QVector<TQRPage> saved;
-            QFile file(Guardada(3, &saved));
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QByteArray bytes = file.readAll();
-            bytes[bytes.size() / 2] = char(bytes.at(bytes.size() / 2) ^ 0x55);
-            file.seek(0);
-            file.write(bytes);
-            path = file.fileName();
-        } else if (!contenido.isEmpty()) {
+        const QString path = Dir() + QStringLiteral("/mala.qrp");
+        if (!contenido.isEmpty()) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(contenido.toUtf8());
         }
-
         testing::MessageRecorder messages;
         testing::FileDialogAnswer answer(cancelar ? QString() : path, 1);
         AbrirEncuestaGuardada(nullptr);
