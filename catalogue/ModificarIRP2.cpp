@@ -69,22 +69,30 @@ void TF_ModificarIRP2::InicializarMatriz()
         SubcriteriosIR.push_back(q->Fields(0).AsInteger());
     const QSet<int> vinculados(SubcriteriosIR.begin(), SubcriteriosIR.end());
 
+    // Every box is made here, once, hidden and ticked where the indicator is linked:
+    // choosing a group afterwards only hides and shows boxes and runs no query.
     MatrizChecks.assign(VCodGI.size(), {});
-    for (size_t g = 0; g < VCodGI.size(); ++g) {
-        DM_BdatosADO->InicializarQuery(QStringLiteral(
-            "SELECT codigo, definicion FROM Subcriterio WHERE cod_criterio=:cod_criterio"));
-        DM_BdatosADO->InsertarParametroEntero(QStringLiteral("cod_criterio"), VCodGI[g]);
-        DM_BdatosADO->ActivarQSelect();
-        std::vector<TCeldaSubcriterioIR>& celdas = MatrizChecks[g];
-        celdas.resize(size_t(DM_BdatosADO->NumFilas()));
-        q->First();
-        for (size_t k = 0; k < celdas.size() && !q->Eof(); ++k, q->Next()) {
-            TCeldaSubcriterioIR& celda = celdas[k];
-            celda.Codigo = q->FieldByName(QStringLiteral("codigo")).AsInteger();
-            celda.Definicion = q->FieldByName(QStringLiteral("definicion")).AsString();
-            celda.Asociado = vinculados.contains(celda.Codigo);
+    CrearCajasEnBloque([&] {
+        for (size_t g = 0; g < VCodGI.size(); ++g) {
+            DM_BdatosADO->InicializarQuery(QStringLiteral(
+                "SELECT codigo, definicion FROM Subcriterio WHERE cod_criterio=:cod_criterio"));
+            DM_BdatosADO->InsertarParametroEntero(QStringLiteral("cod_criterio"), VCodGI[g]);
+            DM_BdatosADO->ActivarQSelect();
+            std::vector<TCeldaSubcriterioIR>& celdas = MatrizChecks[g];
+            celdas.resize(size_t(DM_BdatosADO->NumFilas()));
+            q->First();
+            for (size_t k = 0; k < celdas.size() && !q->Eof(); ++k, q->Next()) {
+                TCeldaSubcriterioIR& celda = celdas[k];
+                celda.Codigo = q->FieldByName(QStringLiteral("codigo")).AsInteger();
+                celda.CheckBox =
+                    CreateCheckBox(16, TopCaja(int(k)), 500,
+                                   q->FieldByName(QStringLiteral("definicion")).AsString());
+                celda.CheckBox->hide();
+                celda.Asociado = vinculados.contains(celda.Codigo);
+                celda.CheckBox->setChecked(celda.Asociado);
+            }
         }
-    }
+    });
 }
 
 void TF_ModificarIRP2::CB_GISelect(int i)
@@ -93,18 +101,8 @@ void TF_ModificarIRP2::CB_GISelect(int i)
         return;
     if (GIAnterior != -1 && GIAnterior != i)
         Ocultar(MatrizChecks[size_t(GIAnterior)]);
-    // A group's boxes are made the first time it is shown, ticked where the indicator
-    // was linked, and afterwards only hidden and shown: opening the window stays quick
-    // however many groups and dimensions the catalogue holds.
-    std::vector<TCeldaSubcriterioIR>& celdas = MatrizChecks[size_t(i)];
-    for (size_t k = 0; k < celdas.size(); ++k) {
-        TCeldaSubcriterioIR& celda = celdas[k];
-        if (!celda.CheckBox) {
-            celda.CheckBox = CreateCheckBox(16, TopCaja(int(k)), 500, celda.Definicion);
-            celda.CheckBox->setChecked(celda.Asociado);
-        }
+    for (const TCeldaSubcriterioIR& celda : MatrizChecks[size_t(i)])
         celda.CheckBox->show();
-    }
     AjustarArea(int(MatrizChecks[size_t(i)].size()));
     GIAnterior = i;
     SB_Dimensiones->setFocus();
@@ -174,7 +172,7 @@ void TF_ModificarIRP2::ActualizarVinculos()
 {
     for (const std::vector<TCeldaSubcriterioIR>& celdas : MatrizChecks) {
         for (const TCeldaSubcriterioIR& celda : celdas) {
-            const bool marcada = celda.Marcada();
+            const bool marcada = celda.CheckBox->isChecked();
             if (marcada == celda.Asociado)
                 continue;
             DM_BdatosADO->InicializarQuery(

@@ -21,13 +21,12 @@ public:
     // False when the indicator is no longer stored.
     bool CargarDefinicion();
     void CargarCB_GI();
-    // Every group's dimensions and whether each is linked; no box is made yet.
+    // Every group's dimension boxes, hidden, ticked where the indicator is linked.
     void InicializarMatriz();
 
     int CodIRSel = 0;
     int EstadoIR = 0;
-    // Per listed interest group, a cell per dimension, made while loading; its box is
-    // made when the group is first shown.
+    // Per listed interest group, a cell per dimension, every box made while loading.
     std::vector<std::vector<TCeldaSubcriterioIR>> MatrizChecks;
     // The dimensions linked to the indicator when the window loaded, in row order.
     std::vector<int> SubcriteriosIR;

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -92,6 +93,18 @@ QCheckBox* TVentanaIR::CreateCheckBox(int Left, int Top, int Width, const QStrin
     // The catalogue's texts show as they are: no accelerator.
     caja->setText(QString(Caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
     return caja;
+}
+
+void TVentanaIR::CrearCajasEnBloque(const std::function<void()>& crear)
+{
+    // Every event a new box receives goes through the gesture manager, which walks up
+    // to the pan gesture that the scroll area gives its viewport and tries it on the
+    // event: a fifth of what making a box costs. The viewport lets go of its gesture
+    // while the boxes are made and takes it back afterwards.
+    QWidget* vista = m_panel.SB_Dimensiones->viewport();
+    vista->ungrabGesture(Qt::PanGesture);
+    const auto devolver = qScopeGuard([vista] { vista->grabGesture(Qt::PanGesture); });
+    crear();
 }
 
 void TVentanaIR::AjustarArea(int cajas)

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -23,15 +24,10 @@ struct TCeldaSubcriterio
 };
 
 // The same in the modification window, which also remembers whether the dimension
-// was linked to the indicator when the window loaded, and its name for the box.
+// was linked to the indicator when the window loaded.
 struct TCeldaSubcriterioIR : TCeldaSubcriterio
 {
     bool Asociado = false;
-    QString Definicion;
-
-    // The tick that counts when saving: the box's, or the loaded link while the
-    // group has never been shown.
-    bool Marcada() const { return CheckBox ? CheckBox->isChecked() : Asociado; }
 };
 
 // The controls both indicator windows are built of, as their forms name them.
@@ -82,6 +78,9 @@ protected:
 
     // A dimension box at the place the forms give it within GB_Dimensiones, not ticked.
     QCheckBox* CreateCheckBox(int Left, int Top, int Width, const QString& Caption);
+
+    // Runs `crear`, which makes many dimension boxes at once.
+    void CrearCajasEnBloque(const std::function<void()>& crear);
 
     // Whether the save button says "Datos".
     bool ModoDatos() const;

@@ -326,23 +326,27 @@ private slots:
         QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
     }
 
-    // Modification step 2: every group's boxes are made once, on its first showing,
-    // ticked from the indicator's links; showing the groups again makes none.
+    // Modification step 2: choosing the groups, twice over, shows the chosen group's
+    // boxes with their loaded ticks and makes no box, every one having been made while
+    // the window loaded.
     void gruposModificacion()
     {
         Catalogo();
         TF_ModificarIRP2* f = AbrirModificacion(1);
         QWidget* contenido = f->SB_DimensionesContenido;
+        const QList<QCheckBox*> cajas = contenido->findChildren<QCheckBox*>();
+        QCOMPARE(cajas.size(), 10);
         for (int vuelta = 0; vuelta < 2; ++vuelta) {
             for (int g = 3; g >= 0; --g) {
                 Escoger(f->CB_GI, g);
-                for (const TCeldaSubcriterioIR& c : f->MatrizChecks[size_t(g)]) {
-                    QVERIFY(c.CheckBox->isVisible());
-                    QCOMPARE(c.CheckBox->isChecked(), c.Codigo == 22 || c.Codigo == 27);
-                }
+                for (int h = 0; h < int(f->MatrizChecks.size()); ++h)
+                    for (const TCeldaSubcriterioIR& c : f->MatrizChecks[size_t(h)]) {
+                        QCOMPARE(c.CheckBox->isVisible(), h == g);
+                        QCOMPARE(c.CheckBox->isChecked(), c.Codigo == 22 || c.Codigo == 27);
+                    }
             }
-            QCOMPARE(contenido->findChildren<QCheckBox*>().size(), 10);
         }
+        QCOMPARE(contenido->findChildren<QCheckBox*>(), cajas);
         QCOMPARE(f->MatrizChecks[0][6].CheckBox->geometry().translated(f->SB_Dimensiones->pos()),
                  QRect(16, 224, 500, 17));
     }
@@ -461,16 +465,17 @@ private slots:
         const int codigo = QList<int>{7, 9, 4}[indice];
         QCOMPARE(f->B_Modificar->text(),
                  codigo == 9 ? QStringLiteral("SIGUIENTE") : QStringLiteral("MODIFICAR"));
-        // No box yet: each group's are made when it is first shown.
-        QVERIFY(f->SB_DimensionesContenido->findChildren<QCheckBox*>().isEmpty());
+        // Every group's boxes made while loading, hidden, ticked where the indicator is linked.
+        QCOMPARE(f->SB_DimensionesContenido->findChildren<QCheckBox*>().size(), 10);
         QMap<int, QPair<int, int>> donde;
         for (int g = 0; g < int(f->MatrizChecks.size()); ++g)
             for (int k = 0; k < int(f->MatrizChecks[size_t(g)].size()); ++k) {
                 const TCeldaSubcriterioIR& c = f->MatrizChecks[size_t(g)][size_t(k)];
                 donde[c.Codigo] = {g, k};
-                QCOMPARE(c.Asociado, VinculosDe(codigo).contains(c.Codigo));
+                QVERIFY(!c.CheckBox->isVisible());
+                QCOMPARE(c.CheckBox->isChecked(), VinculosDe(codigo).contains(c.Codigo));
+                QCOMPARE(c.Asociado, c.CheckBox->isChecked());
             }
-        QCOMPARE(donde.size(), 10);
 
         if (!memo.isEmpty())
             f->M_Definicion->setPlainText(memo);
