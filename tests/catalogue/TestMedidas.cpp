@@ -471,6 +471,30 @@ private slots:
                  qPrintable(Mensajes().first()));
         QVERIFY(ventana->isVisible());
     }
+
+    // A measure made here is offered by the questionnaire at once, and its question prints.
+    void MedidaNuevaEnElCuestionario()
+    {
+        TF_CrearMPP2* paso2 = CrearPaso2();
+        QVERIFY(paso2);
+        Teclear(paso2->M_Definicion, QStringLiteral("Ventanas"));
+        Teclear(paso2->M_Pregunta, QStringLiteral("¿Cierran bien las ventanas?"));
+        Tipo(paso2->CB_TResp, 1);
+        Pulsar(paso2->B_Insertar);
+        Pulsar(paso2->B_Salir);
+
+        auto* paso3 = qobject_cast<TF_CrearEncuestaP3*>(HastaPaso(3));
+        QVERIFY(paso3);
+        Elegir(paso3->CB_Dimension, 1); // "Aulas"
+        QCheckBox* caja = Caja(2001);
+        QVERIFY(caja);
+        QCOMPARE(caja->text(), QStringLiteral("Ventanas"));
+        Pulsar(caja);
+        const QVector<report::TQRPage> paginas = PaginasDe([paso3] { Pulsar(paso3->B_Aceptar); });
+        QVERIFY(!paginas.isEmpty());
+        QCOMPARE(testing::TextsOf(paginas.first(), QStringLiteral("QRDBDefinicion")),
+                 QStringList{"¿Cierran bien las ventanas?"});
+    }
 };
 
 DIMARVOLTECA_TEST_MAIN(TestMedidas)
