@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 
 const QColor kAzul(32, 64, 192);
 const QColor kRojo(192, 48, 32);
@@ -56,19 +57,27 @@ public:
                                            "FROM CabeceraEncuesta ORDER BY codigo"));
     }
 
-    // The ten work commands of the frame, enabled or not, in the lock's order.
-    QList<bool> Menus() const
+    // The ten work commands of the frame: "libres" when all are enabled, "bloqueados"
+    // when the lock holds them all, else which are enabled.
+    QString Menus() const
     {
-        QList<bool> estado;
+        QString estado;
         for (QAction* a :
              {MainForm->Nuevo1, MainForm->FileOpenItem, MainForm->Cabecera1,
               MainForm->M_CrearMedida, MainForm->M_ModificarMedida, MainForm->M_BorrarMedida,
               MainForm->Crear3, MainForm->M_ModificarIndicador, MainForm->M_BorrarIndicador,
               MainForm->Obtener1})
-            estado << a->isEnabled();
-        return estado;
+            estado += a->isEnabled() ? u'1' : u'0';
+        return estado == QString(10, u'1')   ? QStringLiteral("libres")
+               : estado == QString(10, u'0') ? QStringLiteral("bloqueados")
+                                             : estado;
     }
-    static QList<bool> Todos(bool habilitados) { return QList<bool>(10, habilitados); }
+
+    // The window has gone and left the work commands free.
+    template <class Ventana> bool Cerrada(const QPointer<Ventana>& ventana) const
+    {
+        return QTest::qWaitFor([&] { return ventana.isNull(); }) && Menus() == "libres";
+    }
 
     // A picture file for the logo dialog, written in the workspace.
     QString Imagen(const QString& nombre, const QImage& imagen, const char* formato)
@@ -105,6 +114,15 @@ inline void Elegir(QComboBox* lista, int indice)
     QTest::keyClick(lista, Qt::Key_Home);
     for (int i = 0; i < indice; ++i)
         QTest::keyClick(lista, Qt::Key_Down);
+}
+
+// The items of a list, in order.
+inline QStringList Textos(const QComboBox* lista)
+{
+    QStringList textos;
+    for (int i = 0; i < lista->count(); ++i)
+        textos << lista->itemText(i);
+    return textos;
 }
 
 // Colours equal within what JPEG compression and resizing change.

@@ -10,73 +10,62 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
 namespace {
 
-const QString kVacia = QStringLiteral("La definición del indicador no puede estar vacía");
-const QString kPreguntaVacia =
-    QStringLiteral("la pregunta asociada al indicador no puede estar vacía");
-const QString kSinTipo = QStringLiteral("Debe seleccionar un tipo de respuesta para la pregunta");
-const QString kInsertado = QStringLiteral("Indicador de rendimiento insertado correctamente");
-const QString kModificado = QStringLiteral("Indicador de rendimiento modificado correctamente");
-const QString kBorrado = QStringLiteral("El indicador ha sido borrado");
-const QString kDesaparecido =
-    QStringLiteral("El indicador de rendimiento ya no existe: otra ventana lo ha borrado");
+const QString kVacia = QStringLiteral("Aviso: La definición del indicador no puede estar vacía");
+const QString kSinTipo =
+    QStringLiteral("Aviso: Debe seleccionar un tipo de respuesta para la pregunta");
+const QString kInsertado =
+    QStringLiteral("Información: Indicador de rendimiento insertado correctamente");
+const QString kModificado =
+    QStringLiteral("Información: Indicador de rendimiento modificado correctamente");
 
-// What the user does in the question dialog once it shows.
-struct Respuesta
+using Accion = std::function<void(TF_CrearIRPregunta*)>;
+
+// What the user does in the question dialog: nothing, INSERTAR with a question and an
+// answer type, SALIR after typing, or closing it.
+enum Respuesta
 {
-    enum Accion
-    {
-        Ninguna,
-        Insertar,
-        Salir,
-        Cerrar
-    } accion = Ninguna;
-    QString pregunta;
-    int tipo = -1; // the answer type picked, -1 for none
+    Ninguna,
+    Insertar,
+    Salir,
+    Cerrar
 };
 
-// What the dialog showed when it opened.
-struct Visto
+Accion Responder(int r, const QString& pregunta = {}, int tipo = -1)
 {
-    bool abierto = false;
-    QString titulo;
-    QString pregunta;
-    int tipo = -2;
-};
+    return [=](TF_CrearIRPregunta* d) {
+        if (r == Insertar) {
+            d->M_Pregunta->setPlainText(pregunta);
+            d->CB_TResp->setCurrentIndex(tipo);
+            QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
+        } else if (r == Salir) {
+            d->M_Pregunta->setPlainText(QStringLiteral("escrita y abandonada"));
+            QTest::mouseClick(d->B_Salir, Qt::LeftButton);
+        } else if (r == Cerrar) {
+            d->close();
+        }
+    };
+}
 
-// Acts in the question dialog from inside its modal loop, as soon as it is on screen.
-void AlAbrirPregunta(const Respuesta& r, Visto& visto, int intentos = 400)
+// Acts in the question dialog from inside its modal loop, as soon as it is on screen,
+// after noting in `visto` its title, question and answer type as it opened.
+void EnLaPregunta(QStringList& visto, const Accion& accion, int intentos = 400)
 {
-    QTimer::singleShot(5, [r, &visto, intentos] {
+    QTimer::singleShot(5, [&visto, accion, intentos] {
         TF_CrearIRPregunta* d = F_CrearIRPregunta;
         if (!d || !d->isVisible()) {
             if (intentos > 0)
-                AlAbrirPregunta(r, visto, intentos - 1);
+                EnLaPregunta(visto, accion, intentos - 1);
             return;
         }
-        visto = {true, d->windowTitle(), d->M_Pregunta->toPlainText(), d->CB_TResp->currentIndex()};
-        switch (r.accion) {
-        case Respuesta::Insertar:
-            d->M_Pregunta->setPlainText(r.pregunta);
-            d->CB_TResp->setCurrentIndex(r.tipo);
-            QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
-            break;
-        case Respuesta::Salir:
-            d->M_Pregunta->setPlainText(QStringLiteral("escrita y abandonada"));
-            QTest::mouseClick(d->B_Salir, Qt::LeftButton);
-            break;
-        case Respuesta::Cerrar:
-            d->close();
-            break;
-        case Respuesta::Ninguna:
-            break;
-        }
+        visto = QStringList{d->windowTitle(), d->M_Pregunta->toPlainText(),
+                            QString::number(d->CB_TResp->currentIndex())};
+        accion(d);
     });
 }
 
@@ -190,26 +179,24 @@ private slots:
         QTest::addColumn<QString>("pregunta");
         QTest::addColumn<int>("tipoResp");
         QTest::addColumn<QVariantList>("fila"); // empty: nothing stored
-        QTest::addColumn<QList<int>>("vinculos");
 
-        const QList<int> todos{21, 27, 31, 32};
         QTest::newRow("datos, tabla vacía, líneas en blanco saltadas")
-            << false << false << "abc\n\n   \ndef" << false << int(Respuesta::Ninguna) << "" << -1
-            << QVariantList{1, "abc def", 0, 1, 0, QVariant(), QVariant()} << todos;
+            << false << false << "abc\n\n   \ndef" << false << int(Ninguna) << "" << -1
+            << QVariantList{1, "abc def", 0, 1, 0, QVariant(), QVariant()};
         QTest::newRow("datos, clave, primera línea en blanco")
-            << true << false << "  \nabc  " << true << int(Respuesta::Ninguna) << "" << -1
-            << QVariantList{10, " abc  ", 0, 1, 1, QVariant(), QVariant()} << todos;
+            << true << false << "  \nabc  " << true << int(Ninguna) << "" << -1
+            << QVariantList{10, " abc  ", 0, 1, 1, QVariant(), QVariant()};
         QTest::newRow("encuesta aceptada, SI/NO")
-            << true << true << "  Definición  " << false << int(Respuesta::Insertar)
+            << true << true << "  Definición  " << false << int(Insertar)
             << "  ¿Pregunta?  \n\n otra  \nfin" << 1
-            << QVariantList{10, "  Definición  ", 1, 1, 0, "¿Pregunta? otra   fin", 1} << todos;
+            << QVariantList{10, "  Definición  ", 1, 1, 0, "¿Pregunta? otra   fin", 1};
         QTest::newRow("encuesta aceptada, NIVELES")
-            << true << true << "x" << true << int(Respuesta::Insertar) << "p" << 0
-            << QVariantList{10, "x", 1, 1, 1, "p", 0} << todos;
-        QTest::newRow("encuesta, SALIR") << true << true << "x" << false << int(Respuesta::Salir)
-                                         << "" << -1 << QVariantList{} << QList<int>{};
-        QTest::newRow("encuesta, cierre") << false << true << "x" << false << int(Respuesta::Cerrar)
-                                          << "" << -1 << QVariantList{} << QList<int>{};
+            << true << true << "x" << true << int(Insertar) << "p" << 0
+            << QVariantList{10, "x", 1, 1, 1, "p", 0};
+        QTest::newRow("encuesta, SALIR")
+            << true << true << "x" << false << int(Salir) << "" << -1 << QVariantList{};
+        QTest::newRow("encuesta, cierre")
+            << false << true << "x" << false << int(Cerrar) << "" << -1 << QVariantList{};
     }
 
     // The indicator and its links, ticked in two groups while switching between them
@@ -226,19 +213,15 @@ private slots:
         QFETCH(QString, pregunta);
         QFETCH(int, tipoResp);
         QFETCH(QVariantList, fila);
-        QFETCH(QList<int>, vinculos);
         Catalogo(conIndicadores);
         const Filas antes = Indicadores();
         const Filas vinculosAntes = Vinculos();
+        const int clave_nueva = conIndicadores ? 10 : 1;
 
         MainForm->Crear3->trigger();
         QPointer<TF_CrearIR> f = F_CrearIR.data();
         QVERIFY(f);
-        QCOMPARE(f->parentWidget()->size(), QSize(728, 602));
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
-        QCOMPARE(f->B_Insertar->text(), QStringLiteral("INSERTAR"));
-        QCOMPARE(f->CB_GI->currentIndex(), -1);
-
+        QCOMPARE(e->Menus(), "bloqueados");
         f->M_Definicion->setPlainText(memo);
         f->ChB_Clave->setChecked(clave);
         Escoger(f->CB_GI, 0);
@@ -250,19 +233,13 @@ private slots:
             Pulsar(f->SB_Dimensiones, c.CheckBox);
         if (encuesta)
             QTest::mouseClick(f->RB_Encuesta, Qt::LeftButton);
-        QCOMPARE(f->B_Insertar->text(),
-                 encuesta ? QStringLiteral("SIGUIENTE") : QStringLiteral("INSERTAR"));
+        QCOMPARE(f->B_Insertar->text(), encuesta ? "SIGUIENTE" : "INSERTAR");
 
-        Visto visto;
+        QStringList visto;
         if (encuesta)
-            AlAbrirPregunta({Respuesta::Accion(respuesta), pregunta, tipoResp}, visto);
+            EnLaPregunta(visto, Responder(respuesta, pregunta, tipoResp));
         QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
-        QCOMPARE(visto.abierto, encuesta);
-        if (encuesta) {
-            QCOMPARE(visto.titulo, QStringLiteral("Crear pregunta"));
-            QCOMPARE(visto.pregunta, QString());
-            QCOMPARE(visto.tipo, -1);
-        }
+        QCOMPARE(visto.join('|'), encuesta ? "Crear pregunta||-1" : "");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(F_CrearIRPregunta.isNull());
 
@@ -273,105 +250,67 @@ private slots:
             QVERIFY(f);
             QCOMPARE(f->M_Definicion->toPlainText(), memo);
             QVERIFY(f->ChecksGI[0][6].CheckBox->isChecked());
-            QCOMPARE(f->B_Insertar->text(), QStringLiteral("SIGUIENTE"));
-            // The next attempt gets the same key.
             QTest::mouseClick(f->RB_Datos, Qt::LeftButton);
             QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
-            QCOMPARE(Indicadores().last().first().toInt(), conIndicadores ? 10 : 1);
-            QCOMPARE(VinculosDe(conIndicadores ? 10 : 1), (QList<int>{21, 27, 31, 32}));
+            QCOMPARE(Indicadores().last().first().toInt(), clave_nueva);
         } else {
-            Filas esperadas = antes;
-            esperadas << fila;
-            QCOMPARE(Indicadores(), esperadas);
-            QCOMPARE(VinculosDe(fila.first().toInt()), vinculos);
-            QCOMPARE(e->mensajes.Texts(), QStringList{kInsertado});
-            QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Information);
+            QCOMPARE(Indicadores(), antes + Filas{fila});
+            QCOMPARE(e->mensajes.Shown(), QStringList{kInsertado});
         }
-        QTRY_VERIFY(f.isNull());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QCOMPARE(VinculosDe(clave_nueva), (QList<int>{21, 27, 31, 32}));
+        QVERIFY(e->Cerrada(f));
     }
 
     // A group's boxes are made on its first choice only, one per dimension in the
     // order the query gives; choosing it again shows the same boxes with their ticks;
-    // a group without dimensions shows none. Up to six boxes need no scrolling.
+    // a group without dimensions shows none.
     void gruposDeDimensiones()
     {
         Catalogo();
         MainForm->Crear3->trigger();
-        TF_CrearIR* f = F_CrearIR;
+        QPointer<TF_CrearIR> f = F_CrearIR.data();
         QWidget* contenido = f->SB_DimensionesContenido;
         Escoger(f->CB_GI, 2);
         QCOMPARE(Captions(f->ChecksGI[2]), (QStringList{"Familias 1", "Familias 2"}));
-        QCOMPARE(f->ChecksGI[2][1].CheckBox->geometry().translated(f->SB_Dimensiones->pos()),
-                 QRect(16, 64, 500, 17));
-        QVERIFY(!f->SB_Dimensiones->verticalScrollBar()->isVisible());
         Pulsar(f->SB_Dimensiones, f->ChecksGI[2][1].CheckBox);
-        const int cajas = contenido->findChildren<QCheckBox*>().size();
-        QCOMPARE(cajas, 2);
+        QCOMPARE(contenido->findChildren<QCheckBox*>().size(), 2);
         Escoger(f->CB_GI, 1);
         QVERIFY(f->ChecksGI[1].empty());
         QVERIFY(!f->ChecksGI[2][1].CheckBox->isVisible());
         Escoger(f->CB_GI, 2);
         Escoger(f->CB_GI, 2);
-        QCOMPARE(contenido->findChildren<QCheckBox*>().size(), cajas);
+        QCOMPARE(contenido->findChildren<QCheckBox*>().size(), 2);
         QVERIFY(f->ChecksGI[2][1].CheckBox->isVisible());
         QVERIFY(f->ChecksGI[2][1].CheckBox->isChecked());
         QVERIFY(f->ChecksGI[0].empty() && f->ChecksGI[3].empty());
         Escoger(f->CB_GI, 0);
-        QCOMPARE(contenido->findChildren<QCheckBox*>().size(), cajas + 7);
-        QTRY_VERIFY(f->SB_Dimensiones->verticalScrollBar()->isVisible());
+        QCOMPARE(contenido->findChildren<QCheckBox*>().size(), 2 + 7);
         QTest::mouseClick(f->B_Salir, Qt::LeftButton);
-        QTRY_VERIFY(F_CrearIR.isNull());
+        QVERIFY(e->Cerrada(f));
         QCOMPARE(Indicadores().size(), 3);
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-    }
-
-    // Modification step 2: choosing the groups, twice over, shows the chosen group's
-    // boxes with their loaded ticks and makes no box, every one having been made while
-    // the window loaded.
-    void gruposModificacion()
-    {
-        Catalogo();
-        TF_ModificarIRP2* f = AbrirModificacion(1);
-        QWidget* contenido = f->SB_DimensionesContenido;
-        const QList<QCheckBox*> cajas = contenido->findChildren<QCheckBox*>();
-        QCOMPARE(cajas.size(), 10);
-        for (int vuelta = 0; vuelta < 2; ++vuelta) {
-            for (int g = 3; g >= 0; --g) {
-                Escoger(f->CB_GI, g);
-                for (int h = 0; h < int(f->MatrizChecks.size()); ++h)
-                    for (const TCeldaSubcriterioIR& c : f->MatrizChecks[size_t(h)]) {
-                        QCOMPARE(c.CheckBox->isVisible(), h == g);
-                        QCOMPARE(c.CheckBox->isChecked(), c.Codigo == 22 || c.Codigo == 27);
-                    }
-            }
-        }
-        QCOMPARE(contenido->findChildren<QCheckBox*>(), cajas);
-        QCOMPARE(f->MatrizChecks[0][6].CheckBox->geometry().translated(f->SB_Dimensiones->pos()),
-                 QRect(16, 224, 500, 17));
     }
 
     void dialogo_data()
     {
-        QTest::addColumn<QString>("fila");    // tipo, pregunta, tipo_resp stored
-        QTest::addColumn<QString>("cargada"); // the memo and answer type loaded
-        QTest::addColumn<int>("tipoCargado");
+        QTest::addColumn<QString>("fila");      // tipo, pregunta, tipo_resp stored
+        QTest::addColumn<QStringList>("visto"); // the title, memo and answer type loaded
         QTest::addColumn<QString>("pregunta");
         QTest::addColumn<int>("tipo");
         QTest::addColumn<QString>("tecleado"); // typed into the answer type's field
         QTest::addColumn<QString>("aviso");
         QTest::addColumn<QString>("queda"); // the memo afterwards
+        const QString t = QStringLiteral("Modificar pregunta");
         QTest::newRow("encuesta, pregunta en blanco")
-            << "1,'¿Sí?' || char(13,10) || 'No',1"
-            << "¿Sí?\nNo" << 1 << " \n\t\n  " << 1 << "" << kPreguntaVacia << "";
+            << "1,'¿Sí?' || char(13,10) || 'No',1" << QStringList{t, "¿Sí?\nNo", "1"} << " \n\t\n  "
+            << 1 << ""
+            << "Aviso: la pregunta asociada al indicador no puede estar vacía"
+            << "";
         QTest::newRow("encuesta sin tipo guardado, ninguno elegido")
-            << "1,'q',NULL"
-            << "q" << 0 << "p" << -1 << "" << kSinTipo << "p";
+            << "1,'q',NULL" << QStringList{t, "q", "0"} << "p" << -1 << "" << kSinTipo << "p";
         QTest::newRow("datos, tipo tecleado que no es ninguno")
-            << "0,'q',1"
-            << "" << -1 << "p" << 1 << "SI" << kSinTipo << "p";
-        QTest::newRow("otro tipo") << "2,'q',1"
-                                   << "" << -1 << "p" << -1 << "" << kSinTipo << "p";
+            << "0,'q',1" << QStringList{t, "", "-1"} << "p" << 1 << "SI" << kSinTipo << "p";
+        QTest::newRow("otro tipo")
+            << "2,'q',1" << QStringList{t, "", "-1"} << "p" << -1 << "" << kSinTipo << "p";
     }
 
     // The dialog loads the stored question only for an indicator of type 1; its two
@@ -379,8 +318,7 @@ private slots:
     void dialogo()
     {
         QFETCH(QString, fila);
-        QFETCH(QString, cargada);
-        QFETCH(int, tipoCargado);
+        QFETCH(QStringList, visto);
         QFETCH(QString, pregunta);
         QFETCH(int, tipo);
         QFETCH(QString, tecleado);
@@ -390,11 +328,8 @@ private slots:
                                        "tipo_resp) VALUES (3,'d',%1)")
                             .arg(fila));
         const Filas antes = Indicadores();
-        QStringList visto, despues;
-        QTimer::singleShot(20, [&] {
-            TF_CrearIRPregunta* d = F_CrearIRPregunta;
-            visto << d->windowTitle() << d->M_Pregunta->toPlainText()
-                  << QString::number(d->CB_TResp->currentIndex());
+        QStringList abierto, despues;
+        EnLaPregunta(abierto, [&](TF_CrearIRPregunta* d) {
             d->M_Pregunta->setPlainText(pregunta);
             d->CB_TResp->setCurrentIndex(tipo);
             if (!tecleado.isEmpty())
@@ -404,9 +339,8 @@ private slots:
             QTest::mouseClick(d->B_Salir, Qt::LeftButton);
         });
         QVERIFY(!TF_CrearIRPregunta::Preguntar(MainForm, 3, true));
-        QCOMPARE(visto, (QStringList{"Modificar pregunta", cargada, QString::number(tipoCargado)}));
-        QCOMPARE(e->mensajes.Texts(), QStringList{aviso});
-        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
+        QCOMPARE(abierto, visto);
+        QCOMPARE(e->mensajes.Shown(), QStringList{aviso});
         QCOMPARE(despues, (QStringList{queda, "1"}));
         QCOMPARE(Indicadores(), antes);
     }
@@ -422,26 +356,27 @@ private slots:
         QTest::addColumn<QList<int>>("vinculos");
 
         QTest::newRow("catálogo, datos, quitar y poner")
-            << 2 << "  abc  \n\n   def  \n ghi" << false << int(Respuesta::Ninguna)
+            << 2 << "  abc  \n\n   def  \n ghi" << false << int(Ninguna)
             << QList<int>{21, 32, 11, 11, 27}
             << QVariantList{4, "abc   def   ghi", 0, 0, 1, "", QVariant()}
             << QList<int>{27, 31, 32};
         QTest::newRow("encuesta pasa a datos")
-            << 1 << "" << false << int(Respuesta::Ninguna) << QList<int>{22}
+            << 1 << "" << false << int(Ninguna) << QList<int>{22}
             << QVariantList{9, "Satisfacción", 0, 1, 0, "", 1} << QList<int>{27};
         QTest::newRow("encuesta aceptada")
-            << 1 << "" << true << int(Respuesta::Insertar) << QList<int>{31}
+            << 1 << "" << true << int(Insertar) << QList<int>{31}
             << QVariantList{9, "Satisfacción", 1, 1, 0, "nueva", 0} << QList<int>{22, 22, 27, 31};
         QTest::newRow("datos pasa a encuesta")
-            << 0 << "" << true << int(Respuesta::Insertar) << QList<int>{}
+            << 0 << "" << true << int(Insertar) << QList<int>{}
             << QVariantList{7, "Horas impartidas", 1, 1, 0, "nueva", 0} << QList<int>{};
-        QTest::newRow("encuesta, SALIR") << 1 << "" << true << int(Respuesta::Salir)
-                                         << QList<int>{22, 31} << QVariantList{} << QList<int>{};
-        QTest::newRow("encuesta, cierre") << 1 << "" << true << int(Respuesta::Cerrar)
-                                          << QList<int>{27} << QVariantList{} << QList<int>{};
+        QTest::newRow("encuesta, SALIR") << 1 << "" << true << int(Salir) << QList<int>{22, 31}
+                                         << QVariantList{} << QList<int>{};
+        QTest::newRow("encuesta, cierre")
+            << 1 << "" << true << int(Cerrar) << QList<int>{27} << QVariantList{} << QList<int>{};
     }
 
-    // Step 2 loads the indicator with every group's boxes ticked from its links, and
+    // Step 2 loads the indicator with every group's boxes ticked from its links (a
+    // group chosen shows its own), and
     // saving writes the definition joined, the type, the key flag, estado as read,
     // and only the links whose ticks changed: untouched rows keep their place, an
     // unticked dimension loses every row of its link. A cancelled dialog writes nothing.
@@ -460,22 +395,29 @@ private slots:
 
         QPointer<TF_ModificarIRP2> f = AbrirModificacion(indice);
         QVERIFY(f);
-        QTRY_VERIFY(F_ModificarIR.isNull());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QVERIFY(e->Cerrada(F_ModificarIR));
         const int codigo = QList<int>{7, 9, 4}[indice];
-        QCOMPARE(f->B_Modificar->text(),
-                 codigo == 9 ? QStringLiteral("SIGUIENTE") : QStringLiteral("MODIFICAR"));
+        QCOMPARE(f->B_Modificar->text(), codigo == 9 ? "SIGUIENTE" : "MODIFICAR");
         // Every group's boxes made while loading, hidden, ticked where the indicator is linked.
         QCOMPARE(f->SB_DimensionesContenido->findChildren<QCheckBox*>().size(), 10);
-        QMap<int, QPair<int, int>> donde;
+        QMap<int, QCheckBox*> cajas;
+        QMap<int, int> grupos;
         for (int g = 0; g < int(f->MatrizChecks.size()); ++g)
-            for (int k = 0; k < int(f->MatrizChecks[size_t(g)].size()); ++k) {
-                const TCeldaSubcriterioIR& c = f->MatrizChecks[size_t(g)][size_t(k)];
-                donde[c.Codigo] = {g, k};
+            for (const TCeldaSubcriterioIR& c : f->MatrizChecks[size_t(g)]) {
+                cajas[c.Codigo] = c.CheckBox;
+                grupos[c.Codigo] = g;
                 QVERIFY(!c.CheckBox->isVisible());
                 QCOMPARE(c.CheckBox->isChecked(), VinculosDe(codigo).contains(c.Codigo));
                 QCOMPARE(c.Asociado, c.CheckBox->isChecked());
             }
+
+        // Choosing a group only shows its boxes, already made, their ticks kept.
+        for (int g : {3, 2, 1, 0, 2}) {
+            Escoger(f->CB_GI, g);
+            for (auto c = cajas.cbegin(); c != cajas.cend(); ++c)
+                QCOMPARE(c.value()->isVisible(), grupos[c.key()] == g);
+        }
+        QCOMPARE(f->SB_DimensionesContenido->findChildren<QCheckBox*>().size(), 10);
 
         if (!memo.isEmpty())
             f->M_Definicion->setPlainText(memo);
@@ -483,21 +425,17 @@ private slots:
         if (codigo == 4)
             f->ChB_Clave->setChecked(true);
         for (int dim : pulsar) {
-            Escoger(f->CB_GI, donde[dim].first);
-            Pulsar(f->SB_Dimensiones,
-                   f->MatrizChecks[size_t(donde[dim].first)][size_t(donde[dim].second)].CheckBox);
+            Escoger(f->CB_GI, grupos[dim]);
+            Pulsar(f->SB_Dimensiones, cajas[dim]);
         }
 
-        Visto visto;
+        QStringList visto;
         if (encuesta)
-            AlAbrirPregunta({Respuesta::Accion(respuesta), QStringLiteral("nueva"), 0}, visto);
+            EnLaPregunta(visto, Responder(respuesta, QStringLiteral("nueva"), 0));
         QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
-        QCOMPARE(visto.abierto, encuesta);
-        if (encuesta) {
-            QCOMPARE(visto.titulo, QStringLiteral("Modificar pregunta"));
-            QCOMPARE(visto.pregunta, codigo == 9 ? QStringLiteral("¿Está satisfecho?") : QString());
-            QCOMPARE(visto.tipo, codigo == 9 ? 1 : -1);
-        }
+        if (encuesta)
+            QCOMPARE(visto.join('|'), codigo == 9 ? "Modificar pregunta|¿Está satisfecho?|1"
+                                                  : "Modificar pregunta||-1");
 
         if (fila.isEmpty()) {
             QCOMPARE(Indicadores(), antes);
@@ -517,10 +455,9 @@ private slots:
                 const bool tocado = v[2].toInt() == codigo && pulsar.count(v[1].toInt()) % 2 == 1;
                 QCOMPARE(Vinculos().contains(v), !tocado);
             }
-            QCOMPARE(e->mensajes.Texts(), QStringList{kModificado});
+            QCOMPARE(e->mensajes.Shown(), QStringList{kModificado});
         }
-        QTRY_VERIFY(f.isNull());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QVERIFY(e->Cerrada(f));
     }
 
     void definicionVacia_data()
@@ -560,13 +497,12 @@ private slots:
         }
         memo->setPlainText(QStringLiteral(" \n\t\n   "));
         QTest::mouseClick(tipo, Qt::LeftButton);
-        Visto visto;
-        AlAbrirPregunta({Respuesta::Salir}, visto, 20);
+        QStringList visto;
+        EnLaPregunta(visto, Responder(Salir), 20);
         QTest::mouseClick(guardar, Qt::LeftButton);
         QTest::qWait(150);
-        QVERIFY(!visto.abierto);
-        QCOMPARE(e->mensajes.Texts(), QStringList{kVacia});
-        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
+        QVERIFY(visto.isEmpty());
+        QCOMPARE(e->mensajes.Shown(), QStringList{kVacia});
         QCOMPARE(memo->toPlainText(), QString());
         QCOMPARE(Indicadores(), antes);
         QVERIFY(ventana->isVisible());
@@ -576,9 +512,9 @@ private slots:
     {
         QTest::addColumn<bool>("borrar"); // the deletion window, else modification
         QTest::addColumn<QString>("cambio");
-        QTest::newRow("modificación, borrado")
-            << false << "DELETE FROM IRendimiento WHERE codigo=9";
-        QTest::newRow("borrado, borrado") << true << "DELETE FROM IRendimiento WHERE codigo=9";
+        const QString borrado = QStringLiteral("DELETE FROM IRendimiento WHERE codigo=9");
+        QTest::newRow("modificación, borrado") << false << borrado;
+        QTest::newRow("borrado, borrado") << true << borrado;
         QTest::newRow("borrado, ya del catálogo")
             << true << "UPDATE IRendimiento SET estado=0 WHERE codigo=9";
     }
@@ -590,34 +526,35 @@ private slots:
         QFETCH(bool, borrar);
         QFETCH(QString, cambio);
         Catalogo();
+        const Filas vinculos = Vinculos();
+        Filas antes;
         QWidget* ventana;
         if (borrar) {
             MainForm->M_BorrarIndicador->trigger();
             TF_BorrarIR* f = F_BorrarIR;
             Elegir(f->CB_BorrarIR, 1);
             e->ws.Db().Exec(cambio);
-            const Filas antes = Indicadores();
-            const Filas vinculos = Vinculos();
+            antes = Indicadores();
             QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
-            QCOMPARE(Indicadores(), antes);
-            QCOMPARE(Vinculos(), vinculos);
             QCOMPARE(f->CB_BorrarIR->count(), 1);
             QVERIFY(!f->B_Borrar->isEnabled());
             ventana = f;
         } else {
             TF_ModificarIRP2* f = AbrirModificacion(1);
             e->ws.Db().Exec(cambio);
+            antes = Indicadores();
             Escoger(f->CB_GI, 2);
             Pulsar(f->SB_Dimensiones, f->MatrizChecks[2][0].CheckBox);
             QTest::mouseClick(f->RB_Datos, Qt::LeftButton);
-            const Filas vinculos = Vinculos();
             QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
-            QCOMPARE(Vinculos(), vinculos);
-            QCOMPARE(VinculosDe(9).size(), 3);
             ventana = f;
         }
-        QCOMPARE(e->mensajes.Texts(), QStringList{kDesaparecido});
+        QCOMPARE(
+            e->mensajes.Texts(),
+            QStringList{"El indicador de rendimiento ya no existe: otra ventana lo ha borrado"});
         QVERIFY(ventana->isVisible());
+        QCOMPARE(Indicadores(), antes);
+        QCOMPARE(Vinculos(), vinculos);
     }
 
     void borrar_data()
@@ -645,30 +582,21 @@ private slots:
 
         MainForm->M_BorrarIndicador->trigger();
         QPointer<TF_BorrarIR> f = F_BorrarIR.data();
-        QCOMPARE(f->parentWidget()->size(), QSize(780, 170));
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
-        QCOMPARE(f->CB_BorrarIR->count(), 2);
-        QCOMPARE(f->CB_BorrarIR->itemText(0), QStringLiteral("Horas impartidas"));
-        QCOMPARE(f->CB_BorrarIR->itemText(1), QStringLiteral("Satisfacción"));
+        QCOMPARE(e->Menus(), "bloqueados");
+        QCOMPARE(Textos(f->CB_BorrarIR), (QStringList{"Horas impartidas", "Satisfacción"}));
         QCOMPARE(f->VCodIR, (std::vector<int>{7, 9}));
         QVERIFY(!f->B_Borrar->isEnabled());
         for (int i : elegir)
             Elegir(f->CB_BorrarIR, i);
         QCOMPARE(f->CB_BorrarIR->toolTip(), f->CB_BorrarIR->itemText(elegir.last()));
-        QVERIFY(f->B_Borrar->isEnabled());
-        const Filas antes = Indicadores();
+        Filas esperadas = Indicadores();
+        esperadas.removeIf([&](const QVariantList& v) { return v[0].toInt() == borrado; });
         QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
-        QCOMPARE(e->mensajes.Texts(), QStringList{kBorrado});
-        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Information);
-        Filas esperadas;
-        for (const QVariantList& v : antes)
-            if (v[0].toInt() != borrado)
-                esperadas << v;
+        QCOMPARE(e->mensajes.Shown(), QStringList{"Información: El indicador ha sido borrado"});
         QCOMPARE(Indicadores(), esperadas);
         QVERIFY(VinculosDe(borrado).isEmpty());
         QCOMPARE(VinculosDe(4), (QList<int>{21, 31}));
-        QTRY_VERIFY(f.isNull());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QVERIFY(e->Cerrada(f));
     }
 
     // With no indicator the lists are empty and only "SALIR" acts; step 1 gives the
@@ -680,10 +608,9 @@ private slots:
         TF_ModificarIR* m = F_ModificarIR;
         QCOMPARE(m->CB_ModificarIR->count(), 0);
         QVERIFY(!m->B_Siguiente->isEnabled());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
+        QCOMPARE(e->Menus(), "bloqueados");
         QTest::mouseClick(m->B_Salir, Qt::LeftButton);
-        QTRY_VERIFY(F_ModificarIR.isNull());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QVERIFY(e->Cerrada(F_ModificarIR));
         MainForm->M_BorrarIndicador->trigger();
         QCOMPARE(F_BorrarIR->CB_BorrarIR->count(), 0);
         QVERIFY(!F_BorrarIR->B_Borrar->isEnabled());

@@ -6,7 +6,6 @@
 #include "data/Encuestas.h"
 #include "platform/graphics/BmpFormat.h"
 
-#include <QMdiSubWindow>
 #include <memory>
 
 namespace {
@@ -90,9 +89,9 @@ private slots:
         QTest::newRow("borrado, sin cabeceras") << true << true;
     }
 
-    // Both windows open at their own size without a maximise button, hold the work
-    // commands while open and list every header by centre, codes beside them, nothing
-    // chosen until the user picks a centre; "SALIR" gives the commands back.
+    // Both windows hold the work commands while open and list every header by centre,
+    // codes beside them, nothing chosen until the user picks a centre; "SALIR" gives the
+    // commands back.
     void lista()
     {
         QFETCH(bool, borrado);
@@ -100,19 +99,11 @@ private slots:
         if (!vacia)
             Centros();
         const Lista v = AbrirLista(borrado);
-        QWidget* marco = v.ventana->parentWidget();
-        QCOMPARE(marco->size(), borrado ? QSize(670, 179) : QSize(670, 170));
-        QVERIFY(!(marco->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(false));
+        QCOMPARE(e->Menus(), "bloqueados");
         QVERIFY(!v.accion->isEnabled());
-        if (vacia) {
-            QCOMPARE(v.lista->count(), 0);
-        } else {
-            QStringList textos;
-            for (int i = 0; i < v.lista->count(); ++i)
-                textos << v.lista->itemText(i);
-            QCOMPARE(textos,
-                     (QStringList{"Alicante", "Alicante", "Ávila", "Valencia", "Zaragoza"}));
+        QCOMPARE(Textos(v.lista).join(u','),
+                 vacia ? "" : "Alicante,Alicante,Ávila,Valencia,Zaragoza");
+        if (!vacia) {
             QCOMPARE(QList<int>(v.codigos->begin() + 2, v.codigos->end()), (QList<int>{7, 9, 5}));
             QCOMPARE(QSet<int>({(*v.codigos)[0], (*v.codigos)[1]}), (QSet<int>{2, 3}));
             QCOMPARE(v.lista->currentIndex(), -1);
@@ -125,8 +116,7 @@ private slots:
         }
         QVERIFY(e->mensajes.messages.isEmpty());
         QTest::mouseClick(v.salir, Qt::LeftButton);
-        QTRY_VERIFY(v.ventana.isNull());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QVERIFY(e->Cerrada(v.ventana));
     }
 
     void ventanaQueNoAbre_data()
@@ -143,10 +133,10 @@ private slots:
         QFETCH(bool, borrado);
         e->ws.Db().Exec(QStringLiteral("DROP TABLE CabeceraEncuesta"));
         ui::RunGuarded([&] { AbrirLista(borrado); });
-        QCOMPARE(e->mensajes.messages.size(), 1);
-        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Critical);
+        QCOMPARE(e->mensajes.Shown().size(), 1);
+        QVERIFY(e->mensajes.Shown().first().startsWith("Error: "));
         QVERIFY(F_BorrarCabecera.isNull() && F_ModificarCabecera.isNull());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QCOMPARE(e->Menus(), "libres");
     }
 
     // Step 1 hands the chosen header to step 2 and closes itself, which gives the work
@@ -163,12 +153,8 @@ private slots:
         TF_ModificarCabeceraP2* paso = IrAPaso2(0);
         QVERIFY(paso);
         QVERIFY(e->mensajes.messages.isEmpty());
-        QTRY_VERIFY(F_ModificarCabecera.isNull());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
-        QMdiSubWindow* marco = qobject_cast<QMdiSubWindow*>(paso->parentWidget());
-        QVERIFY(marco->isVisible());
-        QCOMPARE(marco->size(), QSize(696, 444));
-        QVERIFY(!(marco->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(e->Cerrada(F_ModificarCabecera));
+        QVERIFY(paso->isVisible());
         QCOMPARE(paso->CodCabecera, 4);
         QCOMPARE(paso->E_Centro->text(), largo);
         QCOMPARE(paso->E_Direccion->text(), QStringLiteral(" Calle 1 "));
@@ -230,8 +216,7 @@ private slots:
         QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
 
         QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido modificada con éxito"});
-        QTRY_VERIFY(vigilado.isNull());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QVERIFY(e->Cerrada(vigilado));
         const QList<QVariantList> filas = e->Filas();
         QCOMPARE(filas.size(), 2);
         QCOMPARE(filas.at(0), otra);
@@ -269,8 +254,7 @@ private slots:
         QTest::mouseClick(paso->B_Borrar, Qt::LeftButton);
         QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
 
-        QCOMPARE(e->mensajes.Texts(), QStringList{"Debe insertar un nombre para el centro"});
-        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Warning);
+        QCOMPARE(e->mensajes.Shown(), QStringList{"Aviso: Debe insertar un nombre para el centro"});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(Pasos2().size(), 1);
         QCOMPARE(paso->E_Centro->text(), QStringLiteral(" \t "));
@@ -310,8 +294,7 @@ private slots:
                     logo);
         TF_ModificarCabeceraP2* paso = IrAPaso2(0);
         QVERIFY(paso);
-        QCOMPARE(e->mensajes.Texts(), QStringList{mensaje});
-        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Critical);
+        QCOMPARE(e->mensajes.Shown(), QStringList{"Error: " + mensaje});
         QTRY_VERIFY(F_ModificarCabecera.isNull());
         QCOMPARE(paso->E_Centro->text(), QStringLiteral("Huesca"));
         QCOMPARE(paso->E_Telefono->text(), QStringLiteral("974"));
@@ -355,16 +338,14 @@ private slots:
         QCOMPARE(e->mensajes.messages.size(), 0);
         QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
 
-        QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido borrada"});
-        QCOMPARE(e->mensajes.messages.first().icon, QMessageBox::Information);
+        QCOMPARE(e->mensajes.Shown(), QStringList{"Información: La cabecera ha sido borrada"});
         QList<int> quedan;
         for (const QVariantList& fila : e->Filas())
             quedan << fila.at(0).toInt();
         QList<int> esperadas{2, 3, 5, 7, 9};
         esperadas.removeOne(borrada);
         QCOMPARE(quedan, esperadas);
-        QTRY_VERIFY(F_BorrarCabecera.isNull());
-        QCOMPARE(e->Menus(), EntornoCabeceras::Todos(true));
+        QVERIFY(e->Cerrada(F_BorrarCabecera));
     }
 };
 

@@ -164,6 +164,18 @@ QStringList MessageRecorder::Texts() const
     return texts;
 }
 
+QStringList MessageRecorder::Shown() const
+{
+    QStringList shown;
+    for (const auto& m : messages)
+        shown << (m.icon == QMessageBox::Warning       ? QStringLiteral("Aviso: ")
+                  : m.icon == QMessageBox::Critical    ? QStringLiteral("Error: ")
+                  : m.icon == QMessageBox::Information ? QStringLiteral("Información: ")
+                                                       : QString()) +
+                     m.text;
+    return shown;
+}
+
 FileDialogAnswer::FileDialogAnswer(const QString& path, int filterIndex)
 {
     m_previous = ui::SetOpenFileHook([this, path, filterIndex](const ui::OpenFileRequest& r) {

@@ -67,6 +67,8 @@ public:
     ~MessageRecorder();
     QList<ui::MessageBoxRequest> messages;
     QStringList Texts() const;
+    // Each box as the user reads it: "Aviso: ", "Error: " or "Información: ", then its text.
+    QStringList Shown() const;
     void Clear() { messages.clear(); }
 
 private:
