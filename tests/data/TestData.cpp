@@ -116,9 +116,7 @@ private slots:
         TDM_BdatosADO module(ui::ApplicationObject());
         QVERIFY(module.TerminacionSolicitada());
         QVERIFY(!module.Database1->Connected());
-        QCOMPARE(messages.Texts(), QStringList{"Error al conectar a la base de datos"});
-        QCOMPARE(messages.messages.first().caption, QStringLiteral("DIMARVOLTECA"));
-        QCOMPARE(messages.messages.first().icon, QMessageBox::Warning);
+        QCOMPARE(messages.Shown(), QStringList{"Aviso: Error al conectar a la base de datos"});
         // The query and the table exist all the same, on a closed connection.
         QVERIFY(module.Qquery && module.Table);
         module.InicializarQuery("SELECT * FROM Criterio");
@@ -188,8 +186,8 @@ private slots:
             module.InicializarCabecera();
             module.GuardarCabecera();
         });
-        QCOMPARE(messages.messages.size(), 1);
-        QCOMPARE(messages.messages.first().icon, QMessageBox::Critical);
+        QCOMPARE(messages.Shown().size(), 1);
+        QVERIFY(messages.Shown().first().startsWith("Error: "));
     }
 
     // The resampling that fits a JPEG logo to its box.

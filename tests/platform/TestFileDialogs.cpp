@@ -10,18 +10,26 @@
 
 namespace {
 
-// Once the dialog is up: notes the filter it offers, then chooses the filter and the
-// file, or cancels when the name is empty.
-void Contestar(const QString& filtro, const QString& nombre, QString* ofrecido = nullptr)
+// Once the dialog is up: notes the filters it offers (the first one offered first) and
+// its texts, then chooses the filter and the file, or cancels when the name is empty.
+void Contestar(const QString& filtro, const QString& nombre, QStringList* visto = nullptr)
 {
     QTimer::singleShot(0, [=] {
         auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialogo) {
-            Contestar(filtro, nombre, ofrecido);
+            Contestar(filtro, nombre, visto);
             return;
         }
-        if (ofrecido)
-            *ofrecido = dialogo->selectedNameFilter();
+        if (visto) {
+            *visto << dialogo->selectedNameFilter();
+            auto* tipos = dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            for (int i = 0; tipos && i < tipos->count(); ++i)
+                *visto << tipos->itemText(i);
+            for (const char* etiqueta : {"lookInLabel", "fileNameLabel"})
+                *visto << dialogo->findChild<QLabel*>(QLatin1String(etiqueta))->text();
+            for (const QPushButton* boton : dialogo->findChildren<QPushButton*>())
+                *visto << boton->text();
+        }
         dialogo->selectNameFilter(filtro);
         if (nombre.isEmpty()) {
             dialogo->reject();
@@ -32,12 +40,11 @@ void Contestar(const QString& filtro, const QString& nombre, QString* ofrecido =
     });
 }
 
-const QString kFiltro = QStringLiteral("Imagen jpg|*.jpg|Imagen bmp|*.bmp");
-
 } // namespace
 
-// The real dialogs, without the tests' stand-ins: the filter offered first, the file and
-// filter the user chose, the suffix a save dialog adds.
+// The real dialogs, without the tests' stand-ins: Spanish texts, each filter once as
+// the program names it, the filter offered first, the file and filter the user chose,
+// the suffix a save dialog adds.
 class TestFileDialogs : public QObject
 {
     Q_OBJECT
@@ -47,83 +54,54 @@ class TestFileDialogs : public QObject
 private slots:
     void abrir_data()
     {
+        QTest::addColumn<QString>("filtro");
         QTest::addColumn<int>("indice");
         QTest::addColumn<QString>("elegido");
         QTest::addColumn<QString>("nombre");
-        QTest::addColumn<bool>("aceptado");
-        QTest::addColumn<int>("indiceElegido");
-        QTest::newRow("el primero, sin cambiarlo") << 1 << "Imagen jpg (*.jpg)"
-                                                   << "a.jpg" << true << 1;
-        QTest::newRow("el segundo, elegido") << 1 << "Imagen bmp (*.bmp)"
-                                             << "b.bmp" << true << 2;
-        QTest::newRow("cancelado") << 2 << "Imagen bmp (*.bmp)"
-                                   << "" << false << 1;
+        QTest::addColumn<int>("indiceElegido"); // 0: cancelled
+        QTest::addColumn<QString>("mostrados"); // the filter offered first, then all
+        const QString imagen = QStringLiteral("Imagen jpg|*.jpg|Imagen bmp|*.bmp");
+        const QString ofrecidos = QStringLiteral("Imagen jpg (*.jpg)|Imagen bmp (*.bmp)");
+        QTest::newRow("el primero, sin cambiarlo")
+            << imagen << 1 << "Imagen jpg (*.jpg)"
+            << "a.jpg" << 1 << "Imagen jpg (*.jpg)|" + ofrecidos;
+        QTest::newRow("el segundo, elegido") << imagen << 1 << "Imagen bmp (*.bmp)"
+                                             << "b.bmp" << 2 << "Imagen jpg (*.jpg)|" + ofrecidos;
+        QTest::newRow("cancelado") << imagen << 2 << "Imagen bmp (*.bmp)"
+                                   << "" << 0 << "Imagen bmp (*.bmp)|" + ofrecidos;
+        // A name that already shows its pattern does not show it twice.
+        QTest::newRow("encuestas")
+            << "Archivos de Encuestas (*.qrp)|*.qrp" << 1 << "Archivos de Encuestas (*.qrp)"
+            << "" << 0 << "Archivos de Encuestas (*.qrp)|Archivos de Encuestas (*.qrp)";
     }
 
     void abrir()
     {
+        QFETCH(QString, filtro);
         QFETCH(int, indice);
         QFETCH(QString, elegido);
         QFETCH(QString, nombre);
-        QFETCH(bool, aceptado);
         QFETCH(int, indiceElegido);
+        QFETCH(QString, mostrados);
         for (const char* archivo : {"a.jpg", "b.bmp"}) {
             QFile f(m_dir.filePath(QLatin1String(archivo)));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
         ui::OpenFileRequest peticion;
         peticion.initialDir = m_dir.path();
-        peticion.filter = kFiltro;
+        peticion.filter = filtro;
         peticion.filterIndex = indice;
         peticion.fileMustExist = true;
-        QString ofrecido;
-        Contestar(elegido, nombre, &ofrecido);
+        QStringList visto;
+        Contestar(elegido, nombre, &visto);
         const ui::OpenFileResult r = ui::ShowOpenFileDialog(nullptr, peticion);
-        QCOMPARE(ofrecido, ui::QtNameFilters(kFiltro).at(indice - 1));
-        QCOMPARE(r.accepted, aceptado);
-        QCOMPARE(r.filterIndex, indiceElegido);
-        if (aceptado)
+        QCOMPARE(visto.join(u'|'),
+                 mostrados + QStringLiteral("|Buscar en:|&Nombre de archivo:|&Abrir|Cancelar"));
+        QCOMPARE(r.accepted, indiceElegido != 0);
+        if (r.accepted) {
+            QCOMPARE(r.filterIndex, indiceElegido);
             QCOMPARE(r.path, m_dir.filePath(nombre));
-    }
-
-    // What the dialog shows: Spanish texts, and each filter once as the program names it.
-    void losFiltrosSeMuestranUnaVez_data()
-    {
-        QTest::addColumn<QString>("filtro");
-        QTest::addColumn<QString>("mostrados");
-        QTest::newRow("encuestas") << "Archivos de Encuestas (*.qrp)|*.qrp"
-                                   << "Archivos de Encuestas (*.qrp)";
-        QTest::newRow("informes") << "Informes guardados (*.qrp)|*.qrp"
-                                  << "Informes guardados (*.qrp)";
-        QTest::newRow("imágenes")
-            << "Archivos de imagen jpg|*.jpg|Archivos de imagen bmp|*.bmp"
-            << "Archivos de imagen jpg (*.jpg)|Archivos de imagen bmp (*.bmp)";
-    }
-
-    void losFiltrosSeMuestranUnaVez()
-    {
-        QFETCH(QString, filtro);
-        QFETCH(QString, mostrados);
-        QStringList tipos;
-        QStringList textos;
-        QTimer::singleShot(0, [&] {
-            auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialogo);
-            auto* combo = dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-            for (int i = 0; combo && i < combo->count(); ++i)
-                tipos << combo->itemText(i);
-            for (const char* nombre : {"lookInLabel", "fileNameLabel"})
-                textos << dialogo->findChild<QLabel*>(QLatin1String(nombre))->text();
-            for (const QPushButton* boton : dialogo->findChildren<QPushButton*>())
-                textos << boton->text();
-            dialogo->reject();
-        });
-        ui::OpenFileRequest peticion;
-        peticion.initialDir = m_dir.path();
-        peticion.filter = filtro;
-        ui::ShowOpenFileDialog(nullptr, peticion);
-        QCOMPARE(tipos.join('|'), mostrados);
-        QCOMPARE(textos.join('|'), QStringLiteral("Buscar en:|&Nombre de archivo:|&Abrir|Cancelar"));
+        }
     }
 
     void guardar()

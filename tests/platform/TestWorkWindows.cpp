@@ -121,57 +121,42 @@ private slots:
             QCOMPARE(window->windowIcon().pixmap(32).toImage(), icon);
     }
 
-    void enterPressesTheFocusedButton_data()
-    {
-        QTest::addColumn<bool>("inFrame");
-        QTest::addColumn<int>("key");
-        QTest::newRow("in the frame, Return") << true << int(Qt::Key_Return);
-        QTest::newRow("in the frame, Enter") << true << int(Qt::Key_Enter);
-        QTest::newRow("on its own, Return") << false << int(Qt::Key_Return);
-    }
-
-    void enterPressesTheFocusedButton()
-    {
-        QFETCH(bool, inFrame);
-        QFETCH(int, key);
-        if (inFrame)
-            ui::SetMdiArea(m_area);
-        QWidget* form = WorkWindow(ui::Border::Sizeable);
-        ui::ShowMdiChild(form, QSize(300, 200));
-        QVERIFY(QTest::qWaitForWindowActive(form->window()));
-        auto* siguiente = form->findChild<QPushButton*>(QStringLiteral("B_Siguiente"));
-        auto* salir = form->findChild<QPushButton*>(QStringLiteral("B_Salir"));
-        QSignalSpy siguientePulsado(siguiente, &QPushButton::clicked);
-        QSignalSpy salirPulsado(salir, &QPushButton::clicked);
-        siguiente->setFocus();
-        QTest::keyClick(siguiente, Qt::Key(key));
-        QCOMPARE(siguientePulsado.size(), 1);
-        QCOMPARE(salirPulsado.size(), 0);
-    }
-
-    void aSingleBorderKeepsItsSize_data()
+    void aWorkWindow_data()
     {
         QTest::addColumn<bool>("inFrame");
         QTest::addColumn<bool>("single");
-        QTest::newRow("in the frame, single") << true << true;
-        QTest::newRow("in the frame, sizeable") << true << false;
-        QTest::newRow("on its own, single") << false << true;
+        QTest::addColumn<int>("key");
+        QTest::newRow("in the frame, single, Return") << true << true << int(Qt::Key_Return);
+        QTest::newRow("in the frame, sizeable, Enter") << true << false << int(Qt::Key_Enter);
+        QTest::newRow("on its own, single, Return") << false << true << int(Qt::Key_Return);
     }
 
-    void aSingleBorderKeepsItsSize()
+    // A single border keeps its frame's size, also when shown again without a size as a
+    // wizard step comes back; Enter presses the focused button, not another.
+    void aWorkWindow()
     {
         QFETCH(bool, inFrame);
         QFETCH(bool, single);
+        QFETCH(int, key);
         if (inFrame)
             ui::SetMdiArea(m_area);
         QWidget* form = WorkWindow(single ? ui::Border::Single : ui::Border::Sizeable);
         ui::ShowMdiChild(form, QSize(400, 300));
-        // Shown again without a size, as a wizard step comes back: the same frame.
         ui::HideMdiChild(form);
         ui::ShowMdiChild(form);
         QWidget* frame = ui::FrameOf(form);
         QCOMPARE(frame->size(), QSize(400, 300));
         QCOMPARE(frame->minimumSize() == frame->maximumSize(), single);
+
+        QVERIFY(QTest::qWaitForWindowActive(form->window()));
+        auto* siguiente = form->findChild<QPushButton*>(QStringLiteral("B_Siguiente"));
+        QSignalSpy siguientePulsado(siguiente, &QPushButton::clicked);
+        QSignalSpy salirPulsado(form->findChild<QPushButton*>(QStringLiteral("B_Salir")),
+                                &QPushButton::clicked);
+        siguiente->setFocus();
+        QTest::keyClick(siguiente, Qt::Key(key));
+        QCOMPARE(siguientePulsado.size(), 1);
+        QCOMPARE(salirPulsado.size(), 0);
     }
 
     void aColouredListClosedAndOpen()
