@@ -6,12 +6,12 @@
 // into sight. Run on a real X display (QT_QPA_PLATFORM=xcb under Xvfb).
 
 #include "Medidas.h"
+#include "Programa.h"
 #include "catalogue/BorrarIR.h"
 #include "catalogue/CrearIR.h"
 #include "catalogue/CrearIRPregunta.h"
 #include "catalogue/ModificarIRP1.h"
 #include "catalogue/ModificarIRP2.h"
-#include "data/BdatosADO.h"
 #include "platform/ui/Application.h"
 #include "shell/MAIN.h"
 
@@ -46,12 +46,8 @@ int main(int argc, char** argv)
     const QString salida = args.at(2);
     const int grupo = args.value(3, QStringLiteral("0")).toInt();
 
-    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
-    if (DM_BdatosADO->TerminacionSolicitada())
+    if (!bench::AbrirPrograma())
         return 1;
-    MainForm = new TMainForm;
-    MainForm->showMaximized();
-    bench::Esperar();
 
     bool hecho = false;
     if (ventana == QLatin1String("crear") || ventana == QLatin1String("pregunta")) {

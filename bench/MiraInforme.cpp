@@ -6,7 +6,7 @@
 // real X display (QT_QPA_PLATFORM=xcb under Xvfb).
 
 #include "Medidas.h"
-#include "data/BdatosADO.h"
+#include "Programa.h"
 #include "platform/report/preview/StandardPreview.h"
 #include "platform/ui/Application.h"
 #include "reports/ObtenerInformeP1.h"
@@ -37,12 +37,8 @@ int main(int argc, char** argv)
     const int dimension = args.value(3, QStringLiteral("0")).toInt();
     const QString seleccion = args.value(4);
 
-    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
-    if (DM_BdatosADO->TerminacionSolicitada())
+    if (!bench::AbrirPrograma())
         return 1;
-    MainForm = new TMainForm;
-    MainForm->showMaximized();
-    bench::Esperar();
 
     MainForm->Obtener1->trigger();
     TF_ObtenerInformeP1* paso1 = F_ObtenerInformeP1;

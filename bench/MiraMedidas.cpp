@@ -6,12 +6,12 @@
 // real X display (QT_QPA_PLATFORM=xcb under Xvfb).
 
 #include "Medidas.h"
+#include "Programa.h"
 #include "catalogue/BorrarMPP1.h"
 #include "catalogue/CascadaMedidas.h"
 #include "catalogue/CrearMPP1.h"
 #include "catalogue/CrearMPP2.h"
 #include "catalogue/ModificarMPP1.h"
-#include "data/BdatosADO.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/RadioGroup.h"
 #include "shell/MAIN.h"
@@ -49,12 +49,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString ventana = args.at(1);
-    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
-    if (DM_BdatosADO->TerminacionSolicitada())
+    if (!bench::AbrirPrograma())
         return 1;
-    MainForm = new TMainForm;
-    MainForm->showMaximized();
-    bench::Esperar();
 
     if (ventana == QLatin1String("crear")) {
         MainForm->M_CrearMedidaClick();
