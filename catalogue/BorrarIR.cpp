@@ -42,11 +42,9 @@ void TF_BorrarIR::B_BorrarClick()
         return;
     const bool borrado = EnTransaccionSi([&] {
         // Only an indicator that is still there and still the program's own goes.
-        DM_BdatosADO->InicializarQuery(
-            QStringLiteral("SELECT codigo FROM IRendimiento WHERE codigo=:codigo AND estado=1"));
-        DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"), *codigo);
-        DM_BdatosADO->ActivarQSelect();
-        if (DM_BdatosADO->NumFilas() == 0)
+        if (!FilaExiste(
+                QStringLiteral("SELECT codigo FROM IRendimiento WHERE codigo=:codigo AND estado=1"),
+                *codigo))
             return false;
         for (const QString& sql :
              {QStringLiteral("DELETE FROM Subcriterios_IndicadoresR WHERE codigo_ir=:codigo"),

@@ -84,11 +84,7 @@ void TF_CrearIR::B_InsertarClick()
     // question dialog left without a question takes the rest back with it, so the
     // next attempt gets the same key.
     const bool guardado = EnTransaccionSi([&] {
-        DM_BdatosADO->InicializarQuery(QStringLiteral("SELECT max(codigo) FROM IRendimiento"));
-        DM_BdatosADO->ActivarQSelect();
-        ado::TADOQuery* q = DM_BdatosADO->Qquery;
-        q->First();
-        const int codigo = (q->Eof() ? 0 : q->Fields(0).AsInteger()) + 1;
+        const int codigo = SiguienteCodigo(QStringLiteral("SELECT max(codigo) FROM IRendimiento"));
 
         DM_BdatosADO->InicializarQuery(
             datos ? QStringLiteral("INSERT INTO IRendimiento(codigo,definicion,tipo, estado, "

@@ -108,15 +108,6 @@ void TF_ModificarIRP2::CB_GISelect(int i)
     SB_Dimensiones->setFocus();
 }
 
-bool TF_ModificarIRP2::IndicadorExiste()
-{
-    DM_BdatosADO->InicializarQuery(
-        QStringLiteral("SELECT codigo FROM IRendimiento WHERE codigo=:codigo"));
-    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"), CodIRSel);
-    DM_BdatosADO->ActivarQSelect();
-    return DM_BdatosADO->NumFilas() > 0;
-}
-
 void TF_ModificarIRP2::B_ModificarClick()
 {
     const bool datos = ModoDatos();
@@ -132,7 +123,8 @@ void TF_ModificarIRP2::B_ModificarClick()
     // The question, the indicator and its links change together or not at all.
     bool desaparecido = false;
     const bool guardado = EnTransaccionSi([&] {
-        if (!IndicadorExiste()) {
+        if (!FilaExiste(QStringLiteral("SELECT codigo FROM IRendimiento WHERE codigo=:codigo"),
+                        CodIRSel)) {
             desaparecido = true;
             return false;
         }

@@ -35,7 +35,6 @@ public:
     void B_ModificarClick();
 
 private:
-    bool IndicadorExiste();
     void ActualizarVinculos();
 };
 

@@ -89,12 +89,8 @@ void TF_ModificarMPP2::B_ModificarClick()
     // The measure and its question change together or not at all. A measure deleted
     // from another window meanwhile is not written again, nor is its question.
     const bool existe = EnTransaccionSi([&] {
-        DM_BdatosADO->InicializarQuery(
-            QStringLiteral("SELECT count(*) FROM Indicador WHERE codigo=:codigo"));
-        DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"), CodIndicador);
-        DM_BdatosADO->ActivarQSelect();
-        DM_BdatosADO->Qquery->First();
-        if (DM_BdatosADO->Qquery->Fields(0).AsInteger() == 0)
+        if (!FilaExiste(QStringLiteral("SELECT codigo FROM Indicador WHERE codigo=:codigo"),
+                        CodIndicador))
             return false;
 
         DM_BdatosADO->InicializarQuery(QStringLiteral(

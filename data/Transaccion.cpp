@@ -34,3 +34,11 @@ int SiguienteCodigo(const QString& sqlMaximo)
     DM_BdatosADO->Qquery->First();
     return DM_BdatosADO->Qquery->Fields(0).AsInteger() + 1;
 }
+
+bool FilaExiste(const QString& sqlFila, int codigo)
+{
+    DM_BdatosADO->InicializarQuery(sqlFila);
+    DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"), codigo);
+    DM_BdatosADO->ActivarQSelect();
+    return DM_BdatosADO->NumFilas() > 0;
+}

@@ -16,3 +16,8 @@ bool EnTransaccionSi(const std::function<bool()>& escritura);
 // max(codigo) FROM ..."), plus one; an empty table gives 1. Read inside the save's
 // transaction, just before the insert.
 int SiguienteCodigo(const QString& sqlMaximo);
+
+// Whether the row that a save is about is still there: `sqlFila` selects it by the
+// parameter "codigo", bound to `codigo`. Read inside the save's transaction, so that a
+// row deleted meanwhile from another window is not written again.
+bool FilaExiste(const QString& sqlFila, int codigo);
