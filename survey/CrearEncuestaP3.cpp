@@ -29,22 +29,30 @@ const QSize kTamanyo(743, 615);
 const TEstiloEtiqueta kMarcaClave{"C_", Qt::red, 9, false};
 const TEstiloEtiqueta kTitulo{"T_", Qt::black, 11, true};
 
-// Switches off painting while a view is rebuilt, whatever happens meanwhile.
-class SinRepintar
-{
-public:
-    explicit SinRepintar(QWidget* widget) : m_widget(widget), m_antes(widget->updatesEnabled())
-    {
-        m_widget->setUpdatesEnabled(false);
-    }
-    ~SinRepintar() { m_widget->setUpdatesEnabled(m_antes); }
-    SinRepintar(const SinRepintar&) = delete;
-    SinRepintar& operator=(const SinRepintar&) = delete;
+// Rows of a subdimension that share one block inside its group.
+const int kFilasPorTramo = 16;
+const int kAltoFila = 40;
 
-private:
-    QWidget* m_widget;
-    bool m_antes;
-};
+// Puts a control at `lugar` of `padre` and shows it, touching it only when it is not
+// already there and shown; whether anything changed.
+bool Situar(QWidget* control, QWidget* padre, const QPoint& lugar)
+{
+    bool cambiado = false;
+    if (control->parentWidget() != padre) {
+        // Moved to a row of another block: the control goes hidden with the change.
+        control->setParent(padre);
+        cambiado = true;
+    }
+    if (control->pos() != lugar) {
+        control->move(lugar);
+        cambiado = true;
+    }
+    if (control->isHidden()) {
+        control->show();
+        cambiado = true;
+    }
+    return cambiado;
+}
 
 } // namespace
 
@@ -91,6 +99,7 @@ void TF_CrearEncuestaP3::CargarCBDimension()
     VSoloClave.assign(size_t(n) + 1, false);
     VTodos.assign(size_t(n) + 1, false);
     VEtiquetasDimension.assign(size_t(n), nullptr);
+    m_grupos.assign(size_t(n), {});
 
     q->First();
     CodSubcriterio = q->Eof() ? 0 : q->FieldByName(QStringLiteral("cod_subcriterio")).AsInteger();
@@ -144,40 +153,37 @@ void TF_CrearEncuestaP3::CB_DimensionSelect()
         Label3->setToolTip(QString());
     }
 
-    {
-        const SinRepintar pausa(SB_IndicadoresContenido);
-        m_derecha = 0;
-        if (DimensionAnterior != -1 && DimensionAnterior != k)
-            OcultarVista(DimensionAnterior);
-        if (k >= 1) {
-            AbrirMedidas(VCodDimension[size_t(k - 1)]);
-            ColocarMedidas(k - 1, top);
-        } else {
-            for (size_t i = 0; i < VCodDimension.size(); ++i) {
-                DM_BdatosADO->InicializarQuery(
-                    QStringLiteral("SELECT definicion FROM dimension WHERE codigo=:cod_dim"));
-                DM_BdatosADO->InsertarParametroEntero(QStringLiteral("cod_dim"), VCodDimension[i]);
-                DM_BdatosADO->ActivarQSelect();
-                ado::TADOQuery* q = DM_BdatosADO->Qquery;
-                q->First();
-                const QString titulo =
-                    q->Eof() ? QString() : q->FieldByName(QStringLiteral("definicion")).AsString();
-                AbrirMedidas(VCodDimension[i]);
-                QPointer<QLabel>& etiqueta = VEtiquetasDimension[i];
-                if (etiqueta) {
-                    etiqueta->move(20, top);
-                    etiqueta->show();
-                } else {
-                    etiqueta = CreateLabel(20, top, titulo, VCodDimension[i], 0);
-                }
-                m_derecha = qMax(m_derecha, etiqueta->geometry().right());
-                top += 30;
-                ColocarMedidas(int(i), top);
-            }
+    // Nothing is painted before the handler returns to the event loop, so the view
+    // reaches the screen as a whole, however it was rebuilt.
+    m_derecha = 0;
+    if (DimensionAnterior != -1 && DimensionAnterior != k)
+        OcultarVista(DimensionAnterior, k);
+    if (k >= 1) {
+        AbrirMedidas(VCodDimension[size_t(k - 1)]);
+        ColocarMedidas(k - 1, top);
+    } else {
+        for (size_t i = 0; i < VCodDimension.size(); ++i) {
+            DM_BdatosADO->InicializarQuery(
+                QStringLiteral("SELECT definicion FROM dimension WHERE codigo=:cod_dim"));
+            DM_BdatosADO->InsertarParametroEntero(QStringLiteral("cod_dim"), VCodDimension[i]);
+            DM_BdatosADO->ActivarQSelect();
+            ado::TADOQuery* q = DM_BdatosADO->Qquery;
+            q->First();
+            const QString titulo =
+                q->Eof() ? QString() : q->FieldByName(QStringLiteral("definicion")).AsString();
+            AbrirMedidas(VCodDimension[i]);
+            QPointer<QLabel>& etiqueta = VEtiquetasDimension[i];
+            if (etiqueta)
+                Situar(etiqueta, SB_IndicadoresContenido, QPoint(20, top));
+            else
+                etiqueta = CreateLabel(20, top, titulo, VCodDimension[i], 0);
+            m_derecha = qMax(m_derecha, etiqueta->geometry().right());
+            top += 30;
+            ColocarMedidas(int(i), top);
         }
-        DimensionAnterior = k;
-        AjustarContenido(top);
     }
+    DimensionAnterior = k;
+    AjustarContenido(top);
 
     // The two boxes show what is in force for this view; a box whose state changes
     // runs its handler as a click would.
@@ -210,6 +216,15 @@ void TF_CrearEncuestaP3::ColocarMedidas(int s, int& top)
     if (!medidas)
         return;
     std::vector<TIndicadorCheck>& actuales = *medidas;
+    // The group stands where the subdimension's first row goes and every row keeps its
+    // place inside it, so a view that lists the same measures as last time moves the
+    // group alone. A new group is shown once its rows are in it: controls made inside
+    // a hidden widget cost the display nothing.
+    TGrupo& grupo = Grupo(s);
+    if (grupo.Caja->pos() != QPoint(0, top))
+        grupo.Caja->move(0, top);
+    bool cambiado = false;
+
     // Each measure keeps the check box it got when first shown, found by its code, so
     // that measures added to or taken from the catalogue since the list was loaded
     // never take another measure's box: a new one gets its own box and its place in
@@ -222,7 +237,8 @@ void TF_CrearEncuestaP3::ColocarMedidas(int s, int& top)
 
     ado::TADOQuery* q = DM_BdatosADO->Qquery;
     q->First();
-    for (size_t j = 0; !q->Eof(); ++j, q->Next()) {
+    size_t j = 0;
+    for (; !q->Eof(); ++j, q->Next()) {
         const int codigo = q->FieldByName(QStringLiteral("codigo")).AsInteger();
         size_t e = actuales.size();
         if (j < actuales.size() && !usada[j] && actuales[j].CheckBox &&
@@ -247,59 +263,92 @@ void TF_CrearEncuestaP3::ColocarMedidas(int s, int& top)
             usada[e] = 1;
             medida = actuales[e];
         }
+        QWidget* tramo = Tramo(grupo, j / kFilasPorTramo);
+        const int y = int(j % kFilasPorTramo) * kAltoFila;
         if (medida.CheckBox) {
-            medida.CheckBox->move(60, top);
-            medida.CheckBox->show();
-            if (medida.Clave == 1 && medida.LabelClave) {
-                medida.LabelClave->move(10, top);
-                medida.LabelClave->show();
-            }
+            cambiado |= Situar(medida.CheckBox, tramo, QPoint(60, y));
+            if (medida.Clave == 1 && medida.LabelClave)
+                cambiado |= Situar(medida.LabelClave, tramo, QPoint(10, y));
         } else {
+            const int fila = top + int(j) * kAltoFila;
+            m_destino = tramo;
             medida.CheckBox =
-                CreateCheckBox(60, top, q->FieldByName(QStringLiteral("definicion")).AsString());
+                CreateCheckBox(60, fila, q->FieldByName(QStringLiteral("definicion")).AsString());
             medida.Clave = q->FieldByName(QStringLiteral("clave")).AsInteger();
             if (medida.Clave == 1)
-                medida.LabelClave = CreateLabel(10, top, QStringLiteral("CLAVE"), codigo, 1);
+                medida.LabelClave = CreateLabel(10, fila, QStringLiteral("CLAVE"), codigo, 1);
             medida.Codigo = codigo;
+            m_destino = nullptr;
+            cambiado = true;
         }
-        m_derecha = qMax(m_derecha, medida.CheckBox->geometry().right());
         ordenadas.push_back(medida);
-        top += 40;
     }
+    top += int(j) * kAltoFila;
 
     // What the catalogue no longer lists stays behind the shown measures, out of sight.
-    std::vector<TIndicadorCheck> sobrantes;
-    for (size_t i = 0; i < actuales.size(); ++i)
-        if (!usada[i])
-            sobrantes.push_back(actuales[i]);
-    OcultarMedidas(sobrantes);
-    ordenadas.insert(ordenadas.end(), sobrantes.begin(), sobrantes.end());
-    actuales.swap(ordenadas);
-}
-
-void TF_CrearEncuestaP3::OcultarMedidas(std::vector<TIndicadorCheck>& medidas)
-{
-    for (TIndicadorCheck& medida : medidas) {
-        if (!medida.CheckBox)
+    for (size_t i = 0; i < actuales.size(); ++i) {
+        if (usada[i])
             continue;
-        medida.CheckBox->hide();
-        if (medida.LabelClave)
-            medida.LabelClave->hide();
+        ordenadas.push_back(actuales[i]);
+        for (QWidget* control : {static_cast<QWidget*>(actuales[i].CheckBox.data()),
+                                 static_cast<QWidget*>(actuales[i].LabelClave.data())}) {
+            if (control && !control->isHidden()) {
+                control->hide();
+                cambiado = true;
+            }
+        }
     }
+    actuales.swap(ordenadas);
+
+    // The blocks and the group cover their shown rows and no more, so that the scroll
+    // range does too.
+    if (cambiado) {
+        int derecha = -1;
+        for (QWidget* tramo : grupo.Tramos) {
+            tramo->resize(tramo->childrenRect().right() + 1, kFilasPorTramo * kAltoFila);
+            derecha = qMax(derecha, tramo->geometry().right());
+        }
+        grupo.Caja->resize(derecha + 1, int(j) * kAltoFila);
+    }
+    grupo.Caja->show();
+    m_derecha = qMax(m_derecha, grupo.Caja->geometry().right());
 }
 
-void TF_CrearEncuestaP3::OcultarVista(int vista)
+TF_CrearEncuestaP3::TGrupo& TF_CrearEncuestaP3::Grupo(int s)
 {
-    if (vista >= 1) {
-        if (std::vector<TIndicadorCheck>* medidas = Medidas(vista - 1))
-            OcultarMedidas(*medidas);
-        return;
+    if (size_t(s) >= m_grupos.size())
+        m_grupos.resize(size_t(s) + 1);
+    TGrupo& grupo = m_grupos[size_t(s)];
+    if (!grupo.Caja) {
+        grupo.Caja = new QWidget(SB_IndicadoresContenido);
+        grupo.Caja->resize(0, 0);
+        grupo.Tramos.clear();
     }
-    for (std::vector<TIndicadorCheck>& medidas : VIndicadores)
-        OcultarMedidas(medidas);
-    for (QPointer<QLabel>& etiqueta : VEtiquetasDimension)
-        if (etiqueta)
-            etiqueta->hide();
+    return grupo;
+}
+
+QWidget* TF_CrearEncuestaP3::Tramo(TGrupo& grupo, size_t t)
+{
+    while (grupo.Tramos.size() <= t) {
+        auto* tramo = new QWidget(grupo.Caja);
+        tramo->move(0, int(grupo.Tramos.size()) * kFilasPorTramo * kAltoFila);
+        tramo->show();
+        grupo.Tramos.push_back(tramo);
+    }
+    return grupo.Tramos[t];
+}
+
+void TF_CrearEncuestaP3::OcultarVista(int vista, int siguiente)
+{
+    // A group that the next view shows too stays as it is.
+    for (size_t s = 0; s < m_grupos.size(); ++s)
+        if (m_grupos[s].Caja && (vista == 0 || int(s) == vista - 1) &&
+            (siguiente != 0 && int(s) != siguiente - 1))
+            m_grupos[s].Caja->hide();
+    if (vista == 0)
+        for (QPointer<QLabel>& etiqueta : VEtiquetasDimension)
+            if (etiqueta)
+                etiqueta->hide();
 }
 
 void TF_CrearEncuestaP3::AjustarContenido(int bottom)
@@ -310,13 +359,18 @@ void TF_CrearEncuestaP3::AjustarContenido(int bottom)
 
 QCheckBox* TF_CrearEncuestaP3::CreateCheckBox(int left, int top, const QString& caption)
 {
-    return CrearCasillaSeleccion(SB_IndicadoresContenido, left, top, caption, 9);
+    QWidget* padre = m_destino ? m_destino : SB_IndicadoresContenido;
+    const QPoint lugar = QPoint(left, top) - padre->mapTo(SB_IndicadoresContenido, QPoint());
+    return CrearCasillaSeleccion(padre, lugar.x(), lugar.y(), caption, 9);
 }
 
 QLabel* TF_CrearEncuestaP3::CreateLabel(int left, int top, const QString& caption, int code,
                                         int kind)
 {
-    return CrearEtiquetaSeleccion(SB_IndicadoresContenido, left, top, caption, code,
+    // A title stands between the groups; a key marker goes with its measure's box.
+    QWidget* padre = kind == 1 && m_destino ? m_destino : SB_IndicadoresContenido;
+    const QPoint lugar = QPoint(left, top) - padre->mapTo(SB_IndicadoresContenido, QPoint());
+    return CrearEtiquetaSeleccion(padre, lugar.x(), lugar.y(), caption, code,
                                   kind == 1 ? kMarcaClave : kTitulo);
 }
 

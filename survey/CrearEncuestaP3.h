@@ -56,8 +56,10 @@ private:
     void FormCreate();
     void AbrirMedidas(int codigoDimension);
     void ColocarMedidas(int s, int& top);
-    void OcultarMedidas(std::vector<TIndicadorCheck>& medidas);
-    void OcultarVista(int vista);
+    struct TGrupo;
+    TGrupo& Grupo(int s);
+    QWidget* Tramo(TGrupo& grupo, size_t t);
+    void OcultarVista(int vista, int siguiente);
     void AjustarContenido(int bottom);
     int NumVistas() const;
     std::vector<TIndicadorCheck>* Medidas(int s);
@@ -69,6 +71,19 @@ private:
 
     bool m_retirada = false;
     int m_derecha = 0;
+    // Each subdimension's check boxes and key markers live in one widget of the scroll
+    // box's content, none until the subdimension is first shown, so that a view change
+    // moves, shows and hides a few of these rather than every box. Inside it they stand
+    // in blocks of a few rows each, which keeps what the windowing library walks per
+    // control short however many measures a subdimension has.
+    struct TGrupo
+    {
+        QPointer<QWidget> Caja;
+        std::vector<QWidget*> Tramos;
+    };
+    std::vector<TGrupo> m_grupos;
+    // The block that the controls being made go into; none for the content itself.
+    QWidget* m_destino = nullptr;
     // Previews of this window's questionnaires still on screen, and whether the
     // window goes once they are closed.
     int m_vistasAbiertas = 0;

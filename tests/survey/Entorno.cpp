@@ -146,7 +146,8 @@ QString Lugares(QWidget* contenido)
         const QLabel* etiqueta = qobject_cast<QLabel*>(control);
         const QCheckBox* caja = qobject_cast<QCheckBox*>(control);
         if (control->isVisible() && (etiqueta || caja))
-            controles.append({control->pos(), etiqueta ? etiqueta->text() : caja->text()});
+            controles.append({control->mapTo(contenido, QPoint(0, 0)),
+                              etiqueta ? etiqueta->text() : caja->text()});
     }
     std::sort(controles.begin(), controles.end(), [](const auto& a, const auto& b) {
         return std::make_pair(a.first.y(), a.first.x()) < std::make_pair(b.first.y(), b.first.x());

@@ -19,6 +19,13 @@ QString Banderas(const std::vector<bool>& banderas)
     return texto;
 }
 
+// The run-time controls made in a scroll box's content.
+int Controles(const QWidget* contenido)
+{
+    return int(contenido->findChildren<QCheckBox*>().size() +
+               contenido->findChildren<QLabel*>().size());
+}
+
 } // namespace
 
 class TestPaso3 : public PruebaEncuesta
@@ -72,13 +79,13 @@ private slots:
         Elegir(paso3->CB_Dimension, 0);
         QCOMPARE(Caja(1001), iluminacion);
         QVERIFY(iluminacion->isChecked());
-        const int hechos = contenido->children().size();
+        const int hechos = Controles(contenido);
         QCOMPARE(hechos, 5 + 3 + 3);
 
         Pulsar(Caja(1010));
         for (int vista : {2, 1, 0, 3, 0, 0, 2}) {
             Elegir(paso3->CB_Dimension, vista);
-            QCOMPARE(contenido->children().size(), hechos);
+            QCOMPARE(Controles(contenido), hechos);
         }
         QCOMPARE(Marcadas(), (QSet<int>{1001, 1010}));
         // The same entry again: laid out afresh from the top, nothing hidden.
@@ -170,14 +177,14 @@ private slots:
         QCheckBox* calefaccion = Caja(1002);
         Pulsar(Caja(1001));
         Pulsar(Caja(1000));
-        const int hechos = paso3->SB_IndicadoresContenido->children().size();
+        const int hechos = Controles(paso3->SB_IndicadoresContenido);
 
         Db().Exec(QStringLiteral("INSERT INTO Pregunta VALUES(5003,'¿Acústica?',1)"));
         Db().Exec(QStringLiteral("INSERT INTO Indicador VALUES(1003,'Acústica',5003,1,100,1)"));
         Db().Exec(QStringLiteral("DELETE FROM Indicador WHERE codigo=1000"));
 
         Elegir(paso3->CB_Dimension, 0);
-        QCOMPARE(paso3->SB_IndicadoresContenido->children().size(), hechos + 2);
+        QCOMPARE(Controles(paso3->SB_IndicadoresContenido), hechos + 2);
         QCOMPARE(Caja(1002), calefaccion);
         QCOMPARE(Lugares(paso3->SB_IndicadoresContenido),
                  QStringLiteral("Aulas@20,20 CLAVE@10,50 Acústica@60,50 CLAVE@10,90 "
@@ -191,6 +198,34 @@ private slots:
                                                {3, QStringLiteral("¿Iluminación?"), 1},
                                                {4, QStringLiteral("¿Fondos?"), 0},
                                                {5, QStringLiteral("¿Horario?"), 1}}));
+
+        // Renamed so that it sorts last, a measure takes the last row of its own view.
+        Db().Exec(
+            QStringLiteral("UPDATE Indicador SET definicion='Ventilación' WHERE codigo=1003"));
+        Elegir(paso3->CB_Dimension, 1);
+        QCOMPARE(Lugares(paso3->SB_IndicadoresContenido),
+                 QStringLiteral("CLAVE@10,20 Calefacción@60,20 Iluminación@60,60 CLAVE@10,100 "
+                                "Acústica@60,100"));
+    }
+
+    // A subdimension longer than the box whose measures change order: every box and
+    // marker goes to its measure's new row.
+    void ordenQueCambia()
+    {
+        for (int i = 0; i < 20; ++i)
+            Db().Exec(QStringLiteral("INSERT INTO Indicador VALUES(?,?,0,0,101,0)"),
+                      {1020 + i, QStringLiteral("Medida %1").arg(i, 2, 10, QLatin1Char('0'))});
+        TF_CrearEncuestaP3* paso3 = Paso3();
+        Elegir(paso3->CB_Dimension, 2);
+        Db().Exec(QStringLiteral("UPDATE Indicador SET definicion='Zona' WHERE codigo=1011"));
+        Elegir(paso3->CB_Dimension, 2);
+        QStringList lugares{QStringLiteral("Horario@60,20")};
+        for (int i = 0; i < 20; ++i)
+            lugares << QStringLiteral("Medida %1@60,%2")
+                           .arg(i, 2, 10, QLatin1Char('0'))
+                           .arg(60 + 40 * i);
+        lugares << QStringLiteral("CLAVE@10,860") << QStringLiteral("Fondos@60,860");
+        QCOMPARE(Lugares(paso3->SB_IndicadoresContenido), lugares.join(QLatin1Char(' ')));
     }
 
     void deNuevaALaVistaPrevia()
