@@ -35,6 +35,9 @@ CREATE TABLE Indicador (
     clave        INTEGER
 );
 
+-- The choice steps read the measures of one subdimension at a time.
+CREATE INDEX Indicador_cod_dim ON Indicador(cod_dim);
+
 CREATE TABLE IRendimiento (
     codigo     INTEGER PRIMARY KEY,
     definicion TEXT,
