@@ -33,6 +33,30 @@ const TEstiloEtiqueta kTitulo{"T_", Qt::black, 11, true};
 const int kFilasPorTramo = 16;
 const int kAltoFila = 40;
 
+// Keeps a widget out of sight while many of its children come into it and shows it
+// once at the end: on the display, every widget that appears on its own asks where the
+// mouse is, one round trip each.
+class MostrarDeUnaVez
+{
+public:
+    MostrarDeUnaVez(QWidget* widget, bool hacerlo)
+        : m_widget(hacerlo && widget->isVisible() ? widget : nullptr)
+    {
+        if (m_widget)
+            m_widget->hide();
+    }
+    ~MostrarDeUnaVez()
+    {
+        if (m_widget)
+            m_widget->show();
+    }
+    MostrarDeUnaVez(const MostrarDeUnaVez&) = delete;
+    MostrarDeUnaVez& operator=(const MostrarDeUnaVez&) = delete;
+
+private:
+    QWidget* m_widget;
+};
+
 // Puts a control at `lugar` of `padre` and shows it, touching it only when it is not
 // already there and shown; whether anything changed.
 bool Situar(QWidget* control, QWidget* padre, const QPoint& lugar)
@@ -154,36 +178,40 @@ void TF_CrearEncuestaP3::CB_DimensionSelect()
     }
 
     // Nothing is painted before the handler returns to the event loop, so the view
-    // reaches the screen as a whole, however it was rebuilt.
-    m_derecha = 0;
-    if (DimensionAnterior != -1 && DimensionAnterior != k)
-        OcultarVista(DimensionAnterior, k);
-    if (k >= 1) {
-        AbrirMedidas(VCodDimension[size_t(k - 1)]);
-        ColocarMedidas(k - 1, top);
-    } else {
-        for (size_t i = 0; i < VCodDimension.size(); ++i) {
-            DM_BdatosADO->InicializarQuery(
-                QStringLiteral("SELECT definicion FROM dimension WHERE codigo=:cod_dim"));
-            DM_BdatosADO->InsertarParametroEntero(QStringLiteral("cod_dim"), VCodDimension[i]);
-            DM_BdatosADO->ActivarQSelect();
-            ado::TADOQuery* q = DM_BdatosADO->Qquery;
-            q->First();
-            const QString titulo =
-                q->Eof() ? QString() : q->FieldByName(QStringLiteral("definicion")).AsString();
-            AbrirMedidas(VCodDimension[i]);
-            QPointer<QLabel>& etiqueta = VEtiquetasDimension[i];
-            if (etiqueta)
-                Situar(etiqueta, SB_IndicadoresContenido, QPoint(20, top));
-            else
-                etiqueta = CreateLabel(20, top, titulo, VCodDimension[i], 0);
-            m_derecha = qMax(m_derecha, etiqueta->geometry().right());
-            top += 30;
-            ColocarMedidas(int(i), top);
+    // reaches the screen as a whole, however it was rebuilt. The all view brings every
+    // title and group into sight: unless it is shown already, it is built out of sight.
+    {
+        const MostrarDeUnaVez deUnaVez(SB_IndicadoresContenido, k == 0 && DimensionAnterior != 0);
+        m_derecha = 0;
+        if (DimensionAnterior != -1 && DimensionAnterior != k)
+            OcultarVista(DimensionAnterior, k);
+        if (k >= 1) {
+            AbrirMedidas(VCodDimension[size_t(k - 1)]);
+            ColocarMedidas(k - 1, top);
+        } else {
+            for (size_t i = 0; i < VCodDimension.size(); ++i) {
+                DM_BdatosADO->InicializarQuery(
+                    QStringLiteral("SELECT definicion FROM dimension WHERE codigo=:cod_dim"));
+                DM_BdatosADO->InsertarParametroEntero(QStringLiteral("cod_dim"), VCodDimension[i]);
+                DM_BdatosADO->ActivarQSelect();
+                ado::TADOQuery* q = DM_BdatosADO->Qquery;
+                q->First();
+                const QString titulo =
+                    q->Eof() ? QString() : q->FieldByName(QStringLiteral("definicion")).AsString();
+                AbrirMedidas(VCodDimension[i]);
+                QPointer<QLabel>& etiqueta = VEtiquetasDimension[i];
+                if (etiqueta)
+                    Situar(etiqueta, SB_IndicadoresContenido, QPoint(20, top));
+                else
+                    etiqueta = CreateLabel(20, top, titulo, VCodDimension[i], 0);
+                m_derecha = qMax(m_derecha, etiqueta->geometry().right());
+                top += 30;
+                ColocarMedidas(int(i), top);
+            }
         }
+        DimensionAnterior = k;
+        AjustarContenido(top);
     }
-    DimensionAnterior = k;
-    AjustarContenido(top);
 
     // The two boxes show what is in force for this view; a box whose state changes
     // runs its handler as a click would.
