@@ -198,14 +198,6 @@ private slots:
                                                {3, QStringLiteral("¿Iluminación?"), 1},
                                                {4, QStringLiteral("¿Fondos?"), 0},
                                                {5, QStringLiteral("¿Horario?"), 1}}));
-
-        // Renamed so that it sorts last, a measure takes the last row of its own view.
-        Db().Exec(
-            QStringLiteral("UPDATE Indicador SET definicion='Ventilación' WHERE codigo=1003"));
-        Elegir(paso3->CB_Dimension, 1);
-        QCOMPARE(Lugares(paso3->SB_IndicadoresContenido),
-                 QStringLiteral("CLAVE@10,20 Calefacción@60,20 Iluminación@60,60 CLAVE@10,100 "
-                                "Acústica@60,100"));
     }
 
     // A subdimension longer than the box whose measures change order: every box and
