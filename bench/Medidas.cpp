@@ -2,11 +2,15 @@
 
 #include "platform/report/preview/StandardPreview.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -33,24 +37,78 @@ double MemoriaPicoMB()
     return double(uso.ru_maxrss) / 1024.0;
 }
 
+namespace {
+
+// The widget that draws the preview's page: the one in its page area.
+bool EsLaPagina(QObject* objeto)
+{
+    auto* widget = qobject_cast<QWidget*>(objeto);
+    if (!widget || !widget->parentWidget())
+        return false;
+    auto* area = qobject_cast<QScrollArea*>(widget->parentWidget()->parentWidget());
+    return area && area->widget() == widget && area->objectName() == QLatin1String("PageArea") &&
+           area->window()->objectName() == QLatin1String("TQRStandardPreview");
+}
+
+// Stops the clock once the page has painted, then closes its preview.
+class TPrimeraPintura : public QObject
+{
+public:
+    explicit TPrimeraPintura(const QElapsedTimer& reloj) : m_reloj(reloj) {}
+
+    double Tiempo = -1;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (evento->type() != QEvent::Paint || Tiempo >= 0 || !EsLaPagina(objeto))
+            return false;
+        // The page paints here and now, inside the repaint the event belongs to.
+        static_cast<QObject*>(objeto)->event(evento);
+        Tiempo = Milisegundos(m_reloj.nsecsElapsed());
+        QPointer<QWidget> vista = static_cast<QWidget*>(objeto)->window();
+        QTimer::singleShot(0, [vista] {
+            if (vista)
+                vista->close();
+        });
+        return true;
+    }
+
+private:
+    const QElapsedTimer& m_reloj;
+};
+
+} // namespace
+
 double HastaLaVistaPrevia(const std::function<void()>& accion)
 {
     QElapsedTimer reloj;
-    double tiempo = -1;
-    std::function<void()> mirar = [&] {
-        QWidget* vista = report::FindPreviewWindow();
-        if (vista && vista->isVisible()) {
-            tiempo = Milisegundos(reloj.nsecsElapsed());
+    TPrimeraPintura pintura(reloj);
+    qApp->installEventFilter(&pintura);
+    // A preview that never paints is not waited for forever.
+    QTimer guarda;
+    guarda.setSingleShot(true);
+    QObject::connect(&guarda, &QTimer::timeout, [] {
+        if (QWidget* vista = report::FindPreviewWindow())
             vista->close();
-        } else {
-            QTimer::singleShot(0, mirar);
-        }
-    };
-    QTimer::singleShot(0, mirar);
+    });
+    guarda.start(20000);
     reloj.start();
     accion();
+    qApp->removeEventFilter(&pintura);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return tiempo;
+    return pintura.Tiempo;
+}
+
+void Asentar(int milisegundos)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    while (reloj.elapsed() < milisegundos) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(2);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void Esperar()

@@ -15,8 +15,13 @@ double Mediana(std::vector<double> valores);
 double MemoriaPicoMB();
 
 // Runs `accion`, which opens a report's preview and returns once it closes; the time
-// until the preview shows, which is then closed.
+// until the preview has painted its page for the first time (what the user sees), after
+// which the preview is closed. -1 when no preview painted.
 double HastaLaVistaPrevia(const std::function<void()>& accion);
+
+// Lets the windows take what the last action left pending (repaints, the X server's
+// answers) for `milisegundos`, so that it does not fall into the next measure.
+void Asentar(int milisegundos = 60);
 
 // Lets the windows settle and paint.
 void Esperar();
