@@ -89,6 +89,7 @@ void TADOConnection::Open()
 void TADOConnection::Close()
 {
     m_inTransaction = false;
+    m_statements.clear();
     if (QSqlDatabase::contains(m_name)) {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
         db.close();
@@ -137,6 +138,20 @@ QSqlDatabase TADOConnection::Database() const
     if (!Connected())
         throw EDatabaseError(QStringLiteral("La conexión con la base de datos está cerrada."));
     return QSqlDatabase::database(m_name, false);
+}
+
+std::shared_ptr<QSqlQuery> TADOConnection::Prepared(const QString& text, const QString& what)
+{
+    if (const auto found = m_statements.constFind(text); found != m_statements.cend())
+        return found.value();
+    auto statement = std::make_shared<QSqlQuery>(Database());
+    statement->setForwardOnly(true);
+    if (!statement->prepare(text))
+        throw DriverError(what, statement->lastError().text());
+    if (m_statements.size() >= 64)
+        m_statements.clear();
+    m_statements.insert(text, statement);
+    return statement;
 }
 
 } // namespace ado

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
+#include <memory>
 
 namespace ado {
 
@@ -29,6 +32,11 @@ public:
 
     QSqlDatabase Database() const;
 
+    // The statement `text`, in SQLite's form, ready to run on this connection. Each
+    // is prepared once and kept until the connection closes (a few dozen at most).
+    // Throws when it cannot be prepared: `what` failed, and the driver says why.
+    std::shared_ptr<QSqlQuery> Prepared(const QString& text, const QString& what);
+
     // A group of statements that is written whole or not at all. Nested calls
     // are errors; RollbackTrans outside a transaction does nothing.
     void BeginTrans();
@@ -39,6 +47,7 @@ public:
 private:
     QString m_name;
     bool m_inTransaction = false;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
 };
 
 // The data source of a connection string, as it is written there.

@@ -5,6 +5,7 @@
 #include "JetSql.h"
 
 #include <QHash>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -63,7 +64,7 @@ void TADOQuery::SetParam(const QString& name, const QVariant& value)
     throw EDatabaseError(QStringLiteral("Parámetro '%1' no encontrado.").arg(name));
 }
 
-QSqlQuery TADOQuery::Run(bool select)
+std::shared_ptr<QSqlQuery> TADOQuery::Run(bool select)
 {
     if (!m_connection)
         throw EDatabaseError(QStringLiteral("Falta la conexión de la consulta."));
@@ -74,31 +75,35 @@ QSqlQuery TADOQuery::Run(bool select)
 
     const QString what = select ? QStringLiteral("No se ha podido leer la base de datos")
                                 : QStringLiteral("No se ha podido guardar en la base de datos");
-    QSqlQuery query(m_connection->Database());
-    query.setForwardOnly(true);
-    if (!query.prepare(m_text))
-        throw DriverError(what, query.lastError().text());
-    for (int index : m_order)
-        query.addBindValue(m_values.at(index));
-    if (!query.exec())
-        throw DriverError(what, query.lastError().text());
-    if (select && !query.isSelect())
+    const std::shared_ptr<QSqlQuery> query = m_connection->Prepared(m_text, what);
+    for (int i = 0; i < m_order.size(); ++i)
+        query->bindValue(i, m_values.at(m_order.at(i)));
+    if (!query->exec()) {
+        const QString error = query->lastError().text();
+        query->finish();
+        throw DriverError(what, error);
+    }
+    if (select && !query->isSelect()) {
+        query->finish();
         throw EDatabaseError(
             QStringLiteral("La instrucción no devuelve ningún conjunto de resultados."));
+    }
     return query;
 }
 
 void TADOQuery::Open()
 {
     ClearResult();
-    QSqlQuery query = Run(true);
-    Fill(query);
+    const std::shared_ptr<QSqlQuery> query = Run(true);
+    // The statement is kept for its next run: it lets go of the database once read.
+    const auto done = qScopeGuard([&query] { query->finish(); });
+    Fill(*query);
 }
 
 void TADOQuery::ExecSQL()
 {
     ClearResult();
-    Run(false);
+    Run(false)->finish();
 }
 
 void TADOQuery::Close()

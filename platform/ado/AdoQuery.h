@@ -3,6 +3,7 @@
 #include "DataSet.h"
 
 #include <QObject>
+#include <memory>
 
 namespace ado {
 
@@ -32,7 +33,7 @@ public:
     void Close();
 
 private:
-    QSqlQuery Run(bool select);
+    std::shared_ptr<QSqlQuery> Run(bool select);
 
     TADOConnection* m_connection = nullptr;
     QString m_sql;
