@@ -138,6 +138,8 @@ TSuelo Suelo(int& filas)
     encuesta->InsertarSubcriterio(1);
     for (report::TQRDBText* texto : {encuesta->QRDBNum, encuesta->QRDBDefinicion})
         texto->ForgetMeasures();
+    // The whole report laid out, as the first pass does.
+    encuesta->QR_Encuesta->KeepDetail = false;
     reloj.restart();
     encuesta->QR_Encuesta->Prepare();
     suelo.Maquetacion = Milisegundos(reloj.nsecsElapsed());

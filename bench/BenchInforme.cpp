@@ -62,6 +62,7 @@ double UnaPasada()
     informe->InsertarSubCriterio(1);
     for (report::TQRDBText* texto : {informe->QRDBNum, informe->QRDBDefinicion})
         texto->ForgetMeasures();
+    informe->QR_InformeIR->KeepDetail = false;
     QElapsedTimer reloj;
     reloj.start();
     informe->QR_InformeIR->Prepare();

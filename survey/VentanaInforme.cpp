@@ -96,6 +96,10 @@ void TVentanaInforme::EnlazarFilas(report::TQRDBText* numero, report::TQRDBText*
     definicion->DataField = QStringLiteral("definicion");
     numero->DataSet = m_filas;
     numero->DataField = QStringLiteral("posicion");
+    // Nothing writes the rows until the preview closes, and what changes after the
+    // counting pass (the dimension's name, the page total) lies in the page header
+    // and footer: the preview lays out only those again.
+    m_informe->KeepDetail = true;
     ContarPaginas();
 }
 

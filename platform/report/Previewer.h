@@ -15,9 +15,12 @@ class TPreviewer
 public:
     virtual ~TPreviewer() = default;
 
-    // Opens a modeless window on the printer's pages (following them as they
-    // change) and returns at once; `closed` runs once, when the window closes.
+    // Makes a modeless window on the printer's pages (following them as they
+    // change), not shown yet, and returns at once; `closed` runs once, when the
+    // window closes.
     virtual QObject* Open(TQRPrinter& printer, std::function<void()> closed) = 0;
+    // Shows the window, unless something has shown it already.
+    virtual void Show(QObject* window) = 0;
     virtual void Close(QObject* window) = 0;
 };
 

@@ -12,6 +12,7 @@ void TQRPrinter::SetPages(QVector<TQRPage> pages)
 {
     m_pages = std::move(pages);
     m_loaded = false;
+    ++m_serial;
     emit PagesChanged();
 }
 
@@ -19,6 +20,7 @@ void TQRPrinter::Load(const QString& fileName)
 {
     m_pages = LoadReportFile(fileName);
     m_loaded = true;
+    ++m_serial;
     emit PagesChanged();
 }
 
@@ -32,7 +34,7 @@ void TQRPrinter::Preview()
     TPreviewer* previewer = StandardPreviewer();
     if (!previewer)
         throw EReportError(QStringLiteral("No hay ventana de vista previa."));
-    previewer->Open(*this, {});
+    previewer->Show(previewer->Open(*this, {}));
 }
 
 } // namespace report

@@ -21,6 +21,8 @@ public:
 
     // True when the pages came from a saved file rather than from a run.
     bool LoadedFromFile() const { return m_loaded; }
+    // Changes each time the pages are replaced.
+    quint64 Serial() const { return m_serial; }
 
     // Both throw: EReportFileError for a file that is no saved report,
     // EReportError when the file cannot be opened or written.
@@ -36,6 +38,7 @@ signals:
 private:
     QVector<TQRPage> m_pages;
     bool m_loaded = false;
+    quint64 m_serial = 0;
 };
 
 } // namespace report

@@ -6,6 +6,7 @@
 #include "ReportError.h"
 
 #include <QEventLoop>
+#include <optional>
 
 namespace report {
 
@@ -17,6 +18,38 @@ struct TRenderedBand
 {
     double Height = 0;
     QVector<TPageItem> Items; // band coordinates
+};
+
+// Where a laid-out page's header and footer lie among its items: the header's come
+// first, the footer's last.
+struct TPageParts
+{
+    bool Header = false;
+    double HeaderHeight = 0;
+    int HeaderEnd = 0;
+    int FooterBegin = 0;
+};
+
+// What places a run's bands on its pages, besides the bands' own contents.
+struct TFlowKey
+{
+    QSizeF Size;
+    double Left = 0;
+    double Top = 0;
+    double BodyBottom = 0;
+    bool FirstPageHeader = false;
+    bool LastPageFooter = false;
+    const TQRBand* Header = nullptr;
+    const TQRBand* Detail = nullptr;
+    const TQRBand* Footer = nullptr;
+    const TQRDataSource* Rows = nullptr;
+
+    bool operator==(const TFlowKey& o) const
+    {
+        return Size == o.Size && Left == o.Left && Top == o.Top && BodyBottom == o.BodyBottom &&
+               FirstPageHeader == o.FirstPageHeader && LastPageFooter == o.LastPageFooter &&
+               Header == o.Header && Detail == o.Detail && Footer == o.Footer && Rows == o.Rows;
+    }
 };
 
 // Lays a run's bands out page after page.
@@ -47,6 +80,43 @@ public:
         FinishPage(true);
         return std::move(m_pages);
     }
+
+    // Lays out anew the header and footer of the pages `before`, laid out by a run
+    // of this key into `parts`, keeping what lies between them. Empty when a
+    // header comes out of another height than it had there.
+    std::optional<QVector<TQRPage>> Refresh(const QVector<TQRPage>& before,
+                                            const std::vector<TPageParts>& parts)
+    {
+        for (qsizetype i = 0; i < before.size(); ++i) {
+            const TPageParts& was = parts.at(size_t(i));
+            StartPage();
+            if (m_parts.back().Header != was.Header ||
+                qAbs(m_parts.back().HeaderHeight - was.HeaderHeight) > kEpsilon)
+                return std::nullopt;
+            const QVector<TPageItem>& items = before.at(i).Items;
+            QVector<TPageItem>& out = m_pages.last().Items;
+            out.reserve(out.size() + items.size() - was.HeaderEnd);
+            out.append(items.constBegin() + was.HeaderEnd, items.constBegin() + was.FooterBegin);
+            FinishPage(i == before.size() - 1);
+        }
+        return std::move(m_pages);
+    }
+
+    TFlowKey Key() const
+    {
+        return {m_size,
+                m_report.LeftMargin,
+                m_report.TopMargin,
+                BodyBottom(),
+                m_report.FirstPageHeader,
+                m_report.LastPageFooter,
+                m_header,
+                m_detail,
+                m_footer,
+                m_report.DataSet.get()};
+    }
+
+    std::vector<TPageParts> TakeParts() { return std::move(m_parts); }
 
 private:
     TQRBand* EnabledBand(TBandType type) const
@@ -88,17 +158,22 @@ private:
     {
         ++m_pageNumber;
         m_pages.append(TQRPage{m_size, {}});
+        m_parts.emplace_back();
         m_y = m_report.TopMargin;
         if (m_header && (m_pageNumber > 1 || m_report.FirstPageHeader)) {
             const TRenderedBand band = Render(m_header);
             Place(band.Items, 0, band.Height, m_y);
             m_y += band.Height;
+            m_parts.back().Header = true;
+            m_parts.back().HeaderHeight = band.Height;
         }
+        m_parts.back().HeaderEnd = int(m_pages.last().Items.size());
         m_bodyTop = m_y;
     }
 
     void FinishPage(bool last)
     {
+        m_parts.back().FooterBegin = int(m_pages.last().Items.size());
         if (!m_footer || (last && !m_report.LastPageFooter))
             return;
         const TRenderedBand band = Render(m_footer);
@@ -180,11 +255,21 @@ private:
     TQRBand* m_footer = nullptr;
     QSizeF m_size;
     QVector<TQRPage> m_pages;
+    std::vector<TPageParts> m_parts;
     double m_y = 0;
     double m_bodyTop = 0;
 };
 
 } // namespace
+
+// The last run's pages as laid out, for a run that keeps its detail.
+struct TQuickRep::TLastRun
+{
+    TFlowKey Key;
+    std::vector<TPageParts> Parts;
+    const TQRPrinter* Printer = nullptr;
+    quint64 Serial = 0;
+};
 
 TQRBand::TQRBand(TQuickRep* report, TBandType type, const QString& name)
     : QObject(report), BandType(type)
@@ -255,10 +340,27 @@ void TQuickRep::Run()
     m_pageNumber = 0;
     if (BeforePrint)
         BeforePrint(*this);
-    TPageFlow flow(*this, m_pageNumber);
-    QVector<TQRPage> pages = flow.Run();
-    if (m_printer)
-        m_printer->SetPages(std::move(pages));
+    std::unique_ptr<TLastRun> last = std::move(m_lastRun);
+    auto flow = std::make_unique<TPageFlow>(*this, m_pageNumber);
+    std::optional<QVector<TQRPage>> pages;
+    if (KeepDetail && last && m_printer && last->Printer == m_printer &&
+        last->Serial == m_printer->Serial() && last->Key == flow->Key() &&
+        last->Parts.size() == size_t(m_printer->PageCount()))
+        pages = flow->Refresh(m_printer->Pages(), last->Parts);
+    if (!pages) {
+        m_pageNumber = 0;
+        flow = std::make_unique<TPageFlow>(*this, m_pageNumber);
+        pages = flow->Run();
+    }
+    if (!m_printer)
+        return;
+    auto run = std::make_unique<TLastRun>();
+    run->Key = flow->Key();
+    run->Parts = flow->TakeParts();
+    run->Printer = m_printer;
+    m_printer->SetPages(std::move(*pages));
+    run->Serial = m_printer->Serial();
+    m_lastRun = std::move(run);
 }
 
 void TQuickRep::Prepare()
@@ -295,6 +397,9 @@ void TQuickRep::Preview()
             previewer->Close(m_preview);
         throw;
     }
+    // Shown once laid out, unless the run's own events have shown it already.
+    if (self && m_preview)
+        previewer->Show(m_preview);
     if (!wait->Closed) {
         QEventLoop loop;
         wait->Loop = &loop;

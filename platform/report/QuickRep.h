@@ -72,6 +72,13 @@ public:
     bool LastPageFooter = true;  // the page footer prints on the last page too
     bool PrintIfEmpty = true;    // one page of header and footer when there are no rows
     std::shared_ptr<TQRDataSource> DataSet;
+    // For a report whose rows, and all that its detail band prints, stay as they are
+    // from one run to the next, only its page header and footer changing: a run then
+    // lays out anew the header and footer of each page and keeps what lies between
+    // them from the last run (the detail band's events do not run again). A run on
+    // other pages, margins or bands than the last, or whose header comes out of
+    // another height, lays out the whole report.
+    bool KeepDetail = false;
 
     // Runs at the start of every run (the counting pass included).
     std::function<void(TQuickRep& sender)> BeforePrint;
@@ -93,17 +100,20 @@ public:
     // The counting pass: runs the report without showing it; the printer object
     // then holds the pages, and so their count.
     void Prepare();
-    // Opens the preview window, runs the report into it and returns when the
-    // window closes; the other windows keep working meanwhile.
+    // Opens the preview window, runs the report into it, shows it and returns when
+    // the window closes; the other windows keep working meanwhile.
     void Preview();
     bool PreviewOpen() const { return !m_preview.isNull(); }
 
 private:
+    struct TLastRun;
+
     void Run();
 
     QPointer<TQRPrinter> m_printer;
     QPointer<QObject> m_preview;
     int m_pageNumber = 0;
+    std::unique_ptr<TLastRun> m_lastRun;
 };
 
 } // namespace report

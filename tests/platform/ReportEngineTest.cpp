@@ -266,6 +266,48 @@ private slots:
         QCOMPARE(events.size(), 7);
     }
 
+    // A report that keeps its detail lays out only its pages' headers and footers again,
+    // and they come out as a whole run's; a header or a footer of another height lays
+    // out the whole report.
+    void aRunKeepingTheDetailIsAWholeRun_data()
+    {
+        QTest::addColumn<double>("headerHeight");
+        QTest::addColumn<double>("footerHeight");
+        QTest::addColumn<int>("rowsPrinted");
+        QTest::newRow("another title") << 20.0 << 12.0 << 0;
+        QTest::newRow("a taller header") << 30.0 << 12.0 << 60;
+        QTest::newRow("a shorter footer") << 20.0 << 8.0 << 60;
+    }
+
+    void aRunKeepingTheDetailIsAWholeRun()
+    {
+        QFETCH(double, headerHeight);
+        QFETCH(double, footerHeight);
+        QFETCH(int, rowsPrinted);
+        auto change = [&](SampleReport& sample) {
+            sample.header->findChild<TQRLabel*>(QStringLiteral("Title"))->Caption =
+                QStringLiteral("Otro título");
+            sample.header->Height = headerHeight;
+            sample.footer->Height = footerHeight;
+        };
+        SampleReport kept(60);
+        kept.report.KeepDetail = true;
+        kept.report.Prepare();
+        change(kept);
+        int printed = 0;
+        kept.number->OnPrint = [&](TQRDBText&, QString&) { ++printed; };
+        kept.report.Prepare();
+        SampleReport whole(60);
+        change(whole);
+        whole.report.Prepare();
+
+        QCOMPARE(printed, rowsPrinted);
+        QCOMPARE(kept.Pages().size(), 3);
+        QVERIFY(kept.Pages() == whole.Pages());
+        QCOMPARE(TextsOf(kept.Pages().last(), QStringLiteral("Title")),
+                 QStringList{QStringLiteral("Otro título")});
+    }
+
     void longTextWrapsAndPushesTheNextRowDown()
     {
         const QString words = QStringLiteral(

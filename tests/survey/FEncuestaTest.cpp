@@ -329,6 +329,29 @@ private slots:
         QCOMPARE(unidas, texto);
     }
 
+    // The preview lays out again only what changes after the counting pass (the page
+    // headers with their dimension, the footers with their total): its pages are those
+    // of a whole layout of the same questionnaire.
+    void thePreviewShowsTheWholeLayout()
+    {
+        Cabecera(QDate(2024, 1, 9), LogoDePrueba());
+        Preguntas(Numeradas(70));
+        Encuesta()->InsertarSubcriterio(11);
+        QVector<TQRPage> entera;
+        const QVector<TQRPage> vistas = Paginas(F_Encuesta, [&](report::TQRStandardPreview*) {
+            F_Encuesta->QR_Encuesta->KeepDetail = false;
+            F_Encuesta->QR_Encuesta->Prepare();
+            entera = F_Encuesta->QR_Encuesta->QRPrinter()->Pages();
+        });
+        QCOMPARE(vistas.size(), 4);
+        QVERIFY(vistas == entera);
+        for (const TQRPage& page : vistas)
+            QCOMPARE(TextsOf(page, QStringLiteral("QRLDimension")),
+                     QStringList{QStringLiteral("Orientación")});
+        QCOMPARE(TextsOf(vistas.last(), QStringLiteral("QRLabel13")),
+                 QStringList{QStringLiteral("Página 4 de 4")});
+    }
+
     void thePreviewPrintsToPdf()
     {
         Cabecera(QDate(2024, 3, 15), LogoDePrueba());

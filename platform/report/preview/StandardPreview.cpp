@@ -44,8 +44,14 @@ public:
             window->move(room.center() - window->rect().center());
         }
         window->ShowPrinter(&printer);
-        window->show();
         return window;
+    }
+
+    void Show(QObject* window) override
+    {
+        auto* preview = qobject_cast<TQRStandardPreview*>(window);
+        if (preview && !preview->IsClosed() && !preview->isVisible())
+            preview->show();
     }
 
     void Close(QObject* window) override
