@@ -17,11 +17,15 @@ using report::TShapeType;
 
 QPointer<TF_Encuesta> F_Encuesta;
 
-// The fixed picture is kept in the program's resources, as a JPEG.
+// The fixed picture is kept in the program's resources, as a JPEG, and decoded once
+// for every questionnaire.
 static QImage ImagenCabecera()
 {
-    Q_INIT_RESOURCE(encuesta);
-    return graphics::ReadJpegOrEmpty(QStringLiteral(":/encuesta/encuesta_cabecera.jpg"));
+    static const QImage imagen = [] {
+        Q_INIT_RESOURCE(encuesta);
+        return graphics::ReadJpegOrEmpty(QStringLiteral(":/encuesta/encuesta_cabecera.jpg"));
+    }();
+    return imagen;
 }
 
 namespace {
