@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QHash>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 QPointer<TF_CrearEncuestaP3> F_CrearEncuestaP3;
@@ -90,6 +91,9 @@ TF_CrearEncuestaP3::TF_CrearEncuestaP3(QObject* owner)
     ui::Connect(B_Atras, &QPushButton::clicked, this, &TF_CrearEncuestaP3::B_AtrasClick);
     ui::Connect(B_Aceptar, &QPushButton::clicked, this, &TF_CrearEncuestaP3::B_AceptarClick);
     ui::Connect(B_Salir, &QPushButton::clicked, this, &TF_CrearEncuestaP3::B_SalirClick);
+    QScrollBar* vertical = SB_Indicadores->verticalScrollBar();
+    ui::Connect(vertical, &QScrollBar::valueChanged, this, &TF_CrearEncuestaP3::GruposALaVista);
+    ui::Connect(vertical, &QScrollBar::rangeChanged, this, &TF_CrearEncuestaP3::GruposALaVista);
     FormCreate();
 }
 
@@ -181,6 +185,7 @@ void TF_CrearEncuestaP3::CB_DimensionSelect()
     // reaches the screen as a whole, however it was rebuilt. The all view brings every
     // title and group into sight: unless it is shown already, it is built out of sight.
     {
+        const QScopedValueRollback colocando(m_colocando, true);
         const MostrarDeUnaVez deUnaVez(SB_IndicadoresContenido, k == 0 && DimensionAnterior != 0);
         m_derecha = 0;
         if (DimensionAnterior != -1 && DimensionAnterior != k)
@@ -212,6 +217,7 @@ void TF_CrearEncuestaP3::CB_DimensionSelect()
         DimensionAnterior = k;
         AjustarContenido(top);
     }
+    GruposALaVista();
 
     // The two boxes show what is in force for this view; a box whose state changes
     // runs its handler as a click would.
@@ -377,6 +383,27 @@ void TF_CrearEncuestaP3::OcultarVista(int vista, int siguiente)
         for (QPointer<QLabel>& etiqueta : VEtiquetasDimension)
             if (etiqueta)
                 etiqueta->hide();
+}
+
+void TF_CrearEncuestaP3::GruposALaVista()
+{
+    // Only the groups near the scroll box's window take repaints. A view shows up to
+    // thousands of controls at once, and every control that may need painting costs
+    // the windowing library a walk through its parents and siblings; those far out of
+    // sight are painted as they come near, when the box is scrolled.
+    if (m_colocando)
+        return;
+    const int alto = SB_Indicadores->viewport()->height();
+    const int desde = SB_Indicadores->verticalScrollBar()->value() - alto;
+    const int hasta = desde + 3 * alto;
+    for (TGrupo& grupo : m_grupos) {
+        if (!grupo.Caja)
+            continue;
+        const QRect lugar = grupo.Caja->geometry();
+        const bool cerca = lugar.bottom() >= desde && lugar.top() <= hasta;
+        if (grupo.Caja->updatesEnabled() != cerca)
+            grupo.Caja->setUpdatesEnabled(cerca);
+    }
 }
 
 void TF_CrearEncuestaP3::AjustarContenido(int bottom)

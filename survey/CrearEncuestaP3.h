@@ -60,6 +60,7 @@ private:
     TGrupo& Grupo(int s);
     QWidget* Tramo(TGrupo& grupo, size_t t);
     void OcultarVista(int vista, int siguiente);
+    void GruposALaVista();
     void AjustarContenido(int bottom);
     int NumVistas() const;
     std::vector<TIndicadorCheck>* Medidas(int s);
@@ -84,6 +85,8 @@ private:
     std::vector<TGrupo> m_grupos;
     // The block that the controls being made go into; none for the content itself.
     QWidget* m_destino = nullptr;
+    // A view is being laid out: the groups' places are not final yet.
+    bool m_colocando = false;
     // Previews of this window's questionnaires still on screen, and whether the
     // window goes once they are closed.
     int m_vistasAbiertas = 0;

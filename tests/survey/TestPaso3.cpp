@@ -200,24 +200,35 @@ private slots:
                                                {5, QStringLiteral("¿Horario?"), 1}}));
     }
 
-    // A subdimension longer than the box whose measures change order: every box and
-    // marker goes to its measure's new row.
-    void ordenQueCambia()
+    // A subdimension longer than the box: when its measures change order every box and
+    // marker goes to its measure's new row, and the measures in sight repaint however
+    // far the box is scrolled.
+    void subdimensionLarga()
     {
         for (int i = 0; i < 20; ++i)
-            Db().Exec(QStringLiteral("INSERT INTO Indicador VALUES(?,?,0,0,101,0)"),
+            Db().Exec(QStringLiteral("INSERT INTO Indicador VALUES(?,?,0,0,100,0)"),
                       {1020 + i, QStringLiteral("Medida %1").arg(i, 2, 10, QLatin1Char('0'))});
         TF_CrearEncuestaP3* paso3 = Paso3();
-        Elegir(paso3->CB_Dimension, 2);
-        Db().Exec(QStringLiteral("UPDATE Indicador SET definicion='Zona' WHERE codigo=1011"));
-        Elegir(paso3->CB_Dimension, 2);
-        QStringList lugares{QStringLiteral("Horario@60,20")};
+        Elegir(paso3->CB_Dimension, 1);
+        Db().Exec(QStringLiteral("UPDATE Indicador SET definicion='Zona' WHERE codigo=1002"));
+        Elegir(paso3->CB_Dimension, 1);
+        QStringList lugares{QStringLiteral("Iluminación@60,20 CLAVE@10,60 Limpieza@60,60")};
         for (int i = 0; i < 20; ++i)
             lugares << QStringLiteral("Medida %1@60,%2")
                            .arg(i, 2, 10, QLatin1Char('0'))
-                           .arg(60 + 40 * i);
-        lugares << QStringLiteral("CLAVE@10,860") << QStringLiteral("Fondos@60,860");
+                           .arg(100 + 40 * i);
+        lugares << QStringLiteral("CLAVE@10,900 Calefacción@60,900");
         QCOMPARE(Lugares(paso3->SB_IndicadoresContenido), lugares.join(QLatin1Char(' ')));
+
+        Elegir(paso3->CB_Dimension, 0);
+        QWidget* ventana = paso3->SB_Indicadores->viewport();
+        QScrollBar* barra = paso3->SB_Indicadores->verticalScrollBar();
+        for (int valor : {barra->maximum(), 0}) {
+            barra->setValue(valor);
+            for (QCheckBox* caja : paso3->SB_IndicadoresContenido->findChildren<QCheckBox*>())
+                if (QRect(caja->mapTo(ventana, QPoint()), caja->size()).intersects(ventana->rect()))
+                    QVERIFY2(caja->updatesEnabled(), qPrintable(caja->text()));
+        }
     }
 
     void deNuevaALaVistaPrevia()
