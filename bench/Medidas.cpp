@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QPointer>
@@ -35,6 +36,24 @@ double MemoriaPicoMB()
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
     return double(uso.ru_maxrss) / 1024.0;
+}
+
+double MemoriaResidenteMB()
+{
+    QFile estado(QStringLiteral("/proc/self/status"));
+    if (!estado.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& linea : estado.readAll().split('\n'))
+        if (linea.startsWith("VmRSS:"))
+            return linea.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+void ReiniciarMemoriaPico()
+{
+    QFile peticion(QStringLiteral("/proc/self/clear_refs"));
+    if (peticion.open(QIODevice::WriteOnly))
+        peticion.write("5");
 }
 
 namespace {

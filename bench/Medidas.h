@@ -11,8 +11,13 @@ namespace bench {
 double Milisegundos(qint64 nanos);
 double Mediana(std::vector<double> valores);
 
-// The largest resident set of the process so far, in megabytes.
+// The largest resident set of the process so far (or since ReiniciarMemoriaPico), and
+// the resident set now, in megabytes.
 double MemoriaPicoMB();
+double MemoriaResidenteMB();
+// Starts the peak over from the resident set now, so that each stage of a run reads
+// its own.
+void ReiniciarMemoriaPico();
 
 // Runs `accion`, which opens a report's preview and returns once it closes; the time
 // until the preview has painted its page for the first time (what the user sees), after

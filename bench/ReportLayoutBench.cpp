@@ -4,6 +4,10 @@
 //
 //   bench_report_layout            (run from anywhere; it works in a temporary folder)
 
+#include "Medidas.h"
+#include "Preguntas.h"
+
+#include "TestSupport.h"
 #include "data/BdatosADO.h"
 #include "data/Encuestas.h"
 #include "platform/report/QuickRep.h"
@@ -11,68 +15,12 @@
 #include "platform/ui/Application.h"
 #include "survey/FEncuesta.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <sqlite3.h>
 
 namespace {
-
-void Exec(sqlite3* db, const QByteArray& sql)
-{
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        std::fprintf(stderr, "SQL: %s\n", error);
-        std::exit(1);
-    }
-}
-
-// Mixed scales; every seventh question is long enough to wrap over three or four lines.
-void Questions(const QString& dbPath, int count)
-{
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(dbPath).constData(), &db);
-    Exec(db, "DELETE FROM PregEncTemp; BEGIN");
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO PregEncTemp(posicion,definicion,tipo) VALUES(?,?,?)", -1,
-                       &insert, nullptr);
-    const QByteArray shortText = QStringLiteral("¿Está satisfecho con la atención recibida en la "
-                                                "secretaría del centro?")
-                                     .toUtf8();
-    const QByteArray longText =
-        QStringLiteral("¿En qué medida considera que la información recibida sobre los "
-                       "procedimientos de evaluación, los criterios de calificación, las "
-                       "actividades de recuperación y las fechas de los exámenes ha sido clara, "
-                       "suficiente y puntual a lo largo de todo el curso académico, tanto en las "
-                       "tutorías como en los módulos profesionales?")
-            .toUtf8();
-    for (int i = 1; i <= count; ++i) {
-        const QByteArray text = (i % 7 == 3 ? longText : shortText) + " " + QByteArray::number(i);
-        sqlite3_bind_int(insert, 1, i);
-        sqlite3_bind_text(insert, 2, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_int(insert, 3, i % 3 == 0 ? 1 : 0);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    Exec(db, "COMMIT");
-    sqlite3_close(db);
-}
-
-long ResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
-}
 
 // What the pages hold: their items and the texts they carry.
 qint64 PageBytes(const QVector<report::TQRPage>& pages)
@@ -107,22 +55,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ui::TApplication app(argc, argv);
 
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    QDir(dir.path()).mkpath(QStringLiteral("datos"));
-    QFile ini(dir.filePath(QStringLiteral("Dimarvolteca.ini")));
-    ini.open(QIODevice::WriteOnly);
-    ini.write("[Base_de_Datos]\nrutabd=\\datos\narchivo=bench.db\n");
-    ini.close();
-    const QString dbPath = dir.filePath(QStringLiteral("datos/bench.db"));
-    {
-        QFile schema(QStringLiteral(DIMARVOLTECA_SOURCE_DIR "/db/schema.sql"));
-        schema.open(QIODevice::ReadOnly);
-        sqlite3* db = nullptr;
-        sqlite3_open(QFile::encodeName(dbPath).constData(), &db);
-        Exec(db, schema.readAll());
-        sqlite3_close(db);
-    }
+    testing::Workspace espacio;
     DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
     DM_Encuesta = new TDM_Encuesta(ui::ApplicationObject());
     DM_Encuesta->InicializarCabecera();
@@ -131,8 +64,8 @@ int main(int argc, char** argv)
     std::printf("%8s %6s %12s %14s %7s %11s %11s %12s\n", "questions", "pages", "one pass ms",
                 "count+preview", "ratio", "pages KiB", "KiB/page", "RSS +KiB");
     for (const int count : {10, 100, 1000, 5000}) {
-        Questions(dbPath, count);
-        const long before = ResidentKiB();
+        bench::EscribirPreguntas(espacio.Db(), count);
+        const double before = bench::MemoriaResidenteMB();
         auto* encuesta = new TF_Encuesta(ui::ApplicationObject());
         report::TQuickRep* informe = encuesta->QR_Encuesta;
         const int repeats = count >= 1000 ? 10 : 50;
@@ -162,15 +95,15 @@ int main(int argc, char** argv)
             repeats);
         const QVector<report::TQRPage>& pages = informe->QRPrinter()->Pages();
         const double kib = PageBytes(pages) / 1024.0;
-        const long grown = ResidentKiB() - before;
-        std::printf("%8d %6d %12.1f %14.1f %7.2f %11.0f %11.1f %12ld\n", count, int(pages.size()),
+        const double grown = (bench::MemoriaResidenteMB() - before) * 1024;
+        std::printf("%8d %6d %12.1f %14.1f %7.2f %11.0f %11.1f %12.0f\n", count, int(pages.size()),
                     one, pair, pair / one, kib, kib / pages.size(), grown);
         delete encuesta;
     }
 
     // Once with the real window, for reference: creation with its counting pass,
     // then the preview opened, laid out and closed.
-    Questions(dbPath, 1000);
+    bench::EscribirPreguntas(espacio.Db(), 1000);
     QElapsedTimer timer;
     timer.start();
     F_Encuesta = new TF_Encuesta(ui::ApplicationObject());
