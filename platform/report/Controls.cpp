@@ -110,9 +110,11 @@ void TQRCustomLabel::Emit(QVector<TPageItem>& out) const
         if (!line.Text.isEmpty()) {
             TQRFont font = Font;
             double width = line.Width;
+            TShapedLinePtr glyphs = line.Glyphs;
             if (ShrinkToFit && width > box.width() && box.width() > 0) {
                 font.Points *= box.width() / width;
                 width = box.width();
+                glyphs.reset();
             }
             double x = box.left();
             if (Alignment & Qt::AlignHCenter)
@@ -127,7 +129,8 @@ void TQRCustomLabel::Emit(QVector<TPageItem>& out) const
             text.Color = FontColor;
             text.Font = font;
             text.Text = line.Text;
-            out.append(text);
+            text.Glyphs = std::move(glyphs);
+            out.append(std::move(text));
         }
         top += metrics.Height();
     }

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <optional>
 
 namespace report {
 
@@ -20,36 +21,100 @@ bool TPageItem::operator==(const TPageItem& other) const
 
 namespace {
 
-void PaintItem(QPainter& painter, const TPageItem& item, double minimumPen)
+// Pages are drawn in text units, the glyphs' own: every item then shares the one
+// transformation and no device hears of a new one for each text.
+constexpr double kUnitsPerMm = MmToTextUnits(1.0);
+
+QPointF Units(QPointF mm)
 {
+    return mm * kUnitsPerMm;
+}
+
+QRectF Units(const QRectF& mm)
+{
+    return QRectF(Units(mm.topLeft()), mm.size() * kUnitsPerMm);
+}
+
+// What the items of a page share while they are drawn.
+struct TPainting
+{
+    QPainter& Painter;
+    double MinimumPen = 0;         // millimetres
+    const TQRFont* Font = nullptr; // the painter's font, for texts shaped as drawn
+};
+
+bool SamePlace(QPointF a, QPointF b)
+{
+    constexpr double kEpsilon = 1e-6; // millimetres
+    return qAbs(a.x() - b.x()) < kEpsilon && qAbs(a.y() - b.y()) < kEpsilon;
+}
+
+// A label's framed box comes as four solid lines: top, bottom, left and right. The
+// box they enclose, when `sides` are those four: drawn as one rectangle they print the
+// same (square caps close the corners as mitred joins do) for a quarter of the work.
+std::optional<QRectF> FrameOf(const TPageItem* sides)
+{
+    for (int i = 0; i < 4; ++i) {
+        const TPageItem& side = sides[i];
+        if (side.Kind != TItemKind::Line || side.PenStyle != Qt::SolidLine ||
+            side.Color != sides[0].Color || side.PenWidth != sides[0].PenWidth)
+            return std::nullopt;
+    }
+    const QRectF box(sides[0].Rect.topLeft(), sides[1].Rect.bottomRight());
+    const QPointF ends[4][2] = {{box.topLeft(), box.topRight()},
+                                {box.bottomLeft(), box.bottomRight()},
+                                {box.topLeft(), box.bottomLeft()},
+                                {box.topRight(), box.bottomRight()}};
+    for (int i = 0; i < 4; ++i)
+        if (!SamePlace(sides[i].Rect.topLeft(), ends[i][0]) ||
+            !SamePlace(sides[i].Rect.bottomRight(), ends[i][1]))
+            return std::nullopt;
+    return box;
+}
+
+// The pen of a frame or a line.
+void SetPen(TPainting& painting, const TPageItem& item)
+{
+    painting.Painter.setPen(QPen(item.Color, qMax(item.PenWidth, painting.MinimumPen) * kUnitsPerMm,
+                                 item.PenStyle, Qt::SquareCap, Qt::MiterJoin));
+    painting.Painter.setBrush(Qt::NoBrush);
+}
+
+void PaintItem(TPainting& painting, const TPageItem& item)
+{
+    QPainter& painter = painting.Painter;
     switch (item.Kind) {
     case TItemKind::Fill:
-        painter.fillRect(item.Rect, item.Color);
+        painter.fillRect(Units(item.Rect), item.Color);
         break;
     case TItemKind::Frame:
-    case TItemKind::Line: {
-        QPen pen(item.Color, qMax(item.PenWidth, minimumPen), item.PenStyle, Qt::SquareCap,
-                 Qt::MiterJoin);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        if (item.Kind == TItemKind::Frame)
-            painter.drawRect(item.Rect);
-        else
-            painter.drawLine(item.Rect.topLeft(), item.Rect.bottomRight());
+        SetPen(painting, item);
+        painter.drawRect(Units(item.Rect));
         break;
-    }
+    case TItemKind::Line:
+        SetPen(painting, item);
+        painter.drawLine(Units(item.Rect.topLeft()), Units(item.Rect.bottomRight()));
+        break;
     case TItemKind::Text: {
-        painter.save();
-        painter.translate(item.Rect.left(), item.Baseline);
-        painter.scale(TextUnitsToMm(1.0), TextUnitsToMm(1.0));
-        painter.setFont(TextFont(item.Font));
-        painter.setPen(item.Color);
-        painter.drawText(QPointF(0, 0), item.Text);
-        painter.restore();
+        // Glyphs take only the pen's colour: a pen of that colour stays, so that the
+        // frame drawn after a label's text usually finds its own pen already set.
+        if (painter.pen().style() == Qt::NoPen || painter.pen().color() != item.Color)
+            painter.setPen(item.Color);
+        const QPointF origin = Units(QPointF(item.Rect.left(), item.Baseline));
+        if (item.Glyphs) {
+            for (const QGlyphRun& run : item.Glyphs->Runs)
+                painter.drawGlyphRun(origin, run);
+            break;
+        }
+        if (!painting.Font || *painting.Font != item.Font) {
+            painter.setFont(TextFont(item.Font));
+            painting.Font = &item.Font;
+        }
+        painter.drawText(origin, item.Text);
         break;
     }
     case TItemKind::Image:
-        painter.drawImage(item.Rect, item.Image);
+        painter.drawImage(Units(item.Rect), item.Image);
         break;
     }
 }
@@ -68,11 +133,25 @@ void PaintPage(QPainter& painter, const TQRPage& page, const QRectF& target)
     const QRectF paper(QPointF(0, 0), page.Size);
     painter.setClipRect(paper, Qt::IntersectClip);
     painter.fillRect(paper, Qt::white);
+    TPainting painting{painter};
     // Hairlines stay visible at small zooms: never thinner than one device pixel.
     const double pixelsPerMm = painter.deviceTransform().map(QLineF(0, 0, 1, 0)).length();
-    const double minimumPen = pixelsPerMm > 0 ? 1.0 / pixelsPerMm : 0.0;
-    for (const TPageItem& item : page.Items)
-        PaintItem(painter, item, minimumPen);
+    painting.MinimumPen = pixelsPerMm > 0 ? 1.0 / pixelsPerMm : 0.0;
+    painter.scale(1 / kUnitsPerMm, 1 / kUnitsPerMm);
+    // A label's frame comes as four lines: each four that close a box are drawn as one.
+    const TPageItem* items = page.Items.constData();
+    const qsizetype count = page.Items.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        if (i + 4 <= count && items[i].Kind == TItemKind::Line) {
+            if (const std::optional<QRectF> box = FrameOf(items + i)) {
+                SetPen(painting, items[i]);
+                painter.drawRect(Units(*box));
+                i += 3;
+                continue;
+            }
+        }
+        PaintItem(painting, items[i]);
+    }
     painter.restore();
 }
 
@@ -102,12 +181,14 @@ void PrintPages(QPagedPaintDevice& device, const QVector<TQRPage>& pages, int fi
             device.newPage();
         }
         // The device may keep margins of its own: the sheet starts that far up and left.
+        // The page prints at its own size: the sheet's is rounded to whole points, a
+        // fraction of a millimetre that only the blank margin feels.
         const QPageLayout layout = device.pageLayout();
         const int dpi = device.logicalDpiX();
         const QRect full = layout.fullRectPixels(dpi);
         const QRect paint = layout.paintRectPixels(dpi);
-        const QRectF sheet(full.left() - paint.left(), full.top() - paint.top(), full.width(),
-                           full.height());
+        const QRectF sheet(QPointF(full.left() - paint.left(), full.top() - paint.top()),
+                           pages.at(i).Size * (dpi / kMmPerInch));
         PaintPage(painter, pages.at(i), sheet);
     }
     painter.end();

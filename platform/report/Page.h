@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QGlyphRun>
 #include <QImage>
 #include <QRectF>
+#include <QSharedData>
 #include <QSizeF>
 #include <QString>
 #include <QVector>
@@ -39,6 +41,16 @@ enum class TItemKind : quint8
     Image = 5, // Image drawn into Rect
 };
 
+// A line of text as the layout shaped it: its glyphs in runs of one font each (a
+// character the font lacks comes from another), placed from the line's start on its
+// baseline, in text units (kTextDpi). Measured once, it is shared by every item that
+// prints the same line, on every page and on every device.
+struct TShapedLine : QSharedData
+{
+    QVector<QGlyphRun> Runs;
+};
+using TShapedLinePtr = QExplicitlySharedDataPointer<const TShapedLine>;
+
 // One drawing operation of a laid-out page. Places are millimetres from the
 // page's top-left corner.
 struct TPageItem
@@ -53,6 +65,10 @@ struct TPageItem
     TQRFont Font;
     QString Text;
     QImage Image;
+    // How Text was shaped when the page was laid out, if it prints as it was measured;
+    // without it (pages read from a file, a text shrunk to fit or underlined) Text is
+    // shaped when it is drawn. Not part of what prints, so neither compared nor saved.
+    TShapedLinePtr Glyphs;
 
     bool operator==(const TPageItem& other) const;
     bool operator!=(const TPageItem& other) const { return !(*this == other); }

@@ -3,6 +3,7 @@
 #include "Units.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QTextLayout>
 #include <QTextOption>
 #include <memory>
@@ -37,6 +38,28 @@ const TFontEntry& Entry(const TQRFont& design)
     entries.push_back(std::make_unique<TFontEntry>(TFontEntry{design, font, QFontMetricsF(font)}));
     last = entries.back().get();
     return *last;
+}
+
+// Wide enough for any line a page can hold.
+constexpr double kUnbounded = 1e7;
+
+// The glyphs of the first `length` characters of `line`, placed from the line's
+// start on its baseline: the layout places them from its own top-left corner.
+TShapedLinePtr Shaped(const QTextLine& line, int length)
+{
+    if (length <= 0)
+        return {};
+    auto* shaped = new TShapedLine;
+    shaped->Runs = line.glyphRuns(line.textStart(), length);
+    const QPointF origin(line.x(), line.y() + line.ascent());
+    for (QGlyphRun& run : shaped->Runs) {
+        QVector<QPointF> positions = run.positions();
+        for (QPointF& position : positions)
+            position -= origin;
+        run.setPositions(positions);
+        run.setBoundingRect(run.boundingRect().translated(-origin));
+    }
+    return TShapedLinePtr(shaped);
 }
 
 QString WithoutTrailingBlanks(const QString& text)
@@ -83,25 +106,40 @@ QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double w
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QStringList paragraphs = plain.split(QLatin1Char('\n'));
 
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QTextOption wrapped;
+    wrapped.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QTextOption single;
+    single.setWrapMode(QTextOption::NoWrap);
     const double width = qMax(0.0, MmToTextUnits(widthMm));
+    // Qt underlines glyphs drawn on a scaled screen painter away from them: underlined
+    // texts are drawn from their characters.
+    const bool keepGlyphs = !font.Underline;
     for (const QString& paragraph : paragraphs) {
-        if (!wordWrap || paragraph.isEmpty()) {
-            const QString line = WithoutTrailingBlanks(paragraph);
-            lines.append({line, TextUnitsToMm(entry.Metrics.horizontalAdvance(line))});
+        const bool wrap = wordWrap && !paragraph.isEmpty();
+        const QString whole = wrap ? paragraph : WithoutTrailingBlanks(paragraph);
+        if (whole.isEmpty()) {
+            lines.append(TTextLine());
             continue;
         }
-        QTextLayout layout(paragraph, entry.Font);
-        layout.setTextOption(option);
+        QTextLayout layout(whole, entry.Font);
+        layout.setTextOption(wrap ? wrapped : single);
+        // Its glyphs outlive the layout pass: the lines take them from there.
+        layout.setCacheEnabled(true);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-            line.setLineWidth(width);
+            line.setLineWidth(wrap ? width : kUnbounded);
         layout.endLayout();
+        // An unwrapped text is one line whatever separators it holds.
+        if (!wrap && layout.lineCount() != 1) {
+            lines.append({whole, TextUnitsToMm(entry.Metrics.horizontalAdvance(whole)), {}});
+            continue;
+        }
         for (int i = 0; i < layout.lineCount(); ++i) {
             const QTextLine line = layout.lineAt(i);
-            lines.append({WithoutTrailingBlanks(paragraph.mid(line.textStart(), line.textLength())),
-                          TextUnitsToMm(line.naturalTextWidth())});
+            const QString printed =
+                WithoutTrailingBlanks(whole.mid(line.textStart(), line.textLength()));
+            lines.append({printed, TextUnitsToMm(line.naturalTextWidth()),
+                          keepGlyphs ? Shaped(line, int(printed.size())) : TShapedLinePtr()});
         }
     }
     return lines;

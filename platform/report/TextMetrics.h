@@ -27,12 +27,14 @@ double TextWidthMm(const QString& text, const TQRFont& font);
 struct TTextLine
 {
     QString Text;
-    double Width = 0; // millimetres, trailing blanks left out
+    double Width = 0;      // millimetres, trailing blanks left out
+    TShapedLinePtr Glyphs; // Text's glyphs, as measured
 };
 
 // The lines a text prints as in a box `widthMm` wide: its own line breaks and,
 // with `wordWrap`, the breaks between words that keep every line in the box (a
-// word longer than the box is cut). An empty text is no line at all.
+// word longer than the box is cut). An empty text is no line at all. Each line
+// keeps the glyphs it was measured with, for drawing.
 QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double widthMm,
                               bool wordWrap);
 

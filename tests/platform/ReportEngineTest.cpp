@@ -1,5 +1,6 @@
 #include "ReportTestSupport.h"
 #include "TestSupport.h"
+#include "platform/report/Builders.h"
 #include "platform/report/QRPrinter.h"
 #include "platform/report/QuickRep.h"
 #include "platform/report/ReportError.h"
@@ -427,6 +428,60 @@ private slots:
         painter.end();
         QCOMPARE(QColor(sheet.pixel(105, 105)), QColor(Qt::black));
         QCOMPARE(QColor(sheet.pixel(50, 50)), QColor(Qt::white));
+    }
+
+    // Texts are drawn from the glyphs they were measured with; drawn from their
+    // characters instead, as pages read from a file are, they look the same.
+    void measuredGlyphsPaintAsTheirTexts()
+    {
+        TQuickRep report;
+        TQRBand* header = report.AddBand(TBandType::PageHeader, QStringLiteral("Header"), 60);
+        AddLabel(header, QStringLiteral("Title"), QStringLiteral("Dimensión: Organización ✓"), 5, 2,
+                 MakeFont(QStringLiteral("Arial"), 14, true), Qt::darkBlue);
+        AddLabel(header, QStringLiteral("Underlined"), QStringLiteral("Satisfacción del alumnado"),
+                 5, 30, MakeFont(QStringLiteral("Arial"), 14, true, true), Qt::darkBlue);
+        auto* wrapped = Put<TQRLabel>(header, "Wrapped", 5, 12, 60, 5);
+        wrapped->WordWrap = wrapped->AutoStretch = true;
+        wrapped->Font = MakeFont(QStringLiteral("Book Antiqua"), 9);
+        wrapped->Caption = QStringLiteral("¿En qué medida considera que la información recibida "
+                                          "sobre la evaluación ha sido clara y suficiente?");
+        auto* number = Put<TQRLabel>(header, "Number", 5, 40, 5.03, 4.76);
+        number->ShrinkToFit = true;
+        number->Alignment = Qt::AlignHCenter;
+        number->Caption = QStringLiteral("12345");
+        number->Font = MakeFont(QStringLiteral("Book Antiqua"), 8);
+        report.Prepare();
+        const TQRPage shaped = report.QRPrinter()->Pages().first();
+
+        const TPageItem heading = ItemsOf(shaped, QStringLiteral("Title"), TItemKind::Text).first();
+        QVERIFY(heading.Glyphs && heading.Glyphs->Runs.size() > 1); // ✓ comes from another font
+        QVERIFY(!ItemsOf(shaped, QStringLiteral("Number"), TItemKind::Text).first().Glyphs);
+        TQRPage plain = shaped;
+        for (TPageItem& item : plain.Items)
+            item.Glyphs.reset();
+        QVERIFY(plain == shaped);
+
+        auto paint = [](const TQRPage& page) {
+            QImage sheet(840, 1188, QImage::Format_RGB32);
+            QPainter painter(&sheet);
+            PaintPage(painter, page, QRectF(0, 0, 840, 1188));
+            return sheet;
+        };
+        const QImage fromGlyphs = paint(shaped);
+        const QImage fromTexts = paint(plain);
+        int inked = 0;
+        int apart = 0;
+        for (int y = 0; y < fromGlyphs.height(); ++y) {
+            for (int x = 0; x < fromGlyphs.width(); ++x) {
+                const QRgb a = fromGlyphs.pixel(x, y);
+                const QRgb b = fromTexts.pixel(x, y);
+                inked += a != qRgb(255, 255, 255);
+                apart += qAbs(qGray(a) - qGray(b)) > 48;
+            }
+        }
+        QVERIFY(inked > 2000);
+        QVERIFY2(apart <= inked / 100,
+                 qPrintable(QStringLiteral("%1 of %2").arg(apart).arg(inked)));
     }
 
     // The report file of saved questionnaires.
