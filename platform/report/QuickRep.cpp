@@ -157,7 +157,10 @@ private:
     void StartPage()
     {
         ++m_pageNumber;
+        // A page holds about as many items as the one before it.
+        const qsizetype items = m_pages.isEmpty() ? 0 : m_pages.last().Items.size();
         m_pages.append(TQRPage{m_size, {}});
+        m_pages.last().Items.reserve(items);
         m_parts.emplace_back();
         m_y = m_report.TopMargin;
         if (m_header && (m_pageNumber > 1 || m_report.FirstPageHeader)) {
