@@ -1,6 +1,9 @@
 #include "Preguntas.h"
 
 #include "TestSupport.h"
+#include "data/BdatosADO.h"
+#include "data/Encuestas.h"
+#include "platform/ui/Application.h"
 
 namespace bench {
 
@@ -21,6 +24,16 @@ void EscribirPreguntas(testing::TestDb& db, int cuantas)
                 {i, (i % 7 == 3 ? larga : corta) + QLatin1Char(' ') + QString::number(i),
                  i % 3 == 0 ? 1 : 0});
     db.Exec(QStringLiteral("COMMIT"));
+}
+
+void CrearModulosEncuesta()
+{
+    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
+    DM_Encuesta = new TDM_Encuesta(ui::ApplicationObject());
+    DM_Encuesta->InicializarCabecera();
+    DM_Encuesta->Cabecera.Centro = QStringLiteral("IES Ribera del Júcar");
+    DM_Encuesta->Cabecera.Direccion = QStringLiteral("Avda. de la Albufera, 12 - Sueca");
+    DM_Encuesta->Cabecera.Telefono = QStringLiteral("961 234 567");
 }
 
 } // namespace bench

@@ -11,4 +11,8 @@ namespace bench {
 // over three or four lines.
 void EscribirPreguntas(testing::TestDb& db, int cuantas);
 
+// The data modules the questionnaire reads, on the database of the current folder,
+// with the header of a centre.
+void CrearModulosEncuesta();
+
 } // namespace bench

@@ -8,8 +8,6 @@
 #include "Preguntas.h"
 
 #include "TestSupport.h"
-#include "data/BdatosADO.h"
-#include "data/Encuestas.h"
 #include "platform/report/QuickRep.h"
 #include "platform/report/preview/StandardPreview.h"
 #include "platform/ui/Application.h"
@@ -56,10 +54,7 @@ int main(int argc, char** argv)
     ui::TApplication app(argc, argv);
 
     testing::Workspace espacio;
-    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
-    DM_Encuesta = new TDM_Encuesta(ui::ApplicationObject());
-    DM_Encuesta->InicializarCabecera();
-    DM_Encuesta->Cabecera.Centro = QStringLiteral("IES Ribera del Júcar");
+    bench::CrearModulosEncuesta();
 
     std::printf("%8s %6s %12s %14s %7s %11s %11s %12s\n", "questions", "pages", "one pass ms",
                 "count+preview", "ratio", "pages KiB", "KiB/page", "RSS +KiB");
