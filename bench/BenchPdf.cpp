@@ -10,8 +10,12 @@
 //  - the peak memory of the layout and the print, which should grow in step with the
 //    pages.
 //
-//   xvfb-run -a -s '-screen 0 1280x1024x24' env QT_QPA_PLATFORM=xcb bench_pdf
+//   xvfb-run -a -s '-screen 0 1280x1024x24' env QT_QPA_PLATFORM=xcb bench_pdf [preguntas...]
 //   (run from anywhere; it works in a temporary folder)
+//
+// Given sizes replace the three, e.g. 1000 under callgrind with
+// --toggle-collect='(anonymous namespace)::ImprimirDesdeLaVista*' and again with
+// --toggle-collect='(anonymous namespace)::ImprimirComoAntes*' for the two counts.
 //
 // Before texts kept their glyphs, this program timed 1,000 questions (58 pages) at
 // 246 ms and 5,000 (302 pages) at 1,202 ms (medians of five runs under Xvfb while other
@@ -91,8 +95,9 @@ void PintarComoAntes(QPainter& painter, const TQRPage& pagina, const QRectF& hoj
 }
 
 // The pages (all of them upright A4) to `pdf` through the former painter, on a
-// printer set up as the preview sets its own.
-void ImprimirComoAntes(const QVector<TQRPage>& paginas, const QString& pdf)
+// printer set up as the preview sets its own. Kept out of line, as the next, so that a
+// profiler can be told to count it alone.
+[[gnu::noinline]] void ImprimirComoAntes(const QVector<TQRPage>& paginas, const QString& pdf)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
@@ -107,6 +112,12 @@ void ImprimirComoAntes(const QVector<TQRPage>& paginas, const QString& pdf)
             printer.newPage();
         PintarComoAntes(painter, paginas.at(i), hoja);
     }
+}
+
+// The preview's print command, its dialog answered with a PDF file.
+[[gnu::noinline]] void ImprimirDesdeLaVista(report::TQRStandardPreview& vista)
+{
+    vista.PrintClick();
 }
 
 // The same pages without the glyphs their texts were measured with.
@@ -173,7 +184,12 @@ int main(int argc, char** argv)
     std::printf("%9s %7s %11s %10s %9s %6s %13s %7s %8s %8s\n", "preguntas", "páginas",
                 "mediana ms", "dispersión", "antes ms", "razón", "sin glifos ms", "ms/pág",
                 "pico MB", "KiB/pág");
-    for (const TTamano tamano : {TTamano{30, 7}, TTamano{1000, 5}, TTamano{5000, 3}}) {
+    std::vector<TTamano> tamanos{{30, 7}, {1000, 5}, {5000, 3}};
+    if (argc > 1)
+        tamanos.clear();
+    for (int i = 1; i < argc; ++i)
+        tamanos.push_back({qBound(1, QByteArray(argv[i]).toInt(), 5000), 3});
+    for (const TTamano tamano : tamanos) {
         bench::EscribirPreguntas(espacio.Db(), tamano.Preguntas);
         malloc_trim(0);
         const double antes = bench::MemoriaResidenteMB();
@@ -183,7 +199,7 @@ int main(int argc, char** argv)
         std::pair<double, double> ahora, comoAntes, sinGlifos;
         EnLaVistaPrevia([&](report::TQRStandardPreview& vista) {
             paginas = vista.PageCount();
-            ahora = Tiempo(tamano.Veces, [&vista] { vista.PrintClick(); });
+            ahora = Tiempo(tamano.Veces, [&vista] { ImprimirDesdeLaVista(vista); });
             pico = bench::MemoriaPicoMB();
             const QVector<TQRPage> hechas = vista.Pages();
             comoAntes = Tiempo(tamano.Veces, [&] { ImprimirComoAntes(hechas, pdf); });
