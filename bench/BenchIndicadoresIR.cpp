@@ -5,7 +5,7 @@
 // directly on the connection in one transaction, and the check boxes made: every one
 // while step 2 loads, none afterwards.
 //
-//   bench_indicadores_ir      (on a real X display: QT_QPA_PLATFORM=xcb under Xvfb)
+//   bench/run bench_indicadores_ir      (on a real X display, under Xvfb)
 
 #include "Medidas.h"
 #include "TestSupport.h"
@@ -152,8 +152,6 @@ int Cajas(TF_ModificarIRP2* paso2)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     ui::TApplication app(argc, argv);
 
     testing::Workspace espacio;

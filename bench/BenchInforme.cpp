@@ -5,7 +5,7 @@
 //  - the counting pass plus the preview's layout, against one layout pass (target:
 //    within 2.2 times);
 //  - the peak memory of the run.
-// Run it on a real X display: xvfb-run -a env QT_QPA_PLATFORM=xcb bench_informe
+// Run it on a real X display: bench/run bench_informe
 
 #include "CatalogoGrande.h"
 #include "Medidas.h"
@@ -114,8 +114,6 @@ double Suelo(TF_ObtenerInformeP2* paso2, int& filas)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     ui::TApplication app(argc, argv);
 
     testing::Workspace espacio;
