@@ -2,7 +2,7 @@
 // costs (the counting pass, then the preview's own run) with one plain layout
 // pass of the same pages, and how memory grows with the pages.
 //
-//   bench_report_layout            (run from anywhere; it works in a temporary folder)
+//   bench/run bench_report_layout   (it works in a temporary folder)
 
 #include "Medidas.h"
 #include "Preguntas.h"
@@ -49,8 +49,6 @@ double Milliseconds(const std::function<void()>& work, int repeats)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     ui::TApplication app(argc, argv);
 
     testing::Workspace espacio;
