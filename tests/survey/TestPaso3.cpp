@@ -8,6 +8,7 @@
 #include <QScrollArea>
 
 using namespace encuesta;
+using testing::TextsOf;
 
 namespace {
 
@@ -32,7 +33,43 @@ class TestPaso3 : public PruebaEncuesta
 {
     Q_OBJECT
 
-    TF_CrearEncuestaP3* Paso3() { return static_cast<TF_CrearEncuestaP3*>(HastaPaso(3)); }
+    // Step 3, and `pasos` done in it: vK chooses view K (0 = all), S and T click the two
+    // boxes, mCODE clicks a measure, F leaves a row of an earlier questionnaire in the
+    // scratch table. At most one of the two boxes is ticked after every handler.
+    TF_CrearEncuestaP3* Paso3(const QString& pasos = QString())
+    {
+        auto* paso3 = static_cast<TF_CrearEncuestaP3*>(HastaPaso(3));
+        for (const QString& paso : pasos.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (paso.startsWith(QLatin1Char('v')))
+                Elegir(paso3->CB_Dimension, paso.mid(1).toInt());
+            else if (paso == QLatin1String("S") || paso == QLatin1String("T"))
+                Pulsar(paso == QLatin1String("S") ? paso3->CB_SoloClave : paso3->CB_Todos);
+            else if (paso == QLatin1String("F"))
+                Db().Exec(QStringLiteral("INSERT INTO PregEncTemp VALUES(1,'¿Otra?',0)"));
+            else
+                Pulsar(Caja(paso.mid(1).toInt()));
+            if (paso3->CB_SoloClave->isChecked() && paso3->CB_Todos->isChecked())
+                QTest::qFail("both boxes ticked", __FILE__, __LINE__);
+            if (QTest::currentTestFailed()) {
+                qWarning("paso %s", qPrintable(paso));
+                break;
+            }
+        }
+        return paso3;
+    }
+
+    // The scratch table's rows as "question/scale", numbered in their order from 1 (a
+    // row out of its turn shows its number after "@").
+    QString Escritas()
+    {
+        QStringList filas;
+        for (const QVariantList& fila : Filas()) {
+            const bool enSuTurno = fila.at(0).toInt() == filas.size() + 1;
+            filas << fila.at(1).toString() + QLatin1Char('/') + fila.at(2).toString() +
+                         (enSuTurno ? QString() : QLatin1Char('@') + fila.at(0).toString());
+        }
+        return filas.join(QLatin1Char(' '));
+    }
 
 private slots:
     // Nothing before a view is chosen; then definitions in dictionary order, key measures
@@ -58,10 +95,8 @@ private slots:
     void vistas()
     {
         QFETCH(int, vista);
-        TF_CrearEncuestaP3* paso3 = Paso3();
+        TF_CrearEncuestaP3* paso3 = Paso3(vista >= 0 ? QStringLiteral("v%1").arg(vista) : QString());
         QCOMPARE(paso3->CB_Dimension->count(), 4);
-        if (vista >= 0)
-            Elegir(paso3->CB_Dimension, vista);
         QCOMPARE(paso3->CB_SoloClave->isEnabled() && paso3->CB_Todos->isEnabled(), vista >= 0);
         QTEST(paso3->Label3->toolTip(), "descripcion");
         QTEST(Lugares(paso3->SB_IndicadoresContenido), "lugares");
@@ -71,14 +106,11 @@ private slots:
     // and hidden; a tick made in one view is there in the other.
     void controlesHechosUnaVez()
     {
-        TF_CrearEncuestaP3* paso3 = Paso3();
+        TF_CrearEncuestaP3* paso3 = Paso3("v1 m1001");
         QWidget* contenido = paso3->SB_IndicadoresContenido;
-        Elegir(paso3->CB_Dimension, 1);
         QCheckBox* iluminacion = Caja(1001);
-        Pulsar(iluminacion);
         Elegir(paso3->CB_Dimension, 0);
         QCOMPARE(Caja(1001), iluminacion);
-        QVERIFY(iluminacion->isChecked());
         const int hechos = Controles(contenido);
         QCOMPARE(hechos, 5 + 3 + 3);
 
@@ -96,9 +128,8 @@ private slots:
         QCOMPARE(paso3->SB_Indicadores->verticalScrollBar()->value(), 0);
     }
 
-    // Steps: vK chooses view K (0 = all), S and T click the two boxes, mCODE clicks a
-    // measure. Outcome: the ticked measures, the ticked box (S, T or -), and per view the
-    // flags of "solo los clave" and of "todos".
+    // Outcome: the ticked measures, the ticked box (S, T or -), and per view the flags of
+    // "solo los clave" and of "todos".
     void reglasDeSeleccion_data()
     {
         QTest::addColumn<QString>("pasos");
@@ -134,35 +165,19 @@ private slots:
     void reglasDeSeleccion()
     {
         QFETCH(QString, pasos);
-        QFETCH(QString, resultado);
-        TF_CrearEncuestaP3* paso3 = Paso3();
         testing::MessageRecorder mensajes;
-        for (const QString& paso : pasos.split(QLatin1Char(' '))) {
-            if (paso.startsWith(QLatin1Char('v')))
-                Elegir(paso3->CB_Dimension, paso.mid(1).toInt());
-            else if (paso == QLatin1String("S"))
-                Pulsar(paso3->CB_SoloClave);
-            else if (paso == QLatin1String("T"))
-                Pulsar(paso3->CB_Todos);
-            else
-                Pulsar(Caja(paso.mid(1).toInt()));
-            if (QTest::currentTestFailed())
-                QFAIL(qPrintable(QStringLiteral("paso ") + paso));
-            // At most one of the two boxes is ticked after every handler.
-            QVERIFY(!(paso3->CB_SoloClave->isChecked() && paso3->CB_Todos->isChecked()));
-        }
-        QList<int> marcadas = Marcadas().values();
-        std::sort(marcadas.begin(), marcadas.end());
+        TF_CrearEncuestaP3* paso3 = Paso3(pasos);
         QStringList codigos;
-        for (int codigo : marcadas)
+        for (int codigo : Marcadas())
             codigos << QString::number(codigo);
-        const QString casilla = paso3->CB_SoloClave->isChecked() ? QStringLiteral("S")
-                                : paso3->CB_Todos->isChecked()   ? QStringLiteral("T")
-                                                                 : QStringLiteral("-");
-        QCOMPARE(QStringList({codigos.isEmpty() ? QStringLiteral("-") : codigos.join(','), casilla,
-                              Banderas(paso3->VSoloClave), Banderas(paso3->VTodos)})
-                     .join(' '),
-                 resultado);
+        codigos.sort(); // all of four digits
+        const char* casilla = paso3->CB_SoloClave->isChecked() ? "S"
+                              : paso3->CB_Todos->isChecked()   ? "T"
+                                                               : "-";
+        QTEST(QStringList({codigos.isEmpty() ? QStringLiteral("-") : codigos.join(','), casilla,
+                           Banderas(paso3->VSoloClave), Banderas(paso3->VTodos)})
+                  .join(' '),
+              "resultado");
         QVERIFY(mensajes.messages.isEmpty());
     }
 
@@ -171,12 +186,8 @@ private slots:
     // nor written.
     void catalogoQueCambia()
     {
-        TF_CrearEncuestaP3* paso3 = Paso3();
-        Elegir(paso3->CB_Dimension, 0);
-        Elegir(paso3->CB_Dimension, 1);
+        TF_CrearEncuestaP3* paso3 = Paso3("v0 v1 m1001 m1000");
         QCheckBox* calefaccion = Caja(1002);
-        Pulsar(Caja(1001));
-        Pulsar(Caja(1000));
         const int hechos = Controles(paso3->SB_IndicadoresContenido);
 
         Db().Exec(QStringLiteral("INSERT INTO Pregunta VALUES(5003,'¿Acústica?',1)"));
@@ -193,11 +204,8 @@ private slots:
 
         Pulsar(paso3->CB_Todos);
         paso3->InsertarPregTemp();
-        QCOMPARE(Filas(), (QList<QVariantList>{{1, QStringLiteral("¿Acústica?"), 1},
-                                               {2, QStringLiteral("¿Calefacción?"), 0},
-                                               {3, QStringLiteral("¿Iluminación?"), 1},
-                                               {4, QStringLiteral("¿Fondos?"), 0},
-                                               {5, QStringLiteral("¿Horario?"), 1}}));
+        QCOMPARE(Escritas(), QStringLiteral("¿Acústica?/1 ¿Calefacción?/0 ¿Iluminación?/1 "
+                                            "¿Fondos?/0 ¿Horario?/1"));
     }
 
     // A subdimension longer than the box: when its measures change order every box and
@@ -205,19 +213,17 @@ private slots:
     // far the box is scrolled.
     void subdimensionLarga()
     {
-        for (int i = 0; i < 20; ++i)
+        QStringList lugares{QStringLiteral("Iluminación@60,20 CLAVE@10,60 Limpieza@60,60")};
+        for (int i = 0; i < 20; ++i) {
+            const QString medida = QStringLiteral("Medida %1").arg(i, 2, 10, QLatin1Char('0'));
             Db().Exec(QStringLiteral("INSERT INTO Indicador VALUES(?,?,0,0,100,0)"),
-                      {1020 + i, QStringLiteral("Medida %1").arg(i, 2, 10, QLatin1Char('0'))});
-        TF_CrearEncuestaP3* paso3 = Paso3();
-        Elegir(paso3->CB_Dimension, 1);
+                      {1020 + i, medida});
+            lugares << QStringLiteral("%1@60,%2").arg(medida).arg(100 + 40 * i);
+        }
+        lugares << QStringLiteral("CLAVE@10,900 Calefacción@60,900");
+        TF_CrearEncuestaP3* paso3 = Paso3("v1");
         Db().Exec(QStringLiteral("UPDATE Indicador SET definicion='Zona' WHERE codigo=1002"));
         Elegir(paso3->CB_Dimension, 1);
-        QStringList lugares{QStringLiteral("Iluminación@60,20 CLAVE@10,60 Limpieza@60,60")};
-        for (int i = 0; i < 20; ++i)
-            lugares << QStringLiteral("Medida %1@60,%2")
-                           .arg(i, 2, 10, QLatin1Char('0'))
-                           .arg(100 + 40 * i);
-        lugares << QStringLiteral("CLAVE@10,900 Calefacción@60,900");
         QCOMPARE(Lugares(paso3->SB_IndicadoresContenido), lugares.join(QLatin1Char(' ')));
 
         Elegir(paso3->CB_Dimension, 0);
@@ -231,91 +237,70 @@ private slots:
         }
     }
 
-    void deNuevaALaVistaPrevia()
+    // FINALIZAR, twice: the ticked measures written (subdimensions in list order,
+    // measures by definition, each once, with its own question's text and scale) and
+    // shown under step 1's header and the dimension, on one page at least. Closing the
+    // preview empties and closes the table and frees the report window; the step stays
+    // as it was, its progress windows hidden until it goes.
+    void finalizar_data()
     {
-        QPointer<TF_CrearEncuestaP3> paso3 = Paso3();
-        Elegir(paso3->CB_Dimension, 2);
-        Pulsar(Caja(1010));
-        Elegir(paso3->CB_Dimension, 0);
-        Pulsar(Caja(1000));
-        Pulsar(Caja(1002));
+        QTest::addColumn<QString>("pasos");
+        QTest::addColumn<QString>("filas");
+        QTest::newRow("marcadas en dos vistas")
+            << "v2 m1010 v0 m1000 m1002" << "¿Calefacción?/0 ¿Limpieza?/0 ¿Horario?/1";
+        QTest::newRow("antes de elegir una entrada") << "" << "";
+        QTest::newRow("con nada marcado") << "v0" << "";
+        // A row that no preview shows any longer is not part of the new questionnaire.
+        QTest::newRow("con una fila que ya no se ve") << "v0 F" << "";
+    }
 
-        // Subdimensions in list order, measures by definition, each ticked one once,
-        // numbered from 1; texts and scales of each measure's own question.
-        const QList<QVariantList> esperadas{{1, QStringLiteral("¿Calefacción?"), 0},
-                                            {2, QStringLiteral("¿Limpieza?"), 0},
-                                            {3, QStringLiteral("¿Horario?"), 1}};
+    void finalizar()
+    {
+        QFETCH(QString, pasos);
+        QPointer<TF_CrearEncuestaP3> paso3 = Paso3(pasos);
+        const QSet<int> marcadas = Marcadas();
         QPointer<TF_CrearEncuestaPFinal> primerProgreso;
         for (int vez = 0; vez < 2; ++vez) {
-            QList<QVariantList> vistas;
+            QString vistas;
+            QVector<report::TQRPage> paginas;
             QVERIFY(Finalizar(paso3->B_Aceptar, [&](report::TQRStandardPreview* ventana) {
-                vistas = Filas();
+                vistas = Escritas();
+                paginas = ventana->Pages();
                 QVERIFY(ventana->isMaximized());
                 QVERIFY(ventana->windowFlags().testFlag(Qt::FramelessWindowHint));
                 QVERIFY(F_CrearEncuestaPFinal && !F_CrearEncuestaPFinal->isVisible());
                 QCOMPARE(F_CrearEncuestaPFinal->ProgressBar1->value(), 100);
                 QVERIFY(F_CrearEncuestaPFinal != primerProgreso);
-                QCOMPARE(F_Encuesta->QRLCentro->Caption, QStringLiteral("IES Zeta"));
-                QCOMPARE(F_Encuesta->QRLDimension->Caption, QStringLiteral("Satisfacción"));
-                QVERIFY(!F_Encuesta->QRI_Logo->Picture.isNull());
             }));
-            QCOMPARE(vistas, esperadas);
-            // Closing the preview empties and closes the table and frees the report window.
+            QTEST(vistas, "filas");
+            QVERIFY(!paginas.isEmpty());
+            const report::TQRPage& primera = paginas.first();
+            QCOMPARE(TextsOf(primera, QStringLiteral("QRLCentro")) +
+                         TextsOf(primera, QStringLiteral("QRLDimension")),
+                     (QStringList{"IES Zeta", "Satisfacción"}));
+            QCOMPARE(testing::ItemsOf(primera, QStringLiteral("QRI_Logo"), report::TItemKind::Image)
+                         .size(),
+                     1);
+            QCOMPARE(TextsOf(paginas.last(), QStringLiteral("QRLabel13")),
+                     QStringList{QStringLiteral("Página %1 de %1").arg(paginas.size())});
             QVERIFY(Filas().isEmpty());
             QVERIFY(!DM_BdatosADO->Table->Active());
             QVERIFY(!F_Encuesta);
             primerProgreso = F_CrearEncuestaPFinal.data();
         }
-        // The step stays as it was, its progress windows hidden until it goes.
         QVERIFY(paso3 && paso3->isVisible());
-        QCOMPARE(Marcadas(), (QSet<int>{1000, 1002, 1010}));
+        QCOMPARE(Marcadas(), marcadas);
         QVERIFY(primerProgreso && !primerProgreso->isVisible());
         Pulsar(paso3->B_Salir);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!primerProgreso);
     }
 
-    void sinPreguntas_data()
-    {
-        QTest::addColumn<bool>("elegirVista");
-        QTest::addColumn<bool>("filaSobrante");
-        QTest::newRow("antes de elegir una entrada") << false << false;
-        QTest::newRow("con nada marcado") << true << false;
-        // A row that no preview shows any longer is not part of the new questionnaire.
-        QTest::newRow("con una fila que ya no se ve") << true << true;
-    }
-
-    void sinPreguntas()
-    {
-        QFETCH(bool, elegirVista);
-        QFETCH(bool, filaSobrante);
-        TF_CrearEncuestaP3* paso3 = Paso3();
-        if (elegirVista)
-            Elegir(paso3->CB_Dimension, 0);
-        if (filaSobrante)
-            Db().Exec(QStringLiteral("INSERT INTO PregEncTemp VALUES(1,'¿Otra?',0)"));
-        int filas = -1;
-        QVector<report::TQRPage> paginas;
-        QVERIFY(Finalizar(paso3->B_Aceptar, [&](report::TQRStandardPreview* vista) {
-            filas = int(Filas().size());
-            paginas = vista->Pages();
-        }));
-        QCOMPARE(filas, 0);
-        // Still one page, header and footer included.
-        QCOMPARE(paginas.size(), 1);
-        QCOMPARE(testing::TextsOf(paginas.first(), QStringLiteral("QRLabel13")),
-                 QStringList{"Página 1 de 1"});
-        QCOMPARE(testing::TextsOf(paginas.first(), QStringLiteral("QRLCentro")),
-                 QStringList{"IES Zeta"});
-    }
-
     // While a questionnaire is in its preview, no other is written over its rows: not
     // from the same step, nor from the step 3 that replaces it.
     void otraEncuestaEnPantalla()
     {
-        QPointer<TF_CrearEncuestaP3> primero = Paso3();
-        Elegir(primero->CB_Dimension, 0);
-        Pulsar(primero->CB_Todos);
+        QPointer<TF_CrearEncuestaP3> primero = Paso3("v0 T");
         testing::MessageRecorder mensajes;
         QPointer<TF_CrearEncuestaP3> segundo;
         QVERIFY(Finalizar(primero->B_Aceptar, [&](report::TQRStandardPreview*) {
@@ -344,10 +329,9 @@ private slots:
         QVERIFY(!primero);
         QVERIFY(Filas().isEmpty());
 
-        QList<QVariantList> filas;
-        QVERIFY(
-            Finalizar(segundo->B_Aceptar, [&](report::TQRStandardPreview*) { filas = Filas(); }));
-        QCOMPARE(filas, (QList<QVariantList>{{1, QStringLiteral("¿Tutor?"), 1}}));
+        QString filas;
+        QVERIFY(Finalizar(segundo->B_Aceptar, [&](report::TQRStandardPreview*) { filas = Escritas(); }));
+        QCOMPARE(filas, QStringLiteral("¿Tutor?/1"));
     }
 
     void pasoCerradoConLaVistaAbierta_data()
@@ -361,9 +345,7 @@ private slots:
     void pasoCerradoConLaVistaAbierta()
     {
         QFETCH(bool, porSalir);
-        QPointer<TF_CrearEncuestaP3> paso3 = Paso3();
-        Elegir(paso3->CB_Dimension, 1);
-        Pulsar(paso3->CB_SoloClave);
+        QPointer<TF_CrearEncuestaP3> paso3 = Paso3("v1 S");
         QPointer<report::TQRStandardPreview> vista;
         QVERIFY(Finalizar(paso3->B_Aceptar, [&](report::TQRStandardPreview* ventana) {
             vista = ventana;
@@ -381,8 +363,7 @@ private slots:
         QCOMPARE(ComandosHabilitados(), 10);
 
         // The next questionnaire starts afresh.
-        Elegir(Paso3()->CB_Dimension, 3);
-        QVERIFY(Finalizar(F_CrearEncuestaP3->B_Aceptar));
+        QVERIFY(Finalizar(Paso3("v3")->B_Aceptar));
     }
 
     // A failure half-way leaves no rows behind and the progress window where it stopped.
@@ -404,10 +385,7 @@ private slots:
         QFETCH(QString, averia);
         QFETCH(QString, arreglo);
         QFETCH(int, progreso);
-
-        TF_CrearEncuestaP3* paso3 = Paso3();
-        Elegir(paso3->CB_Dimension, 0);
-        Pulsar(paso3->CB_Todos);
+        TF_CrearEncuestaP3* paso3 = Paso3("v0 T");
         Db().Exec(averia);
         testing::MessageRecorder mensajes;
         QVERIFY(!Finalizar(paso3->B_Aceptar));
@@ -420,11 +398,11 @@ private slots:
 
         Db().Exec(arreglo);
         mensajes.Clear();
-        QList<QVariantList> filas;
-        QVERIFY(Finalizar(paso3->B_Aceptar, [&](report::TQRStandardPreview*) { filas = Filas(); }));
+        QString filas;
+        QVERIFY(Finalizar(paso3->B_Aceptar, [&](report::TQRStandardPreview*) { filas = Escritas(); }));
         QVERIFY(mensajes.messages.isEmpty());
-        QCOMPARE(filas.size(), 5);
-        QCOMPARE(filas.last().first().toInt(), 5);
+        QCOMPARE(filas, QStringLiteral("¿Calefacción?/0 ¿Iluminación?/1 ¿Limpieza?/0 ¿Fondos?/0 "
+                                       "¿Horario?/1"));
     }
 };
 
