@@ -9,7 +9,6 @@
 #include "survey/AbrirEncuesta.h"
 
 #include <QFile>
-#include <QTextBoundaryFinder>
 
 using namespace encuesta;
 using report::TItemKind;
@@ -187,7 +186,8 @@ private slots:
         QTest::addColumn<bool>("largas");
         QTest::addColumn<int>("total");
         for (int primera : {1, 990, 99990, 999999990})
-            QTest::newRow(qPrintable(QStringLiteral("from %1").arg(primera))) << primera << false << 2;
+            QTest::newRow(qPrintable(QStringLiteral("from %1").arg(primera)))
+                << primera << false << 2;
         // 45 one-line rows would take three pages; the long ones take four.
         QTest::newRow("long questions") << 1 << true << 4;
     }
@@ -206,8 +206,7 @@ private slots:
                               tipos[i % 4]});
         Cabecera(QDate(), QImage());
         Preguntas(preguntas, primera);
-        QCOMPARE(Encuesta()->TotalPaginas, total);
-        const QVector<TQRPage> pages = Paginas(F_Encuesta);
+        const QVector<TQRPage> pages = Paginas(Encuesta());
         QCOMPARE(pages.size(), total);
 
         const QStringList niveles{"1[]", "2[]", "3[]", "4[]", "5[]", "NC[]"};
@@ -249,37 +248,6 @@ private slots:
         QCOMPARE(fila, preguntas.size());
     }
 
-    void unbrokenTextsWrapBetweenWholeCharacters_data()
-    {
-        QTest::addColumn<QString>("pieza");
-        QTest::newRow("emoji") << QStringLiteral("😀");
-        QTest::newRow("emoji with skin tone") << QStringLiteral("👍🏽");
-        QTest::newRow("family sequence") << QStringLiteral("👨‍👩‍👧");
-        QTest::newRow("combining accents") << QStringLiteral("n\u0303e\u0301\u0301");
-        QTest::newRow("right to left") << QStringLiteral("مرحبا");
-    }
-
-    // A question with no place to break wraps anywhere, but only between whole
-    // characters: the lines join back into the text, each starting a character.
-    void unbrokenTextsWrapBetweenWholeCharacters()
-    {
-        QFETCH(QString, pieza);
-        const QString texto = pieza.repeated(300);
-        Cabecera(QDate(), QImage());
-        Preguntas({{texto, 0}});
-        QString unidas;
-        QTextBoundaryFinder caracteres(QTextBoundaryFinder::Grapheme, texto);
-        for (const TQRPage& page : Encuesta()->QR_Encuesta->QRPrinter()->Pages()) {
-            for (const TPageItem& line :
-                 ItemsOf(page, QStringLiteral("QRDBDefinicion"), TItemKind::Text)) {
-                caracteres.setPosition(int(unidas.size()));
-                QVERIFY(caracteres.isAtBoundary());
-                unidas += line.Text;
-            }
-        }
-        QCOMPARE(unidas, texto);
-    }
-
     // The preview lays out again only what changes after the counting pass (the page
     // headers with their dimension, the footers with their total): its pages are those
     // of a whole layout of the same questionnaire.
@@ -298,95 +266,79 @@ private slots:
         QVERIFY(vistas == entera);
     }
 
+    // What a person reads on the printed pages: each page's own rows, with an answer
+    // "NC" each besides the legend's, under the header and over the footer.
     void thePreviewPrintsToPdf()
     {
         Cabecera(QDate(2024, 3, 15), LogoDePrueba());
         Preguntas(Numeradas(30));
-        const int total = Encuesta()->TotalPaginas;
-        const QString pdf = ImprimirPdf("encuesta.pdf", [] { F_Encuesta->QR_Encuesta->Preview(); });
-        QCOMPARE(total, 2);
-        QCOMPARE(testing::PdfPageCount(pdf), total);
-
-        // What a person reads on the printed pages.
+        const QString pdf = ImprimirPdf("encuesta.pdf", [] { Encuesta()->QR_Encuesta->Preview(); });
+        QCOMPARE(testing::PdfPageCount(pdf), 2);
         if (!HayHerramienta(QStringLiteral("pdftotext")))
             return;
         const QStringList pages = testing::PdfText(pdf).split(QLatin1Char('\f'));
         QVERIFY(pages.size() >= 2);
-        for (const char* expected :
-             {"IES Ribera del Júcar", "Avda. de la Albufera, 12 - Sueca",
-              "Estudios/Profesión:", "1- Nada", "NC - No contesta", "Pregunta 1 ", "Página 1 de 2"})
-            QVERIFY2(pages[0].contains(QString::fromUtf8(expected)),
-                     qPrintable(expected + (" missing in:\n" + pages[0])));
-        QVERIFY(pages[1].contains(QStringLiteral("Pregunta 30")));
-        QVERIFY(pages[1].contains(QStringLiteral("Página 2 de 2")));
-        QVERIFY(!pages[0].contains(QStringLiteral("Pregunta 30")));
-        QCOMPARE(pages[0].count(QStringLiteral("NC")) - 1,
-                 pages[0].count(QStringLiteral("Pregunta ")));
+        for (int p = 0; p < 2; ++p) {
+            QVERIFY2(pages[p].contains(QStringLiteral("IES Ribera del Júcar")),
+                     qPrintable(pages[p]));
+            QVERIFY(pages[p].contains(QStringLiteral("Página %1 de 2").arg(p + 1)));
+            QVERIFY(pages[p].contains(QStringLiteral("Pregunta 30")) == (p == 1));
+            QCOMPARE(pages[p].count(QStringLiteral("NC")) - 1,
+                     pages[p].count(QStringLiteral("Pregunta ")));
+        }
     }
 
-    void aSavedQuestionnaireReopensAsItWasSaved()
+    // A saved questionnaire reopens in a preview of its pages, a window as any other (none
+    // of the questionnaire's own events run), whose closing leaves the window and the
+    // scratch table alone. Cancelling shows and creates nothing; a file the reader
+    // refuses (its own tests damage saved files byte by byte) shows nothing either.
+    void aSavedQuestionnaireReopens_data()
     {
-        Cabecera(QDate(2024, 1, 9), QImage());
-        Preguntas(Numeradas(30));
-        const QString path = Dir() + QStringLiteral("/guardada.qrp");
-        const QVector<TQRPage> saved = Paginas(Encuesta(), [&](report::TQRStandardPreview* preview) {
-            testing::SaveFileAnswer answer(path);
-            preview->SaveReportClick();
-        });
-        QCOMPARE(saved.size(), 2);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!F_Encuesta);
-
-        testing::MessageRecorder messages;
-        testing::FileDialogAnswer answer(path, 1);
-        AbrirEncuestaGuardada(nullptr);
-        QCOMPARE(answer.requests.size(), 1);
-        report::TQRStandardPreview* preview = VistaPrevia();
-        QVERIFY(preview && preview->isVisible());
-        QVERIFY(preview->Pages() == saved);
-        // None of the questionnaire's own events run: the window is as any other.
-        QVERIFY(!preview->isMaximized() && !preview->windowFlags().testFlag(Qt::FramelessWindowHint));
-        QVERIFY(F_Encuesta && !F_Encuesta->isVisible());
-
-        // Closing it leaves the window and the scratch table alone.
-        Preguntas({{QStringLiteral("Del siguiente asistente"), 0}});
-        QPointer<TF_Encuesta> anfitrion = F_Encuesta;
-        preview->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(anfitrion);
-        QCOMPARE(Db().Scalar(QStringLiteral("SELECT COUNT(*) FROM PregEncTemp")).toInt(), 1);
-        QVERIFY(messages.messages.isEmpty());
+        QTest::addColumn<QString>("archivo");
+        QTest::newRow("saved") << "saved";
+        QTest::newRow("cancelled") << QString();
+        QTest::newRow("foreign") << QStringLiteral("[Base_de_Datos]\nrutabd=\\datos");
+        QTest::newRow("missing") << "missing";
     }
 
-    // A file the reader refuses (the reader's own tests damage saved files byte by byte)
-    // fails here as a foreign one does.
-    void cancellingOrABadFileShowsNothing_data()
+    void aSavedQuestionnaireReopens()
     {
-        QTest::addColumn<QString>("contenido");
-        QTest::addColumn<bool>("cancelar");
-        QTest::newRow("cancelled") << QString() << true;
-        QTest::newRow("foreign") << QStringLiteral("[Base_de_Datos]\nrutabd=\\datos") << false;
-        QTest::newRow("missing") << QString() << false;
-    }
-
-    void cancellingOrABadFileShowsNothing()
-    {
-        QFETCH(QString, contenido);
-        QFETCH(bool, cancelar);
-        const QString path = Dir() + QStringLiteral("/mala.qrp");
-        if (!contenido.isEmpty()) {
+        QFETCH(QString, archivo);
+        const QString path = Dir() + QStringLiteral("/encuesta.qrp");
+        QVector<TQRPage> saved;
+        if (archivo == QLatin1String("saved")) {
+            Cabecera(QDate(2024, 1, 9), QImage());
+            Preguntas(Numeradas(30));
+            saved = Paginas(Encuesta(), [&](report::TQRStandardPreview* preview) {
+                testing::SaveFileAnswer answer(path);
+                preview->SaveReportClick();
+            });
+            QCOMPARE(saved.size(), 2);
+            QVERIFY(!F_Encuesta);
+        } else if (archivo != QLatin1String("missing") && !archivo.isEmpty()) {
             QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(contenido.toUtf8());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(archivo.toUtf8()) > 0);
         }
         testing::MessageRecorder messages;
-        testing::FileDialogAnswer answer(cancelar ? QString() : path, 1);
+        testing::FileDialogAnswer answer(archivo.isEmpty() ? QString() : path, 1);
         AbrirEncuestaGuardada(nullptr);
         QCOMPARE(answer.requests.size(), 1);
-        QVERIFY(!VistaPrevia());
+        // A failed load keeps what it had created.
+        QCOMPARE(bool(F_Encuesta), !archivo.isEmpty());
+        report::TQRStandardPreview* preview = VistaPrevia();
+        QCOMPARE(bool(preview), !saved.isEmpty());
+        if (preview) {
+            QVERIFY(preview->isVisible() && preview->Pages() == saved);
+            QVERIFY(!preview->isMaximized());
+            QVERIFY(!preview->windowFlags().testFlag(Qt::FramelessWindowHint));
+            QVERIFY(!F_Encuesta->isVisible());
+            Preguntas({{QStringLiteral("Del siguiente asistente"), 0}});
+            preview->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(F_Encuesta);
+            QCOMPARE(Db().Scalar(QStringLiteral("SELECT COUNT(*) FROM PregEncTemp")).toInt(), 1);
+        }
         QVERIFY(messages.messages.isEmpty());
-        // Cancelling creates nothing; a failed load keeps what it had created.
-        QCOMPARE(bool(F_Encuesta), !cancelar);
     }
 };
 
