@@ -22,11 +22,14 @@ namespace {
 
 constexpr double kTolerance = 0.02;
 
+// Questions "Pregunta 1", "Pregunta 2"... whose answer scales go round the codes 0,
+// 1, none and 5.
 QList<QPair<QString, QVariant>> Numeradas(int cuantas)
 {
+    const QVariant tipos[] = {0, 1, QVariant(), 5};
     QList<QPair<QString, QVariant>> preguntas;
     for (int i = 0; i < cuantas; ++i)
-        preguntas.append({QStringLiteral("Pregunta %1").arg(i + 1), i % 2});
+        preguntas.append({QStringLiteral("Pregunta %1").arg(i + 1), tipos[i % 4]});
     return preguntas;
 }
 
@@ -199,11 +202,9 @@ private slots:
         QFETCH(int, total);
         const QString larga =
             QStringLiteral("¿Valora %1?").arg(QStringLiteral("formación ").repeated(40));
-        const QVariant tipos[] = {0, 1, QVariant(), 5};
-        QList<QPair<QString, QVariant>> preguntas;
-        for (int i = 0; i < (largas ? 45 : 30); ++i)
-            preguntas.append({largas && i % 4 == 1 ? larga : QStringLiteral("Pregunta %1").arg(i),
-                              tipos[i % 4]});
+        QList<QPair<QString, QVariant>> preguntas = Numeradas(largas ? 45 : 30);
+        for (int i = 1; largas && i < preguntas.size(); i += 4)
+            preguntas[i].first = larga;
         Cabecera(QDate(), QImage());
         Preguntas(preguntas, primera);
         const QVector<TQRPage> pages = Paginas(Encuesta());
