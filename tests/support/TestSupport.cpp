@@ -81,29 +81,26 @@ QVariant Column(sqlite3_stmt* stmt, int i)
 
 void TestDb::Exec(const QString& sql, const QVariantList& values)
 {
+    Rows(sql, values);
+}
+
+QList<QVariantList> TestDb::Rows(const QString& sql, const QVariantList& values)
+{
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
         qFatal("SQL failed: %s\n%s", sqlite3_errmsg(m_db), qPrintable(sql));
     for (int i = 0; i < values.size(); ++i)
         Bind(stmt, i + 1, values.at(i));
-    const int rc = sqlite3_step(stmt);
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE && rc != SQLITE_ROW)
-        qFatal("SQL failed: %s\n%s", sqlite3_errmsg(m_db), qPrintable(sql));
-}
-
-QList<QVariantList> TestDb::Rows(const QString& sql)
-{
     QList<QVariantList> rows;
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
-        qFatal("SQL failed: %s\n%s", sqlite3_errmsg(m_db), qPrintable(sql));
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         QVariantList row;
         for (int i = 0; i < sqlite3_column_count(stmt); ++i)
             row << Column(stmt, i);
         rows << row;
     }
+    if (rc != SQLITE_DONE)
+        qFatal("SQL failed: %s\n%s", sqlite3_errmsg(m_db), qPrintable(sql));
     sqlite3_finalize(stmt);
     return rows;
 }

@@ -34,7 +34,7 @@ public:
     // Runs a statement with positional "?" values.
     void Exec(const QString& sql, const QVariantList& values);
     QVariant Scalar(const QString& sql);
-    QList<QVariantList> Rows(const QString& sql);
+    QList<QVariantList> Rows(const QString& sql, const QVariantList& values = {});
 
 private:
     ::sqlite3* m_db = nullptr;
