@@ -4,7 +4,11 @@
 // handler and the painting it causes, with the mouse over the measures as a user's
 // is) and how many controls were made after the first show.
 //
-//   bench_survey_step3            (run from anywhere; it works in a temporary folder)
+//   bench_survey_step3 [medidas...]   (run from anywhere; it works in a temporary folder)
+//
+// Given sizes replace the two, e.g. 5000 under callgrind with
+// --toggle-collect='(anonymous namespace)::HaciaTodas*' and again with
+// --toggle-collect='(anonymous namespace)::HaciaSubdimension*' for the two counts.
 //
 // Run it on a real display, where showing and hiding a control costs what a user sees:
 //   xvfb-run -a -s '-screen 0 1280x1024x24' env QT_QPA_PLATFORM=xcb bench_survey_step3
@@ -34,13 +38,35 @@ const int kSubdimensiones = 20;
 const int kRondas = 5;
 const double kObjetivoMs = 30;
 
-// The view's handler and the painting it causes.
-double CambiarVista(int vista)
+// The view's handler and the painting it causes. Kept out of line, a function for each
+// kind of view, so that a profiler can be told to count one kind alone.
+void Elegir(int vista)
+{
+    bench::ElegirVista(vista);
+    QCoreApplication::processEvents();
+}
+
+[[gnu::noinline]] void HaciaTodas()
+{
+    Elegir(0);
+}
+
+[[gnu::noinline]] void HaciaSubdimension(int vista)
+{
+    Elegir(vista);
+}
+
+// The first show of the all view, which makes every control, or a later switch.
+double CambiarVista(int vista, bool primera = false)
 {
     QElapsedTimer reloj;
     reloj.start();
-    bench::ElegirVista(vista);
-    QCoreApplication::processEvents();
+    if (primera)
+        Elegir(vista);
+    else if (vista == 0)
+        HaciaTodas();
+    else
+        HaciaSubdimension(vista);
     return Milisegundos(reloj.nsecsElapsed());
 }
 
@@ -75,7 +101,7 @@ TResultado Medir(int medidas)
     bench::Esperar();
     QCursor::setPos(paso3->SB_Indicadores->mapToGlobal(paso3->SB_Indicadores->rect().center()));
 
-    r.Primera = CambiarVista(0);
+    r.Primera = CambiarVista(0, true);
     r.Controles = Controles(contenido);
     paso3->CB_Todos->setChecked(true);
     QCoreApplication::processEvents();
@@ -105,7 +131,12 @@ int main(int argc, char** argv)
     std::printf("Paso 3, cambio de vista (%s; %d subdimensiones; objetivo: mediana < %.0f ms, "
                 "0 controles creados tras la primera vista)\n",
                 qPrintable(QGuiApplication::platformName()), kSubdimensiones, kObjetivoMs);
-    for (int medidas : {1000, 5000}) {
+    std::vector<int> tamanos{1000, 5000};
+    if (argc > 1)
+        tamanos.clear();
+    for (int i = 1; i < argc; ++i)
+        tamanos.push_back(qBound(1, QByteArray(argv[i]).toInt(), 5000));
+    for (int medidas : tamanos) {
         const TResultado r = Medir(medidas);
         std::vector<double> tiempos = r.ASubdimension;
         tiempos.insert(tiempos.end(), r.ATodas.begin(), r.ATodas.end());
