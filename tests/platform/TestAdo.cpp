@@ -5,6 +5,8 @@
 #include "platform/ado/DatabaseError.h"
 #include "platform/ado/JetSql.h"
 
+#include <QCollator>
+#include <algorithm>
 #include <memory>
 
 using namespace ado;
@@ -179,6 +181,61 @@ private slots:
             order << query->Fields(0).AsString();
         QCOMPARE(order, (QStringList{"ambiental", "Ámbito", "escuela", "Éxito", "nube", "ñandú",
                                      "oso", "Zona"}));
+    }
+
+    // Sorting in the database gives the order of the Spanish collator, ties between
+    // texts that it takes as equal going by code points.
+    void spanishOrderingFollowsTheCollator_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("accents and case") << QStringList{
+            "Éxito", "exito", "éxito", "Exito", "EXITO", "exitos", "éxitos", "Exíto", "ÉXITO"};
+        QTest::newRow("ñ") << QStringList{"ñu",   "nu",   "Ñu",   "nz",   "ña",
+                                          "na",   "ño",   "noño", "nono", "NOÑO"};
+        QTest::newRow("ch and ll")
+            << QStringList{"llama", "lugar", "chico", "cuna", "ciudad", "lzz", "Llave", "CHAL"};
+        QTest::newRow("punctuation and blanks") << QStringList{
+            "a b", "ab", "a-b", "a_b", "a.b", "a  b", " a", "¿a?", "¡a!", "a,b", "a'b", "a\tb"};
+        QTest::newRow("digits, prefixes and empty")
+            << QStringList{"a",  "a1", "a10", "a2", "A", "aa", "", "medida 0001", "medida 1",
+                           "medida 01", "Medida"};
+        QTest::newRow("ignorable and combining")
+            << QStringList{QString::fromUtf8("a\u200Bb"), "ab", QString::fromUtf8("a\u00ADb"),
+                           QString::fromUtf8("a\u0301"), "á", QString::fromUtf8("n\u0303"),
+                           "ñ", "n"};
+        // Texts drawn from the letters where Spanish order is easy to get wrong.
+        const QString letras = QStringLiteral("aAáÁeéEÉnNñÑoóuüÚcClL -.,1¿?");
+        QStringList mezcla;
+        quint32 semilla = 20261207;
+        for (int i = 0; i < 300; ++i) {
+            QString texto;
+            for (int n = int(semilla % 7); n >= 0; --n) {
+                semilla = semilla * 1103515245u + 12345u;
+                texto += letras.at(int((semilla >> 8) % quint32(letras.size())));
+            }
+            mezcla << texto;
+        }
+        QTest::newRow("mixed") << mezcla;
+    }
+
+    void spanishOrderingFollowsTheCollator()
+    {
+        QFETCH(QStringList, texts);
+        for (int i = 0; i < texts.size(); ++i)
+            ws->Db().Exec("INSERT INTO Criterio VALUES(?, ?)", {i + 1, texts.at(i)});
+        Prepare("SELECT definicion FROM Criterio ORDER BY definicion ASC");
+        query->Open();
+        QStringList order;
+        for (query->First(); !query->Eof(); query->Next())
+            order << query->Fields(0).AsString();
+
+        QCollator collator(QLocale(QLocale::Spanish, QLocale::Spain));
+        collator.setCaseSensitivity(Qt::CaseSensitive);
+        std::sort(texts.begin(), texts.end(), [&collator](const QString& a, const QString& b) {
+            const int order = collator.compare(a, b);
+            return order != 0 ? order < 0 : a.compare(b) < 0;
+        });
+        QCOMPARE(order, texts);
     }
 
     void tableWalksInsertionOrder()
