@@ -270,10 +270,13 @@ void TF_CrearEncuestaP3::ColocarMedidas(int s, int& top)
     bool indexadas = false;
 
     ado::TADOQuery* q = DM_BdatosADO->Qquery;
+    const int colCodigo = q->FieldIndex(QStringLiteral("codigo"));
+    const int colDefinicion = q->FieldIndex(QStringLiteral("definicion"));
+    const int colClave = q->FieldIndex(QStringLiteral("clave"));
     q->First();
     size_t j = 0;
     for (; !q->Eof(); ++j, q->Next()) {
-        const int codigo = q->FieldByName(QStringLiteral("codigo")).AsInteger();
+        const int codigo = q->Fields(colCodigo).AsInteger();
         size_t e = actuales.size();
         if (j < actuales.size() && !usada[j] && actuales[j].CheckBox &&
             actuales[j].Codigo == codigo) {
@@ -306,9 +309,8 @@ void TF_CrearEncuestaP3::ColocarMedidas(int s, int& top)
         } else {
             const int fila = top + int(j) * kAltoFila;
             m_destino = tramo;
-            medida.CheckBox =
-                CreateCheckBox(60, fila, q->FieldByName(QStringLiteral("definicion")).AsString());
-            medida.Clave = q->FieldByName(QStringLiteral("clave")).AsInteger();
+            medida.CheckBox = CreateCheckBox(60, fila, q->Fields(colDefinicion).AsString());
+            medida.Clave = q->Fields(colClave).AsInteger();
             if (medida.Clave == 1)
                 medida.LabelClave = CreateLabel(10, fila, QStringLiteral("CLAVE"), codigo, 1);
             medida.Codigo = codigo;

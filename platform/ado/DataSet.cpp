@@ -47,7 +47,7 @@ void TDataSet::RequireActive() const
 int TDataSet::RecordCount() const
 {
     RequireActive();
-    return int(m_rows.size());
+    return m_rowCount;
 }
 
 int TDataSet::FieldCount() const
@@ -70,30 +70,35 @@ void TDataSet::First()
 void TDataSet::Next()
 {
     RequireActive();
-    if (m_row < int(m_rows.size()))
+    if (m_row < m_rowCount)
         ++m_row;
 }
 
 bool TDataSet::Eof() const
 {
     RequireActive();
-    return m_row >= int(m_rows.size());
+    return m_row >= m_rowCount;
 }
 
-const QVector<QVariant>& TDataSet::CurrentRow() const
+const QVariant& TDataSet::Value(int index) const
 {
     RequireActive();
-    if (m_row >= int(m_rows.size()))
+    if (m_row >= m_rowCount)
         throw EDatabaseError(QStringLiteral("No hay registro actual."));
-    return m_rows[size_t(m_row)];
+    return m_values[size_t(m_row) * size_t(m_names.size()) + size_t(index)];
 }
 
 TField TDataSet::FieldByName(const QString& name) const
 {
+    return Fields(FieldIndex(name));
+}
+
+int TDataSet::FieldIndex(const QString& name) const
+{
     RequireActive();
     for (int i = 0; i < m_names.size(); ++i)
         if (m_names.at(i).compare(name, Qt::CaseInsensitive) == 0)
-            return TField(m_names.at(i), CurrentRow().at(i));
+            return i;
     throw EDatabaseError(QStringLiteral("Campo '%1' no encontrado.").arg(name));
 }
 
@@ -102,7 +107,7 @@ TField TDataSet::Fields(int index) const
     RequireActive();
     if (index < 0 || index >= m_names.size())
         throw EDatabaseError(QStringLiteral("Índice de campo fuera de rango: %1.").arg(index));
-    return TField(m_names.at(index), CurrentRow().at(index));
+    return TField(m_names.at(index), Value(index));
 }
 
 std::unique_ptr<QIODevice> TDataSet::CreateBlobStream(const QString& name) const
@@ -119,18 +124,18 @@ void TDataSet::Fill(QSqlQuery& query)
     QStringList names;
     for (int i = 0; i < record.count(); ++i)
         names << record.fieldName(i);
-    std::vector<QVector<QVariant>> rows;
-    while (query.next()) {
-        QVector<QVariant> row(record.count());
-        for (int i = 0; i < record.count(); ++i)
-            row[i] = query.value(i);
-        rows.push_back(std::move(row));
-    }
+    const int columns = int(names.size());
+    std::vector<QVariant> values;
+    int rows = 0;
+    for (; query.next(); ++rows)
+        for (int i = 0; i < columns; ++i)
+            values.push_back(query.value(i));
     if (query.lastError().isValid())
         throw DriverError(QStringLiteral("No se ha podido leer la base de datos"),
                           query.lastError().text());
     m_names = std::move(names);
-    m_rows = std::move(rows);
+    m_values = std::move(values);
+    m_rowCount = rows;
     m_row = 0;
     m_active = true;
 }
@@ -138,7 +143,8 @@ void TDataSet::Fill(QSqlQuery& query)
 void TDataSet::ClearResult()
 {
     m_names.clear();
-    m_rows.clear();
+    m_values.clear();
+    m_rowCount = 0;
     m_row = 0;
     m_active = false;
 }

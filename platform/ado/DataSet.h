@@ -49,6 +49,8 @@ public:
     int RecNo() const { return m_row; }
 
     TField FieldByName(const QString& name) const;
+    // The position of a column, for a caller that reads it on many rows.
+    int FieldIndex(const QString& name) const;
     TField Fields(int index) const;
 
     // A read-only stream over a blob column of the current row; empty for null.
@@ -61,11 +63,14 @@ protected:
     void RequireActive() const;
 
 private:
-    const QVector<QVariant>& CurrentRow() const;
+    // The value of column `index` on the current row.
+    const QVariant& Value(int index) const;
 
     bool m_active = false;
     QStringList m_names;
-    std::vector<QVector<QVariant>> m_rows;
+    // Row after row, FieldCount values each.
+    std::vector<QVariant> m_values;
+    int m_rowCount = 0;
     int m_row = 0;
 };
 
