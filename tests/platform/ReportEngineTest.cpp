@@ -72,41 +72,36 @@ struct SampleReport
     const QVector<TQRPage>& Pages() const { return report.QRPrinter()->Pages(); }
 };
 
-QImage Picture(int width, int height, QColor color)
+// A page with one of every kind of element: a framed, centred box; a transparent and a
+// switched-off label; a line through a shape, the rules of another and a dotted frame;
+// a picture, with some transparency, at its natural size and stretched.
+TQRPage ElementsPage()
 {
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(color);
-    image.setPixel(0, 0, qRgba(1, 2, 3, 4));
-    return image;
-}
-
-// Two pages with one of every kind of item, the logo shared by both.
-QVector<TQRPage> SamplePages()
-{
-    const QImage logo = Picture(12, 7, Qt::darkGreen);
-    const TQRFont font{QStringLiteral("Book Antiqua"), 8, true, false, true};
-    const QRectF box(175.1, 11.85, 33.34, 17.2);
-    QVector<TQRPage> pages;
-    for (int p = 1; p <= 2; ++p) {
-        TPageItem text{TItemKind::Text, "QRLabel13", QRectF(183.04, 281.44, 22.1, 3.9), Qt::gray};
-        text.Baseline = 284.2;
-        text.Font = font;
-        text.Text = QStringLiteral("Página %1 de 2 — ¿qué? ñ €").arg(p);
-        TPageItem shared{TItemKind::Image, "QRI_Logo", box}, own{TItemKind::Image, "Pagina", box};
-        shared.Image = logo;
-        own.Image = Picture(3, 5 + p, Qt::blue);
-        pages << TQRPage{
-            QSizeF(210, 297),
-            {{TItemKind::Fill, "QRDBNum", QRectF(10.53, 72.74, 5.03, 4.76), QColor(192, 192, 192)},
-             {TItemKind::Frame, "Leyenda", QRectF(166.63, 49.42, 39.16, 12.96), Qt::gray, 0.26,
-              Qt::DotLine},
-             {TItemKind::Line, "QRShape2", QRectF(QPointF(46.78, 39.5), QPointF(190.98, 39.5)),
-              Qt::gray, 0.26},
-             text,
-             shared,
-             own}};
-    }
-    return pages;
+    TQuickRep report;
+    TQRBand* header = report.AddBand(TBandType::PageHeader, QStringLiteral("Header"), 40);
+    auto* boxed = Put<TQRLabel>(header, "Boxed", 10, 5, 20, 5);
+    boxed->Caption = QStringLiteral("NC");
+    boxed->Alignment = Qt::AlignHCenter;
+    boxed->Frame.SetAll(true);
+    auto* clear = Put<TQRLabel>(header, "Clear", 0, 0, 0, 0);
+    clear->Transparent = true;
+    clear->Caption = QStringLiteral("¿qué? ñ €");
+    clear->Font = MakeFont(QStringLiteral("Book Antiqua"), 8, true, true);
+    auto* off = Put<TQRLabel>(header, "Off", 0, 0, 0, 0);
+    off->Caption = QStringLiteral("b");
+    off->Enabled = false;
+    Put<TQRShape>(header, "Line", 2, 10, 100, 4)->Shape = TShapeType::HorLine;
+    Put<TQRShape>(header, "Rule", -20, 30, 230, 1)->Shape = TShapeType::TopAndBottom;
+    Put<TQRShape>(header, "Dotted", 150, 5, 30, 10)->PenStyle = Qt::DotLine;
+    QImage picture(40, 20, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    picture.setPixel(0, 0, qRgba(1, 2, 3, 4));
+    Put<TQRImage>(header, "Natural", 0, 0, PxToMm(30), 30)->Picture = picture;
+    auto* stretched = Put<TQRImage>(header, "Stretched", 50, 0, 33, 17);
+    stretched->Picture = picture;
+    stretched->Stretch = true;
+    report.Prepare();
+    return report.QRPrinter()->Pages().first();
 }
 
 QByteArray Saved(const QVector<TQRPage>& pages)
@@ -337,28 +332,7 @@ private slots:
 
     void elementsDrawAsTheyAreSet()
     {
-        TQuickRep report;
-        TQRBand* header = report.AddBand(TBandType::PageHeader, QStringLiteral("Header"), 40);
-        auto* boxed = Put<TQRLabel>(header, "Boxed", 10, 5, 20, 5);
-        boxed->Caption = QStringLiteral("NC");
-        boxed->Alignment = Qt::AlignHCenter;
-        boxed->Frame.SetAll(true);
-        auto* clear = Put<TQRLabel>(header, "Clear", 0, 0, 0, 0);
-        clear->Transparent = true;
-        clear->Caption = QStringLiteral("a");
-        auto* off = Put<TQRLabel>(header, "Off", 0, 0, 0, 0);
-        off->Caption = QStringLiteral("b");
-        off->Enabled = false;
-        Put<TQRShape>(header, "Line", 2, 10, 100, 4)->Shape = TShapeType::HorLine;
-        Put<TQRShape>(header, "Rule", -20, 30, 230, 1)->Shape = TShapeType::TopAndBottom;
-        QImage picture(40, 20, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        Put<TQRImage>(header, "Natural", 0, 0, PxToMm(30), 30)->Picture = picture;
-        auto* stretched = Put<TQRImage>(header, "Stretched", 50, 0, 33, 17);
-        stretched->Picture = picture;
-        stretched->Stretch = true;
-        report.Prepare();
-        const TQRPage& page = report.QRPrinter()->Pages().first();
+        const TQRPage page = ElementsPage();
         auto items = [&page](const char* source, TItemKind kind) {
             return ItemsOf(page, QString::fromLatin1(source), kind);
         };
@@ -367,7 +341,7 @@ private slots:
         QCOMPARE(items("Boxed", TItemKind::Line).size(), 4);
         QVERIFY(Near(items("Boxed", TItemKind::Text).value(0).Rect.center().x(), 30));
         QVERIFY(items("Clear", TItemKind::Fill).isEmpty());
-        QCOMPARE(TextsOf(page, QStringLiteral("Clear")), QStringList{"a"});
+        QCOMPARE(TextsOf(page, QStringLiteral("Clear")), QStringList{"¿qué? ñ €"});
         QVERIFY(TextsOf(page, QStringLiteral("Off")).isEmpty());
 
         const auto through = items("Line", TItemKind::Line);
@@ -377,6 +351,7 @@ private slots:
         QCOMPARE(rules.size(), 2);
         QVERIFY(Near(rules.at(0).Rect.top(), 40) && Near(rules.at(1).Rect.top(), 41));
         QVERIFY(Near(rules.at(0).Rect.left(), -10));
+        QCOMPARE(items("Dotted", TItemKind::Frame).value(0).PenStyle, Qt::DotLine);
 
         const TPageItem cut = items("Natural", TItemKind::Image).value(0);
         QCOMPARE(cut.Image.size(), QSize(30, 20));
@@ -457,14 +432,20 @@ private slots:
     {
         QTemporaryDir dir;
         TQRPrinter printer;
-        printer.SetPages(SamplePages());
+        const TQRPage page = ElementsPage();
+        printer.SetPages({page, page});
         printer.Save(dir.filePath("encuesta.qrp"));
         TQRPrinter other;
         other.Load(dir.filePath("encuesta.qrp"));
-        QVERIFY(other.Pages() == SamplePages());
+        QVERIFY(other.Pages() == printer.Pages());
         // A picture printed on every page is stored and held once.
-        QCOMPARE(other.Pages().at(0).Items.at(4).Image.cacheKey(),
-                 other.Pages().at(1).Items.at(4).Image.cacheKey());
+        const auto picture = [&other](int p) {
+            return ItemsOf(other.Pages().at(p), QStringLiteral("Stretched"), TItemKind::Image)
+                .value(0)
+                .Image;
+        };
+        QVERIFY(!picture(0).isNull());
+        QCOMPARE(picture(0).cacheKey(), picture(1).cacheKey());
         QVERIFY_THROWS_EXCEPTION(EReportError, other.Load(dir.filePath("no.qrp")));
         QCOMPARE(other.PageCount(), 2);
         QVERIFY_THROWS_EXCEPTION(EReportError, printer.Save(dir.filePath("no/such/dir.qrp")));
@@ -474,7 +455,8 @@ private slots:
     void badFilesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        const QByteArray good = Saved(SamplePages());
+        const TQRPage sample = ElementsPage();
+        const QByteArray good = Saved({sample, sample});
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
         QTest::newRow("text") << QByteArray("[Base_de_Datos]\nrutabd=\\datos\n");
