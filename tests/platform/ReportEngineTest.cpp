@@ -5,7 +5,6 @@
 #include "platform/report/QuickRep.h"
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportFile.h"
-#include "platform/report/TextMetrics.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -45,7 +44,6 @@ struct SampleReport
     TQRBand* detail;
     TQRBand* footer;
     TQRDBText* number;
-    TQRDBText* text;
 
     explicit SampleReport(int rows, const QString& words = QStringLiteral("x"))
     {
@@ -58,7 +56,7 @@ struct SampleReport
         footer = report.AddBand(TBandType::PageFooter, QStringLiteral("Footer"), 12);
         AddLabel(header, QStringLiteral("Title"), QStringLiteral("Título"), 5, 3, TQRFont());
         number = Put<TQRDBText>(detail, "Number", 1, 2, 8, 5);
-        text = AddWrappedText(detail, QStringLiteral("Text"), 10, 2, 60, 5, TQRFont());
+        auto* text = AddWrappedText(detail, QStringLiteral("Text"), 10, 2, 60, 5, TQRFont());
         for (TQRDBText* field : {number, text})
             field->DataSet = report.DataSet;
         number->DataField = QStringLiteral("n");
