@@ -20,6 +20,7 @@
 
 #include "CatalogoGrande.h"
 #include "Medidas.h"
+#include "Programa.h"
 
 #include "TestSupport.h"
 #include "data/BdatosADO.h"
@@ -187,9 +188,8 @@ int main(int argc, char** argv)
 
     testing::Workspace espacio;
     bench::CrearCatalogoGrande(espacio.Db(), kSubdimensiones, kMedidas);
-    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
-    MainForm = new TMainForm;
-    MainForm->show();
+    if (!bench::AbrirPrograma(false))
+        return 1;
     bench::AbrirPaso3(0, 0, 0);
     TF_CrearEncuestaP3* paso3 = F_CrearEncuestaP3;
     bench::ElegirVista(0);

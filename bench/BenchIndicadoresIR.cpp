@@ -8,6 +8,7 @@
 //   bench/run bench_indicadores_ir      (on a real X display, under Xvfb)
 
 #include "Medidas.h"
+#include "Programa.h"
 #include "TestSupport.h"
 #include "catalogue/ModificarIRP1.h"
 #include "catalogue/ModificarIRP2.h"
@@ -157,9 +158,8 @@ int main(int argc, char** argv)
     testing::Workspace espacio;
     CrearCatalogo(espacio.Db());
     testing::MessageRecorder mensajes;
-    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
-    MainForm = new TMainForm;
-    MainForm->show();
+    if (!bench::AbrirPrograma(false))
+        return 1;
     QCoreApplication::processEvents();
 
     std::vector<double> apertura, pintado, sueloApertura, guardado, sueloGuardado;

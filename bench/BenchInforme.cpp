@@ -9,6 +9,7 @@
 
 #include "CatalogoGrande.h"
 #include "Medidas.h"
+#include "Programa.h"
 
 #include "TestSupport.h"
 #include "data/BdatosADO.h"
@@ -119,9 +120,8 @@ int main(int argc, char** argv)
     testing::Workspace espacio;
     bench::CrearCatalogoGrande(espacio.Db(), kSubdimensiones, kMedidas);
     CrearIndicadores(espacio.Db());
-    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
-    MainForm = new TMainForm;
-    MainForm->show();
+    if (!bench::AbrirPrograma(false))
+        return 1;
 
     QElapsedTimer reloj;
     reloj.start();

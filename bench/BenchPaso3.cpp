@@ -15,9 +15,9 @@
 
 #include "CatalogoGrande.h"
 #include "Medidas.h"
+#include "Programa.h"
 
 #include "TestSupport.h"
-#include "data/BdatosADO.h"
 #include "platform/ui/Application.h"
 #include "shell/MAIN.h"
 #include "survey/CrearEncuestaP3.h"
@@ -92,9 +92,7 @@ TResultado Medir(int medidas)
     TResultado r;
     testing::Workspace espacio;
     bench::CrearCatalogoGrande(espacio.Db(), kSubdimensiones, medidas);
-    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
-    MainForm = new TMainForm;
-    MainForm->show();
+    bench::AbrirPrograma(false);
     bench::AbrirPaso3(0, 0, 0);
     TF_CrearEncuestaP3* paso3 = F_CrearEncuestaP3;
     QWidget* contenido = paso3->SB_IndicadoresContenido;

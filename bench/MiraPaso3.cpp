@@ -8,8 +8,8 @@
 // open dialog of "Abrir", =mensaje a warning box (see capture-look).
 
 #include "CatalogoGrande.h"
+#include "Programa.h"
 
-#include "data/BdatosADO.h"
 #include "data/General.h"
 #include "platform/ui/Application.h"
 #include "shell/MAIN.h"
@@ -49,11 +49,8 @@ int main(int argc, char** argv)
         return args.size() > i ? args.at(i).toInt() : porDefecto;
     };
 
-    DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
-    if (DM_BdatosADO->TerminacionSolicitada())
+    if (!bench::AbrirPrograma(false))
         return 1;
-    MainForm = new TMainForm;
-    MainForm->show();
     const int paso = qEnvironmentVariableIsSet("DIMARVOLTECA_PASO")
                          ? qEnvironmentVariableIntValue("DIMARVOLTECA_PASO")
                          : 3;

@@ -7,13 +7,16 @@
 
 namespace bench {
 
-bool AbrirPrograma()
+bool AbrirPrograma(bool maximizada)
 {
     DM_BdatosADO = new TDM_BdatosADO(ui::ApplicationObject());
     if (DM_BdatosADO->TerminacionSolicitada())
         return false;
     MainForm = new TMainForm;
-    MainForm->showMaximized();
+    if (maximizada)
+        MainForm->showMaximized();
+    else
+        MainForm->show();
     Esperar();
     return true;
 }
