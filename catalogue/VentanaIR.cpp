@@ -7,6 +7,7 @@
 #include "data/ListasCodigos.h"
 #include "platform/ui/Connect.h"
 #include "platform/ui/Look.h"
+#include "platform/ui/TextoPlano.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -91,7 +92,7 @@ QCheckBox* TVentanaIR::CreateCheckBox(int Left, int Top, int Width, const QStrin
     auto* caja = new QCheckBox(m_panel.SB_DimensionesContenido);
     caja->setGeometry(Left - origen.x(), Top - origen.y(), Width, 17);
     // The catalogue's texts show as they are: no accelerator.
-    caja->setText(QString(Caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    caja->setText(ui::SinAtajos(Caption));
     return caja;
 }
 

@@ -1,6 +1,7 @@
 #include "ControlesSeleccion.h"
 
 #include "platform/ui/Look.h"
+#include "platform/ui/TextoPlano.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -10,7 +11,7 @@ QCheckBox* CrearCasillaSeleccion(QWidget* contenedor, int left, int top, const Q
 {
     auto* caja = new QCheckBox(contenedor);
     caja->move(left, top);
-    caja->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    caja->setText(ui::SinAtajos(caption));
     ui::SetTextLook(caja, altura, true, Qt::white);
     const QFontMetrics medida(caja->font());
     caja->resize(medida.horizontalAdvance(caption) + 20, qMax(17, medida.height()));

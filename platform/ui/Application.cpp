@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "Messages.h"
+#include "TextoPlano.h"
 
 #include <QFont>
 #include <QLibraryInfo>
@@ -60,6 +61,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("Dimarvolteca"));
     InstallFontSubstitutes();
     InstallSpanish(this);
+    InstalarAyudasPlanas(this);
     setWindowIcon(ProgramIcon());
 }
 
