@@ -95,6 +95,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::TMainF
 
     m_area = m_ui->ClientArea;
     m_area->setBackground(ui::Navy());
+    // A work window left beyond the area, when the frame shrinks, stays within reach.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ui::SetMdiArea(m_area);
 
     Nuevo1 = m_ui->Nuevo1;

@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -297,6 +298,29 @@ private slots:
         QTRY_COMPARE(StatusText(), QString());
         QTest::mouseMove(Button("ToolButton10"));
         QTRY_COMPARE(StatusText(), QStringLiteral("Cerrar aplicación"));
+    }
+
+    // A work window opened in a large frame stays where it was when the frame shrinks;
+    // the client area then scrolls to the buttons at its foot.
+    void theAreaScrollsToAWindowBeyondIt()
+    {
+        MainForm->resize(1200, 900);
+        auto* form = new QWidget;
+        auto* salir = new QPushButton(QStringLiteral("SALIR"), form);
+        salir->setGeometry(629, 553, 75, 25);
+        ui::ShowMdiChild(form, QSize(743, 615));
+        QMdiArea* area = MainForm->ClientArea();
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+        const QPoint where = ui::FrameOf(form)->pos();
+
+        MainForm->resize(640, 480);
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QVERIFY(area->horizontalScrollBar()->isVisible());
+        QCOMPARE(ui::FrameOf(form)->pos(), where);
+        for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+            bar->setValue(bar->maximum());
+        const QRect shown(salir->mapTo(area->viewport(), QPoint()), salir->size());
+        QVERIFY2(area->viewport()->rect().contains(shown), qPrintable(QDebug::toString(shown)));
     }
 
     // How the document stands: "opens", "missing", "no application" to open it, or "no key"
