@@ -28,14 +28,34 @@ QString TStatusHints::HintOf(const QWidget* control)
     return QString();
 }
 
+void TStatusHints::Show(QWidget* control, const QString& longHint)
+{
+    disconnect(m_gone);
+    m_control = longHint.isEmpty() ? nullptr : control;
+    if (m_control)
+        m_gone = connect(control, &QObject::destroyed, this, [this] { Show(nullptr, QString()); });
+    emit HintChanged(longHint);
+}
+
 bool TStatusHints::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::Enter || !watched->isWidgetType())
+    if (!watched->isWidgetType())
         return false;
-    const auto* control = static_cast<QWidget*>(watched);
+    auto* control = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Hide) {
+        // Hiding a window hides each of its visible controls.
+        if (control == m_control)
+            Show(nullptr, QString());
+        return false;
+    }
+    if (event->type() != QEvent::Enter)
+        return false;
     const Qt::WindowType type = control->window()->windowType();
-    if (type == Qt::Popup || type == Qt::ToolTip || qobject_cast<const QMenuBar*>(control))
+    if (type == Qt::Popup || type == Qt::ToolTip || qobject_cast<const QMenuBar*>(control)) {
+        // The menus show their own items' hints from here on.
+        m_control = nullptr;
         return false;
-    emit HintChanged(LongHint(HintOf(control)));
+    }
+    Show(control, LongHint(HintOf(control)));
     return false;
 }

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+
+class QWidget;
 
 // The hints of the controls under the mouse pointer, anywhere in the program, for
 // the main window's status bar. A control's hint is its status tip, else its tooltip,
 // else the hint of the nearest control that holds it; menus report their own items.
+// A hint goes when its control is hidden or destroyed (its window closed), since the
+// pointer is then over something else.
 class TStatusHints : public QObject
 {
     Q_OBJECT
@@ -21,4 +26,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Show(QWidget* control, const QString& longHint);
+
+    // The control whose hint shows, if any.
+    QPointer<QWidget> m_control;
+    QMetaObject::Connection m_gone;
 };

@@ -284,7 +284,7 @@ private slots:
         auto* group = new QGroupBox(QStringLiteral("Grupo"), form);
         group->setGeometry(10, 10, 200, 100);
         group->setToolTip(QStringLiteral("Grupo|Elija un grupo de interés"));
-        auto* inner = new QLabel(QStringLiteral("sin ayuda propia"), group);
+        QPointer<QLabel> inner = new QLabel(QStringLiteral("sin ayuda propia"), group);
         inner->setGeometry(10, 30, 150, 20);
         auto* plain = new QLabel(QStringLiteral("sin ayuda"), form);
         plain->setGeometry(10, 150, 150, 20);
@@ -298,6 +298,12 @@ private slots:
         QTRY_COMPARE(StatusText(), QString());
         QTest::mouseMove(Button("ToolButton10"));
         QTRY_COMPARE(StatusText(), QStringLiteral("Cerrar aplicación"));
+        // The hint goes with its window.
+        QTest::mouseMove(inner);
+        QTRY_COMPARE(StatusText(), QStringLiteral("Elija un grupo de interés"));
+        ui::CloseForm(form);
+        QTRY_VERIFY(!inner);
+        QCOMPARE(StatusText(), QString());
     }
 
     // A work window opened in a large frame stays where it was when the frame shrinks;
