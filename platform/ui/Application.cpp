@@ -17,8 +17,9 @@ namespace ui {
 
 namespace {
 // The few texts of Qt's dialogs that its Spanish catalogue lacks (the kinds of file
-// in the file dialog's list) or words otherwise than the file dialogs users know.
-// Asked before Qt's catalogue: a text not listed here falls through to it.
+// in the file dialog's list; the double-sided printing, page list and conflict
+// warnings of the print dialog) or words otherwise than the file and print dialogs
+// users know. Asked before Qt's catalogue: a text not listed here falls through to it.
 class TMissingTranslations : public QTranslator
 {
 public:
@@ -39,6 +40,52 @@ public:
             {"QAbstractFileIconProvider", "%1 File", "Archivo %1"},
             {"QFileDialog", "Look in:", "Buscar en:"},
             {"QFileDialog", "File &name:", "&Nombre de archivo:"},
+            {"QPrintSettingsOutput", "Print range", "Intervalo de impresión"},
+            {"QPrintSettingsOutput", "Pages", "Páginas"},
+            {"QPrintSettingsOutput",
+             "Specify pages or ranges separated by commas. Ranges are specified by two numbers "
+             "separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.",
+             "Indique páginas o intervalos separados por comas; un intervalo son dos números "
+             "unidos por un guion. Por ejemplo, 3,5-7,9 imprime las páginas 3, 5, 6, 7 y 9."},
+            {"QPrintSettingsOutput", "Current Page", "Página actual"},
+            {"QPrintSettingsOutput", "Page Set:", "Conjunto de páginas:"},
+            {"QPrintSettingsOutput", "Collate", "Intercalar"},
+            {"QPrintSettingsOutput", "Reverse", "Orden inverso"},
+            {"QPrintSettingsOutput", "Double Sided Printing", "Impresión a doble cara"},
+            {"QPrintSettingsOutput", "Off", "Desactivada"},
+            {"QPrintSettingsOutput", "Long side binding", "Encuadernación por el lado largo"},
+            {"QPrintSettingsOutput", "Short side binding", "Encuadernación por el lado corto"},
+            {"QPrintDialog", "Right to Left, Top to Bottom", "Derecha a izquierda, arriba a abajo"},
+            {"QPrintDialog", "Invalid Pages Definition", "Páginas no válidas"},
+            {"QPrintDialog",
+             "%1 does not follow the correct syntax. Please use ',' to separate ranges and "
+             "pages, '-' to define ranges and make sure ranges do not intersect with each other.",
+             "«%1» no sigue la sintaxis correcta. Separe las páginas y los intervalos con «,», "
+             "indique cada intervalo con «-» y compruebe que los intervalos no se solapan."},
+            {"QPrintDialog", "Duplex Settings Conflicts",
+             "Conflictos en la impresión a doble cara"},
+            {"QPrintDialog", "There are conflicts in duplex settings. Do you want to fix them?",
+             "Las opciones de impresión a doble cara están en conflicto. ¿Desea corregirlas?"},
+            {"QPrintDialog",
+             "Options 'Pages Per Sheet' and 'Page Set' cannot be used together.\nPlease turn one "
+             "of those options off.",
+             "Las opciones «Páginas por hoja» y «Conjunto de páginas» no pueden usarse a la "
+             "vez.\nDesactive una de las dos."},
+            {"QPrintPropertiesWidget", "Advanced", "Avanzado"},
+            {"QPrintPropertiesWidget", "There are conflicts in some options. Please fix them.",
+             "Algunas opciones están en conflicto. Corríjalas."},
+            {"QPrintPropertiesDialog", "Page Setup Conflicts",
+             "Conflictos en la configuración de página"},
+            {"QPrintPropertiesDialog",
+             "There are conflicts in page setup options. Do you want to fix them?",
+             "Las opciones de configuración de página están en conflicto. ¿Desea corregirlas?"},
+            {"QPrintPropertiesDialog", "Advanced Option Conflicts",
+             "Conflictos en las opciones avanzadas"},
+            {"QPrintPropertiesDialog",
+             "There are conflicts in some advanced options. Do you want to fix them?",
+             "Algunas opciones avanzadas están en conflicto. ¿Desea corregirlas?"},
+            {"QCupsJobWidget", "Job Control", "Control de trabajos"},
+            {"QCupsJobWidget", "Weekend (Saturday to Sunday)", "Fin de semana (sábado a domingo)"},
         };
         for (const auto& text : texts)
             if (qstrcmp(context, text.context) == 0 && qstrcmp(sourceText, text.source) == 0)

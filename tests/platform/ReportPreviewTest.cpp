@@ -5,13 +5,23 @@
 #include "platform/report/preview/QRStandardPreview.h"
 #include "platform/report/preview/StandardPreview.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
+#include <QSet>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
+#include <functional>
 
 using namespace report;
 
@@ -52,6 +62,71 @@ QString PageText(TQRStandardPreview* preview)
     return preview->findChild<QLabel*>(QStringLiteral("PageLabel"))->text();
 }
 
+// Notes every text Qt asks to have translated and answers none, so that the program's
+// own translators still answer.
+class TAskedTexts : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        asked.append({context, source, disambiguation, n});
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+
+    // The texts asked for that no translator answered, but for the names of paper
+    // sizes and the few texts that read the same in Spanish.
+    QSet<QString> Untranslated() const
+    {
+        static const QRegularExpression word(QStringLiteral("[A-Za-z]{3}"));
+        const QStringList same{"Color", "Didot (DD)", "Cicero (CC)"};
+        QSet<QString> untranslated;
+        for (const Asked& text : asked) {
+            const QString source = QString::fromUtf8(text.source);
+            if (text.context != "QPageSize" && !same.contains(source) && source.contains(word) &&
+                QCoreApplication::translate(text.context, text.source, text.disambiguation,
+                                            text.n) == source)
+                untranslated << QString(source).remove(QLatin1Char('&'));
+        }
+        return untranslated;
+    }
+
+private:
+    struct Asked
+    {
+        QByteArray context;
+        QByteArray source;
+        const char* disambiguation;
+        int n;
+    };
+    mutable QList<Asked> asked;
+};
+
+// What a dialog shows: its title, its labels, buttons, group titles, list items, tabs
+// and tooltips, without their access keys.
+QStringList TextsOf(const QWidget* dialog)
+{
+    QStringList texts{dialog->windowTitle()};
+    for (const QWidget* w : dialog->findChildren<QWidget*>()) {
+        texts << w->toolTip();
+        if (auto* button = qobject_cast<const QAbstractButton*>(w))
+            texts << button->text();
+        else if (auto* label = qobject_cast<const QLabel*>(w))
+            texts << label->text();
+        else if (auto* group = qobject_cast<const QGroupBox*>(w))
+            texts << group->title();
+        if (auto* list = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+        if (auto* tabs = qobject_cast<const QTabWidget*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+    }
+    for (QString& text : texts)
+        text.remove(QLatin1Char('&'));
+    return texts;
+}
 } // namespace
 
 class ReportPreviewTest : public QObject
@@ -205,6 +280,56 @@ private slots:
         QCOMPARE(answer.kinds,
                  (QList<TPrintDialogKind>{TPrintDialogKind::Setup, TPrintDialogKind::Print}));
         QCOMPARE(testing::PdfPageCount(pdf), pages);
+    }
+
+    void printDialogsSpeakSpanish_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("printer setup") << "PrinterSetup";
+        QTest::newRow("print") << "Print";
+    }
+
+    // The print dialog, its options and its printer's page set-up leave no English text.
+    void printDialogsSpeakSpanish()
+    {
+        QFETCH(QString, command);
+        auto report = NumberedReport(3);
+        report->Prepare();
+        report->QRPrinter()->Preview();
+        TQRStandardPreview* preview = OpenPreview();
+        TAskedTexts asked;
+        QCoreApplication::installTranslator(&asked);
+        QStringList shown;
+        QObject row;
+        // Reads the dialog on top, closes it; the print dialog first opens its
+        // printer's properties, to be read in turn.
+        std::function<void()> read = [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            shown << TextsOf(dialog);
+            if (auto* properties = dialog->findChild<QPushButton*>(QStringLiteral("properties"))) {
+                QTimer::singleShot(0, &row, read);
+                properties->click();
+            }
+            dialog->reject();
+        };
+        QTimer::singleShot(0, &row, read);
+        // Whatever went wrong, no dialog is left waiting.
+        QTimer::singleShot(5000, &row, [] {
+            while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        Click(preview, qPrintable(command));
+        QCoreApplication::removeTranslator(&asked);
+        QVERIFY(shown.contains(QStringLiteral("Propiedades de impresora")));
+        QVERIFY(shown.contains(QStringLiteral("Vertical")));
+        const QSet<QString> english = asked.Untranslated();
+        QStringList left;
+        for (const QString& text : shown)
+            if (english.contains(text))
+                left << text;
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(" | "))));
     }
 
     void theCaptionBarGoesFromTheLatestPreview()
