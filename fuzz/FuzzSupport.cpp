@@ -28,6 +28,10 @@ void PrepareProgram(int* argc, char*** argv)
         QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     static const auto dir =
         std::make_unique<QTemporaryDir>(base + QStringLiteral("/dimarvolteca-fuzz-XXXXXX"));
+    // The database module reads its ini file from the current folder; the folders and
+    // files named on the command line, read after this, are the caller's, relative to
+    // the caller's folder.
+    const QString callersFolder = QDir::currentPath();
     QDir::setCurrent(dir->path());
     QDir(dir->path()).mkpath(QStringLiteral("datos"));
     QFile ini(dir->filePath(QStringLiteral("Dimarvolteca.ini")));
@@ -51,6 +55,7 @@ void PrepareProgram(int* argc, char*** argv)
         std::fprintf(stderr, "cannot open the fuzz database\n");
         std::abort();
     }
+    QDir::setCurrent(callersFolder);
 }
 
 QList<QByteArray> Pieces(const QByteArray& input, char separator, int max)

@@ -6,8 +6,8 @@
 namespace fuzzing {
 
 // Once per run: the application, an empty database of the program's schema in a
-// temporary folder that is the current directory, the database module on it, and
-// every message box answered at once.
+// temporary folder, the database module on it, and every message box answered at once.
+// The current folder stays the caller's.
 void PrepareProgram(int* argc, char*** argv);
 
 // The input cut at each `separator`, at most `max` pieces, the last keeping the rest.
