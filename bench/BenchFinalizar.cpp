@@ -9,7 +9,7 @@
 // and its first page painted once, fitted, in a plain window of a maximised window's
 // size, counted from the window's creation to the end of that paint. Target: FINALIZAR
 // within 2 times its floor at each size. Figures are medians over several runs, with
-// their spread (lowest and highest).
+// their spread (lowest and highest); last, the run's peak memory.
 //
 // Run it on a real X display, from anywhere (it works in a temporary folder):
 //   xvfb-run -a -s '-screen 0 1280x1024x24' env QT_QPA_PLATFORM=xcb bench_finalizar [marcadas...]
@@ -227,6 +227,7 @@ int main(int argc, char** argv)
     }
     std::printf("  %s\n", cumple ? "Objetivo cumplido en todos los tamaños."
                                  : "Objetivo NO cumplido en algún tamaño.");
+    std::printf("Memoria pico: %.1f MB\n", bench::MemoriaPicoMB());
 
     if (QWidget* foco = QApplication::focusWidget())
         foco->clearFocus();

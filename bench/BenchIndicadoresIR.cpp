@@ -2,8 +2,8 @@
 // groups of 30 dimensions each and an indicator linked to 200 of them. Prints the time
 // of opening step 2 (from step 1's SIGUIENTE to the window on screen) and of saving a
 // change of 10 links, each against the floor of the same reads and writes done
-// directly on the connection in one transaction, and the check boxes made: every one
-// while step 2 loads, none afterwards.
+// directly on the connection in one transaction, the check boxes made (every one
+// while step 2 loads, none afterwards) and the run's peak memory.
 //
 //   bench/run bench_indicadores_ir      (on a real X display, under Xvfb)
 
@@ -220,6 +220,7 @@ int main(int argc, char** argv)
                 "cada grupo: %d (objetivo: todas al abrir, ninguna después)\n",
                 creadasAlAbrir, kGrupos * kDimensiones, creadasDespues);
     std::printf("Mensajes: %lld\n", (long long)mensajes.messages.size());
+    std::printf("Memoria pico: %.1f MB\n", bench::MemoriaPicoMB());
 
     MainForm->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

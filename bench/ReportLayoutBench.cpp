@@ -1,6 +1,6 @@
 // Lays out questionnaires of 10 to 5,000 questions and compares what the preview
 // costs (the counting pass, then the preview's own run) with one plain layout
-// pass of the same pages, and how memory grows with the pages.
+// pass of the same pages, how memory grows with the pages, and the run's peak memory.
 //
 //   bench/run bench_report_layout   (it works in a temporary folder)
 
@@ -109,6 +109,7 @@ int main(int argc, char** argv)
     F_Encuesta->QR_Encuesta->Preview();
     std::printf("\n1000 questions through the preview window, creation to close: %.1f ms\n",
                 timer.nsecsElapsed() / 1e6);
+    std::printf("Memoria pico: %.1f MB\n", bench::MemoriaPicoMB());
     ui::ReleaseApplicationObject();
     return 0;
 }
