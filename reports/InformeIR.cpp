@@ -56,8 +56,8 @@ void TF_InformeIR::InsertarSubCriterio(int codigo)
 {
     CodSubcriterio = codigo;
     QRLDimension->Caption = NombreDimension(codigo);
-    // A name too long for its space makes the header taller, and so maybe the page
-    // count larger: the pages are counted again.
+    // A name of more than one line, stored so or too long for its space, makes the
+    // header taller, and so maybe the page count larger: the pages are counted again.
     const double antes = QRBand1->Height;
     AjustarCabecera();
     if (QRBand1->Height != antes)
@@ -66,17 +66,17 @@ void TF_InformeIR::InsertarSubCriterio(int codigo)
 
 void TF_InformeIR::AjustarCabecera()
 {
+    // Every line of the name takes its own height: the line breaks it was stored with
+    // (CR+LF, LF or CR) and, in a name too wide for its space, the wrapped lines.
     QRLDimension->AutoSize = true;
     QRLDimension->WordWrap = false;
-    QRLDimension->AutoStretch = false;
-    double extra = 0;
+    QRLDimension->AutoStretch = true;
     if (QRLDimension->Width() > kAnchoDimension) {
         QRLDimension->AutoSize = false;
         QRLDimension->SetWidth(kAnchoDimension);
         QRLDimension->WordWrap = true;
-        QRLDimension->AutoStretch = true;
-        extra = qMax(0.0, QRLDimension->PrintHeight() - kAltoDimension);
     }
+    const double extra = qMax(0.0, QRLDimension->PrintHeight() - kAltoDimension);
     QRBand1->Height = kAltoCabecera + extra;
     QRLabel2->Top = QRLabel3->Top = kTopColumnas + extra;
     QRShape3->Top = kTopRaya + extra;

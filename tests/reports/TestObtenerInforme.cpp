@@ -116,33 +116,58 @@ private slots:
     }
 
     // Subdimension titles by code, their measures, then the linked indicators by name,
-    // each once; key items marked.
+    // each once; key items marked, and ticked by "Seleccionar solo los claves" (an
+    // indicator's yes stored as -1 too); stored texts as they stand.
     void panel_data()
     {
         QTest::addColumn<int>("dimension");
+        QTest::addColumn<QString>("cambio");
         QTest::addColumn<QString>("lugares");
-        QTest::newRow("Satisfacción")
-            << 2
-            << "Aulas@20,20 CLAVE@10,50 Limpieza@60,50 Iluminación@60,90 CLAVE@10,130 "
-               "Calefacción@60,130 Biblioteca@20,170 Horario@60,200 CLAVE@10,240 Fondos@60,240 "
-               "Comedor@20,280 Indicadores de rendimiento predictores de la Satisfacción@20,310 "
-               "Índice de inserción laboral@60,340 CLAVE@10,380 Tasa de abandono@60,380";
+        QTest::addColumn<QString>("claves");
+        const QString satisfaccion =
+            "Aulas@20,20 CLAVE@10,50 Limpieza@60,50 Iluminación@60,90 CLAVE@10,130 "
+            "Calefacción@60,130 Biblioteca@20,170 Horario@60,200 CLAVE@10,240 Fondos@60,240 "
+            "Comedor@20,280 Indicadores de rendimiento predictores de la Satisfacción@20,310 "
+            "Índice de inserción laboral@60,340 CLAVE@10,380 Tasa de abandono@60,380";
+        QTest::newRow("Satisfacción") << 2 << "" << satisfaccion << "1000,1002,1011,i1";
         QTest::newRow("sin subdimensiones")
-            << 3 << "Indicadores de rendimiento predictores de la Vacía@20,50";
+            << 3 << ""
+            << "Indicadores de rendimiento predictores de la Vacía@20,50"
+            << "-";
         QTest::newRow("sin indicadores")
-            << 0
+            << 0 << ""
             << "Web@20,20 CLAVE@10,50 Página web@60,50 "
-               "Indicadores de rendimiento predictores de la Comunicación@20,90";
+               "Indicadores de rendimiento predictores de la Comunicación@20,90"
+            << "2000";
+        QTest::newRow("subdimensiones por código, no por nombre")
+            << 2 << "UPDATE Dimension SET definicion='Talleres' WHERE codigo=100"
+            << QString(satisfaccion).replace("Aulas", "Talleres") << "1000,1002,1011,i1";
+        QTest::newRow("indicador clave guardado como -1")
+            << 2 << "UPDATE IRendimiento SET clave=-1 WHERE codigo=1" << satisfaccion
+            << "1000,1002,1011,i1";
+        QTest::newRow("textos con & y etiquetas")
+            << 2
+            << "UPDATE Indicador SET definicion='Luz & <b>sombra</b>' WHERE codigo=1001;"
+               "UPDATE IRendimiento SET definicion='Tasa de &abandono' WHERE codigo=1"
+            << QString(satisfaccion)
+                   .replace("Iluminación", "Luz & <b>sombra</b>")
+                   .replace("Tasa de abandono", "Tasa de &abandono")
+            << "1000,1002,1011,i1";
     }
 
     void panel()
     {
         QFETCH(int, dimension);
+        QFETCH(QString, cambio);
+        if (!cambio.isEmpty())
+            Db().Exec(cambio);
         TF_ObtenerInformeP2* paso2 = Paso2(dimension);
         QVERIFY(paso2);
         QTEST(Lugares(paso2->SB_IndicadoresContenido), "lugares");
         QVERIFY(!paso2->CB_SoloClave->isChecked() && !paso2->CB_Todos->isChecked());
         QCOMPARE(Marcados(paso2), QStringLiteral("-"));
+        Pulsar(paso2->CB_SoloClave);
+        QTEST(Marcados(paso2), "claves");
     }
 
     // Steps: S and T click the two boxes, CODE an item (iCODE an indicator).

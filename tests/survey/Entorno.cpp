@@ -3,7 +3,9 @@
 #include "platform/graphics/Bitmap.h"
 
 #include <QAbstractItemView>
+#include <QKeySequence>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace encuesta {
@@ -139,6 +141,26 @@ QWidget* HastaPaso(int paso, int cabecera, int grupo, int dimension)
     return F_CrearEncuestaP3;
 }
 
+QString Mostrado(const QWidget* control)
+{
+    if (const auto* etiqueta = qobject_cast<const QLabel*>(control)) {
+        const bool rico =
+            etiqueta->textFormat() == Qt::RichText ||
+            (etiqueta->textFormat() == Qt::AutoText && Qt::mightBeRichText(etiqueta->text()));
+        return (rico ? QStringLiteral("{rico}") : QString()) + etiqueta->text();
+    }
+    const auto* boton = qobject_cast<const QAbstractButton*>(control);
+    if (!boton)
+        return QString();
+    QString texto = boton->text();
+    const bool atajo = !QKeySequence::mnemonic(texto).isEmpty();
+    // "&&" shows one '&'; a lone '&' shows nothing and underlines what follows.
+    texto.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    texto.remove(QLatin1Char('&'));
+    texto.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return (atajo ? QStringLiteral("{atajo}") : QString()) + texto;
+}
+
 QString Lugares(QWidget* contenido)
 {
     QList<QPair<QPoint, QString>> controles;
@@ -146,8 +168,7 @@ QString Lugares(QWidget* contenido)
         const QLabel* etiqueta = qobject_cast<QLabel*>(control);
         const QCheckBox* caja = qobject_cast<QCheckBox*>(control);
         if (control->isVisible() && (etiqueta || caja))
-            controles.append({control->mapTo(contenido, QPoint(0, 0)),
-                              etiqueta ? etiqueta->text() : caja->text()});
+            controles.append({control->mapTo(contenido, QPoint(0, 0)), Mostrado(control)});
     }
     std::sort(controles.begin(), controles.end(), [](const auto& a, const auto& b) {
         return std::make_pair(a.first.y(), a.first.x()) < std::make_pair(b.first.y(), b.first.x());

@@ -97,6 +97,9 @@ int ComandosHabilitados();
 // "Alumnado" > "Satisfacción"); the window of that step.
 QWidget* HastaPaso(int paso, int cabecera = 1, int grupo = 0, int dimension = 1);
 
+// The text a label or button shows, as a person reads it; "{rico}" before a label's text
+// that shows as rich text, "{atajo}" before a caption that makes a keyboard shortcut.
+QString Mostrado(const QWidget* control);
 // The shown run-time controls of a scroll box's content in reading order, as "text@x,y".
 QString Lugares(QWidget* contenido);
 

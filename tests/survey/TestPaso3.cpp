@@ -5,7 +5,10 @@
 
 #include "platform/report/Controls.h"
 
+#include <QHelpEvent>
 #include <QScrollArea>
+#include <QTextDocument>
+#include <QToolTip>
 
 using namespace encuesta;
 using testing::TextsOf;
@@ -100,6 +103,34 @@ private slots:
         QTEST(Lugares(paso3->SB_IndicadoresContenido), "lugares");
     }
 
+    // Stored texts show as they were typed, tags, '&' and line breaks included: a
+    // measure's box, which takes no keyboard shortcut from them, a subdimension's title
+    // and its description.
+    void textosGuardados()
+    {
+        const QString medida = QStringLiteral("<b>Luz</b> & sombra&s");
+        const QString titulo = QStringLiteral("Aulas & <i>talleres</i>");
+        const QString descripcion =
+            QStringLiteral("<h1>Estado</h1>\r\nde las aulas &amp; talleres");
+        Db().Exec(QStringLiteral("UPDATE Indicador SET definicion=? WHERE codigo=1001"), {medida});
+        Db().Exec(
+            QStringLiteral("UPDATE Dimension SET definicion=?, descripcion=? WHERE codigo=100"),
+            {titulo, descripcion});
+        TF_CrearEncuestaP3* paso3 = Paso3("v1");
+        QCOMPARE(Mostrado(Caja(1001)), medida);
+
+        const QPoint punto(4, 4);
+        QHelpEvent ayuda(QEvent::ToolTip, punto, paso3->Label3->mapToGlobal(punto));
+        QCoreApplication::sendEvent(paso3->Label3, &ayuda);
+        QTextDocument mostrada;
+        mostrada.setHtml(QToolTip::text());
+        QToolTip::hideText();
+        QCOMPARE(mostrada.toPlainText(), QString(descripcion).replace("\r\n", "\n"));
+
+        Elegir(paso3->CB_Dimension, 0);
+        QVERIFY(Lugares(paso3->SB_IndicadoresContenido).startsWith(titulo + "@20,20 "));
+    }
+
     // Each control is made the first time its item shows and is then only moved, shown
     // and hidden; a tick made in one view is there in the other.
     void controlesHechosUnaVez()
@@ -152,6 +183,12 @@ private slots:
         fila("clave: otra pierde claves", "v2 m1011 m1010 v1 S v2", "1000,1002,1010 - 0100 0000");
         fila("clave, todos y clave en todas", "v0 S T S", "1000,1002,1011 S 1111 0000");
         fila("todos en todas, clave en una", "v0 T v1 S", "1000,1002,1010,1011 S 0100 0011");
+        // In force in every subdimension but the last: not in the all view, and in each
+        // subdimension as it was set.
+        fila("clave menos en la última, en todas", "v1 S v2 S v3 v0", "1000,1002,1011 - 0110 0000");
+        fila("clave menos en la última, en 1", "v1 S v2 S v3 v0 v1", "1000,1002,1011 S 0110 0000");
+        fila("clave menos en la última, en 2", "v1 S v2 S v3 v0 v2", "1000,1002,1011 S 0110 0000");
+        fila("clave menos en la última, en 3", "v1 S v2 S v3 v0 v3", "1000,1002,1011 - 0110 0000");
     }
 
     void reglasDeSeleccion()
