@@ -1,9 +1,11 @@
 // Opens the indicator report's wizard on the database of the current directory's
 // "Dimarvolteca.ini" and saves a picture of the screen, so that it can be looked at:
-//   informe_look paso1|paso2|informe salida.png [dimension [clave|todos]]
+//   informe_look paso1|paso2|informe|imprimir|imprimir-copias salida.png [dimension [...]]
 // `dimension` is the item of step 1's list (by name, 0 first); step 2 then ticks the
-// key items or all of them; "informe" presses FINALIZAR and saves the preview. Run on a
-// real X display (QT_QPA_PLATFORM=xcb under Xvfb).
+// key items or all of them; "informe" presses FINALIZAR and saves the preview;
+// "imprimir" then presses the preview's print button and saves the print dialog, its
+// options shown ("imprimir-copias": its copies and pages). Run on a real X display
+// (QT_QPA_PLATFORM=xcb under Xvfb).
 
 #include "Medidas.h"
 #include "Programa.h"
@@ -14,11 +16,14 @@
 #include "shell/MAIN.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
@@ -28,8 +33,9 @@ int main(int argc, char** argv)
     ui::TApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        std::fprintf(
-            stderr, "uso: informe_look paso1|paso2|informe salida.png [dimension [clave|todos]]\n");
+        std::fprintf(stderr,
+                     "uso: informe_look paso1|paso2|informe|imprimir|imprimir-copias salida.png "
+                     "[dimension [clave|todos]]\n");
         return 2;
     }
     const QString hasta = args.at(1);
@@ -57,14 +63,35 @@ int main(int argc, char** argv)
         if (hasta == QLatin1String("paso2")) {
             hecho = bench::GuardarPantalla(salida);
         } else {
-            // The preview runs its own loop: the picture is taken from inside it.
+            // The preview and the print dialog run their own loops: the picture is taken
+            // from inside them.
+            std::function<void()> dialogo = [&] {
+                auto* imprimir = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (!imprimir) {
+                    QTimer::singleShot(50, dialogo);
+                    return;
+                }
+                for (QPushButton* boton : imprimir->findChildren<QPushButton*>())
+                    if (boton->text().startsWith(QLatin1String("&Opciones")))
+                        boton->click();
+                if (auto* pestanyas = imprimir->findChild<QTabWidget*>(QStringLiteral("tabs")))
+                    pestanyas->setCurrentIndex(
+                        hasta == QLatin1String("imprimir-copias") ? 0 : pestanyas->count() - 1);
+                hecho = bench::GuardarPantalla(salida);
+                imprimir->reject();
+            };
             std::function<void()> mirar = [&] {
                 QWidget* vista = report::FindPreviewWindow();
-                if (vista && vista->isVisible()) {
-                    hecho = bench::GuardarPantalla(salida);
+                if (!vista || !vista->isVisible()) {
+                    QTimer::singleShot(50, mirar);
+                } else if (hasta.startsWith(QLatin1String("imprimir"))) {
+                    QTimer::singleShot(50, dialogo);
+                    if (QAction* imprimir = vista->findChild<QAction*>(QStringLiteral("Print")))
+                        imprimir->trigger();
                     vista->close();
                 } else {
-                    QTimer::singleShot(50, mirar);
+                    hecho = bench::GuardarPantalla(salida);
+                    vista->close();
                 }
             };
             QTimer::singleShot(50, mirar);

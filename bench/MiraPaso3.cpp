@@ -5,7 +5,9 @@
 // of step 3 (0 = all). DIMARVOLTECA_PASO=1 or 2 stops at step 1 (header shown) or at
 // step 2 (choices made) instead; the window stays for DIMARVOLTECA_SEGUNDOS seconds
 // (10 by default). DIMARVOLTECA_MIRAR=lista opens the step's list, =dialogo the
-// open dialog of "Abrir", =mensaje a warning box (see capture-look).
+// open dialog of "Abrir", =mensaje a warning box, =restaurar opens the step with the
+// main window maximised and then gives the main window back its normal size (see
+// capture-look).
 
 #include "CatalogoGrande.h"
 #include "Programa.h"
@@ -36,6 +38,8 @@ void Mirar(const QString& que, int paso)
         MainForm->FileOpen1Execute();
     } else if (que == QLatin1String("mensaje")) {
         TDM_General::MensajeError(QStringLiteral("Debe seleccionar un grupo de interés"));
+    } else if (que == QLatin1String("restaurar")) {
+        MainForm->showNormal();
     }
 }
 
@@ -49,7 +53,8 @@ int main(int argc, char** argv)
         return args.size() > i ? args.at(i).toInt() : porDefecto;
     };
 
-    if (!bench::AbrirPrograma(false))
+    const QString mirar = qEnvironmentVariable("DIMARVOLTECA_MIRAR");
+    if (!bench::AbrirPrograma(mirar == QLatin1String("restaurar")))
         return 1;
     const int paso = qEnvironmentVariableIsSet("DIMARVOLTECA_PASO")
                          ? qEnvironmentVariableIntValue("DIMARVOLTECA_PASO")
@@ -69,7 +74,6 @@ int main(int argc, char** argv)
             F_CrearEncuestaP3->CB_Todos->setChecked(true);
     }
 
-    const QString mirar = qEnvironmentVariable("DIMARVOLTECA_MIRAR");
     if (!mirar.isEmpty())
         QTimer::singleShot(500, MainForm, [mirar, paso] { Mirar(mirar, paso); });
 

@@ -5,13 +5,11 @@
 #include "platform/report/preview/QRStandardPreview.h"
 #include "platform/report/preview/StandardPreview.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -76,7 +74,8 @@ public:
     bool isEmpty() const override { return false; }
 
     // The texts asked for that no translator answered, but for the names of paper
-    // sizes and the few texts that read the same in Spanish.
+    // sizes, texts without a word (numbers, units) and the few that read the same in
+    // Spanish.
     QSet<QString> Untranslated() const
     {
         static const QRegularExpression word(QStringLiteral("[A-Za-z]{3}"));
@@ -85,8 +84,10 @@ public:
         for (const Asked& text : asked) {
             const QString source = QString::fromUtf8(text.source);
             if (text.context != "QPageSize" && !same.contains(source) && source.contains(word) &&
-                QCoreApplication::translate(text.context, text.source, text.disambiguation,
-                                            text.n) == source)
+                QCoreApplication::translate(
+                    text.context, text.source,
+                    text.disambiguation.isNull() ? nullptr : text.disambiguation.constData(),
+                    text.n) == source)
                 untranslated << QString(source).remove(QLatin1Char('&'));
         }
         return untranslated;
@@ -97,25 +98,20 @@ private:
     {
         QByteArray context;
         QByteArray source;
-        const char* disambiguation;
+        QByteArray disambiguation;
         int n;
     };
     mutable QList<Asked> asked;
 };
 
-// What a dialog shows: its title, its labels, buttons, group titles, list items, tabs
-// and tooltips, without their access keys.
-QStringList TextsOf(const QWidget* dialog)
+// What a dialog shows: its title, its controls' texts, titles and tooltips, its list
+// items and tabs, without their access keys.
+QSet<QString> TextsOf(const QWidget* dialog)
 {
     QStringList texts{dialog->windowTitle()};
     for (const QWidget* w : dialog->findChildren<QWidget*>()) {
-        texts << w->toolTip();
-        if (auto* button = qobject_cast<const QAbstractButton*>(w))
-            texts << button->text();
-        else if (auto* label = qobject_cast<const QLabel*>(w))
-            texts << label->text();
-        else if (auto* group = qobject_cast<const QGroupBox*>(w))
-            texts << group->title();
+        for (const char* name : {"text", "title", "toolTip"})
+            texts << w->property(name).toString();
         if (auto* list = qobject_cast<const QComboBox*>(w))
             for (int i = 0; i < list->count(); ++i)
                 texts << list->itemText(i);
@@ -125,8 +121,9 @@ QStringList TextsOf(const QWidget* dialog)
     }
     for (QString& text : texts)
         text.remove(QLatin1Char('&'));
-    return texts;
+    return QSet<QString>(texts.begin(), texts.end());
 }
+
 } // namespace
 
 class ReportPreviewTest : public QObject
@@ -299,7 +296,7 @@ private slots:
         TQRStandardPreview* preview = OpenPreview();
         TAskedTexts asked;
         QCoreApplication::installTranslator(&asked);
-        QStringList shown;
+        QSet<QString> shown;
         QObject row;
         // Reads the dialog on top, closes it; the print dialog first opens its
         // printer's properties, to be read in turn.
@@ -307,7 +304,7 @@ private slots:
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            shown << TextsOf(dialog);
+            shown += TextsOf(dialog);
             if (auto* properties = dialog->findChild<QPushButton*>(QStringLiteral("properties"))) {
                 QTimer::singleShot(0, &row, read);
                 properties->click();
@@ -324,12 +321,8 @@ private slots:
         QCoreApplication::removeTranslator(&asked);
         QVERIFY(shown.contains(QStringLiteral("Propiedades de impresora")));
         QVERIFY(shown.contains(QStringLiteral("Vertical")));
-        const QSet<QString> english = asked.Untranslated();
-        QStringList left;
-        for (const QString& text : shown)
-            if (english.contains(text))
-                left << text;
-        QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(" | "))));
+        const QStringList english = (shown & asked.Untranslated()).values();
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
     }
 
     void theCaptionBarGoesFromTheLatestPreview()
