@@ -63,6 +63,8 @@ class TestMedidas : public PruebaEncuesta
     TF_CrearMPP2* CrearPaso2()
     {
         MainForm->M_CrearMedidaClick();
+        if (!F_CrearMPP1)
+            return nullptr;
         Pulsar(F_CrearMPP1->RG_Criterio->Button(0));
         Pulsar(F_CrearMPP1->RG_Subcriterio->Button(1));
         Pulsar(F_CrearMPP1->B_Siguiente);
@@ -91,6 +93,8 @@ class TestMedidas : public PruebaEncuesta
     TF_ModificarMPP2* ModificarPaso2()
     {
         MainForm->M_ModificarMedidaClick();
+        if (!F_ModificarMPP1)
+            return nullptr;
         ElegirMedida(F_ModificarMPP1->Cascada, 0);
         Pulsar(F_ModificarMPP1->B_Siguiente);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -124,6 +128,7 @@ private slots:
         MainForm->M_CrearMedidaClick();
         QCOMPARE(ComandosHabilitados(), 0);
         TF_CrearMPP1* paso1 = F_CrearMPP1;
+        QVERIFY(paso1);
         Pulsar(paso1->B_Siguiente);
         Pulsar(paso1->RG_Criterio->Button(2)); // "Sin dimensiones"
         Pulsar(paso1->B_Siguiente);
@@ -395,6 +400,7 @@ private slots:
         MainForm->M_BorrarMedidaClick();
         QCOMPARE(ComandosHabilitados(), 0);
         QPointer<TF_BorrarMPP1> ventana = F_BorrarMPP1;
+        QVERIFY(ventana);
         const TControlesCascada& c = ventana->Cascada->Controles();
         ventana->B_BorrarClick();
         ElegirMedida(ventana->Cascada, 1);
@@ -452,16 +458,19 @@ private slots:
         QWidget* ventana = nullptr;
         if (orden == "crear") {
             TF_CrearMPP2* paso2 = CrearPaso2();
+            QVERIFY(paso2);
             Teclear(paso2->M_Definicion, QStringLiteral("D"));
             Teclear(paso2->M_Pregunta, QStringLiteral("¿P?"));
             Tipo(paso2->CB_TResp, 0);
             Pulsar(ventana = paso2->B_Insertar);
         } else if (orden == "modificar") {
             TF_ModificarMPP2* paso2 = ModificarPaso2();
+            QVERIFY(paso2);
             Teclear(paso2->M_Definicion, QStringLiteral("Otra"));
             Pulsar(ventana = paso2->B_Modificar);
         } else {
             MainForm->M_BorrarMedidaClick();
+            QVERIFY(F_BorrarMPP1);
             ElegirMedida(F_BorrarMPP1->Cascada, 2);
             Pulsar(ventana = F_BorrarMPP1->B_Borrar);
         }
