@@ -5,6 +5,7 @@
 #include "catalogue/CrearIRPregunta.h"
 #include "catalogue/ModificarIRP1.h"
 #include "catalogue/ModificarIRP2.h"
+#include "catalogue/TextosMemo.h"
 
 #include <QAbstractItemView>
 #include <QElapsedTimer>
@@ -398,6 +399,52 @@ private slots:
         QCOMPARE(e->mensajes.Shown(), QStringList{aviso});
         QCOMPARE(despues, (QStringList{queda, "1"}));
         QCOMPARE(Indicadores(), antes);
+    }
+
+    void guardarSinCambios_data()
+    {
+        QTest::addColumn<QString>("separador");
+        QTest::newRow("un espacio") << " ";
+        QTest::newRow("tres espacios") << "   ";
+        QTest::newRow("espacio y tabulador") << " \t";
+        QTest::newRow("tabulador y espacio") << "\t ";
+    }
+
+    // A definition and a question that wrap at blanks (after a first line that wraps at
+    // one space), saved twice as they loaded, keep their stored bytes.
+    void guardarSinCambios()
+    {
+        QFETCH(QString, separador);
+        Catalogo();
+        auto largo = [&](QString texto) {
+            for (int i = 1; i <= 45; ++i)
+                texto += (i <= 15 ? QStringLiteral(" ") : separador) +
+                         QStringLiteral("palabra%1").arg(i);
+            return texto;
+        };
+        const QString definicion = largo(QStringLiteral("Satisfacción")),
+                      pregunta = largo(QStringLiteral("¿Está satisfecho"));
+        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=?, pregunta=? "
+                                       "WHERE codigo=9"),
+                        {definicion, pregunta});
+        for (int vez = 0; vez < 2; ++vez) {
+            QPointer<TF_ModificarIRP2> f = AbrirModificacion(1);
+            QVERIFY(f);
+            QVERIFY(LineasMemo(f->M_Definicion).size() >= 4);
+            int lineas = 0;
+            EnLaPregunta dialogo([&](TF_CrearIRPregunta* d) {
+                lineas = int(LineasMemo(d->M_Pregunta).size());
+                QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
+            });
+            QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
+            QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
+            QVERIFY(lineas >= 4);
+            QCOMPARE(e->ws.Db().Rows(QStringLiteral("SELECT CAST(definicion AS BLOB), CAST("
+                                                    "pregunta AS BLOB) FROM IRendimiento WHERE "
+                                                    "codigo=9")),
+                     (Filas{{definicion.toUtf8(), pregunta.toUtf8()}}));
+            QVERIFY(e->Cerrada(f));
+        }
     }
 
     void modificar_data()
