@@ -15,7 +15,8 @@ using namespace encuesta;
 
 namespace {
 
-// Types `texto` key by key, Enter at each line break; QTest's own typing knows only ASCII.
+// Types `texto` key by key, Enter at each line break and Shift+Enter at each line
+// separator; QTest's own typing knows only ASCII.
 void Teclear(QWidget* control, const QString& texto)
 {
     if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
@@ -25,6 +26,8 @@ void Teclear(QWidget* control, const QString& texto)
     for (const QChar c : texto) {
         if (c == QLatin1Char('\n'))
             QTest::keyClick(control, Qt::Key_Return);
+        else if (c == QChar::LineSeparator)
+            QTest::keyClick(control, Qt::Key_Return, Qt::ShiftModifier);
         else
             QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(c), {});
     }
@@ -159,6 +162,8 @@ private slots:
         QTest::newRow("tablas vacías, SI/NO, clave")
             << true << "  Primera línea \nsegunda" << 1 << 1 << 1 << "  Primera línea \r\nsegunda";
         QTest::newRow("tras huecos, niveles") << false << "Una" << 0 << 6001 << 2001 << "Una";
+        QTest::newRow("salto con Mayúsculas")
+            << false << QString("Uno\u2028dos") << 0 << 6001 << 2001 << "Uno\r\ndos";
     }
     void Crear()
     {
@@ -221,6 +226,9 @@ private slots:
                       : "la pregunta asociada a la medida de percepcìón no puede estar vacía";
             QTest::addRow("%sdefinición en blanco", v)
                 << crear << QString("  \n \n") << QString("¿P?") << QString() << sinDefinicion
+                << QString("|¿P?");
+            QTest::addRow("%sdefinición de saltos con Mayúsculas", v)
+                << crear << QString("\u2028\u2028") << QString("¿P?") << QString() << sinDefinicion
                 << QString("|¿P?");
             QTest::addRow("%spregunta en blanco", v) << crear << QString("D") << QString("\n  ")
                                                      << QString() << sinPregunta << QString("D|");
