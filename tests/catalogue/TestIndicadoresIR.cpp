@@ -1,4 +1,5 @@
 #include "EntornoCabeceras.h"
+#include "TextoAjustado.h"
 
 #include "catalogue/BorrarIR.h"
 #include "catalogue/CrearIR.h"
@@ -401,14 +402,7 @@ private slots:
         QCOMPARE(Indicadores(), antes);
     }
 
-    void guardarSinCambios_data()
-    {
-        QTest::addColumn<QString>("separador");
-        QTest::newRow("un espacio") << " ";
-        QTest::newRow("tres espacios") << "   ";
-        QTest::newRow("espacio y tabulador") << " \t";
-        QTest::newRow("tabulador y espacio") << "\t ";
-    }
+    void guardarSinCambios_data() { FilasDeBlancosDeAjuste(); }
 
     // A definition and a question that wrap at blanks (after a first line that wraps at
     // one space), saved twice as they loaded, keep their stored bytes.
@@ -416,14 +410,8 @@ private slots:
     {
         QFETCH(QString, separador);
         Catalogo();
-        auto largo = [&](QString texto) {
-            for (int i = 1; i <= 45; ++i)
-                texto += (i <= 15 ? QStringLiteral(" ") : separador) +
-                         QStringLiteral("palabra%1").arg(i);
-            return texto;
-        };
-        const QString definicion = largo(QStringLiteral("Satisfacción")),
-                      pregunta = largo(QStringLiteral("¿Está satisfecho"));
+        const QString definicion = TextoAjustado(QStringLiteral("Satisfacción"), separador),
+                      pregunta = TextoAjustado(QStringLiteral("¿Está satisfecho"), separador);
         e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=?, pregunta=? "
                                        "WHERE codigo=9"),
                         {definicion, pregunta});

@@ -1,6 +1,7 @@
 // The perception-measure windows, driven from the main window's commands: the rows
 // they write, their warnings, their cascade of lists and the command lock around them.
 #include "../survey/Entorno.h"
+#include "TextoAjustado.h"
 
 #include "catalogue/BorrarMPP1.h"
 #include "catalogue/CascadaMedidas.h"
@@ -382,28 +383,15 @@ private slots:
                  pregunta.isNull() ? 6 : 7);
     }
 
-    void GuardarSinCambios_data()
-    {
-        QTest::addColumn<QString>("separador");
-        QTest::newRow("un espacio") << " ";
-        QTest::newRow("tres espacios") << "   ";
-        QTest::newRow("espacio y tabulador") << " \t";
-        QTest::newRow("tabulador y espacio") << "\t ";
-    }
+    void GuardarSinCambios_data() { FilasDeBlancosDeAjuste(); }
 
     // A definition and a question that wrap at blanks (after a first line that wraps at
     // one space), saved twice as they loaded, keep their stored bytes.
     void GuardarSinCambios()
     {
         QFETCH(QString, separador);
-        auto largo = [&](QString texto) {
-            for (int i = 1; i <= 45; ++i)
-                texto += (i <= 15 ? QStringLiteral(" ") : separador) +
-                         QStringLiteral("palabra%1").arg(i);
-            return texto;
-        };
-        const QString definicion = largo(QStringLiteral("Calefacción")),
-                      pregunta = largo(QStringLiteral("¿Calefacción"));
+        const QString definicion = TextoAjustado(QStringLiteral("Calefacción"), separador),
+                      pregunta = TextoAjustado(QStringLiteral("¿Calefacción"), separador);
         Db().Exec(QStringLiteral("UPDATE Indicador SET definicion=? WHERE codigo=1002"),
                   {definicion});
         Db().Exec(QStringLiteral("UPDATE Pregunta SET enunciado=? WHERE codigo=5002"), {pregunta});
