@@ -16,6 +16,48 @@ QString SinSaltosSuaves(QString linea)
     return linea;
 }
 
+// The blanks where a paragraph wraps mostly hang at the end of the upper line, but
+// around a tab they may start the lower one or fill lines of their own. Both joins put
+// one space between two lines, so the last space of those blanks belongs to neither
+// line, the blanks before it end the upper line and those after it (tabs) start the
+// lower one: an unchanged text then joins back as it stood. Where the blanks hold no
+// space, or a word wider than the memo breaks with no blank at all, the join's space
+// is new. `lineas` are the displayed lines of one paragraph, soft line breaks included.
+void RepartirBlancosDeAjuste(QStringList& lineas)
+{
+    for (int i = 0; i + 1 < lineas.size(); ++i) {
+        QString& arriba = lineas[i];
+        if (arriba.endsWith(QChar::LineSeparator))
+            continue; // a line break of its own, not a wrap
+        int fin = int(arriba.size());
+        while (fin > 0 && arriba.at(fin - 1).unicode() <= 32)
+            --fin;
+        QString blancos = arriba.mid(fin);
+        arriba.truncate(fin);
+        int j = i + 1;
+        for (; j < lineas.size(); ++j) {
+            QString& abajo = lineas[j];
+            int inicio = 0;
+            while (inicio < abajo.size() && abajo.at(inicio).unicode() <= 32)
+                ++inicio;
+            blancos += abajo.left(inicio);
+            abajo.remove(0, inicio);
+            if (!abajo.isEmpty())
+                break;
+        }
+        const int espacio = int(blancos.lastIndexOf(QLatin1Char(' ')));
+        // Blanks that end the paragraph or a line of its own stay where they stood.
+        const bool conTexto = j < lineas.size() && !lineas[j].startsWith(QChar::LineSeparator);
+        if (conTexto && espacio >= 0) {
+            arriba += blancos.left(espacio);
+            lineas[j].prepend(blancos.mid(espacio + 1));
+        } else {
+            arriba += blancos;
+        }
+        i = j - 1;
+    }
+}
+
 } // namespace
 
 void PrepararMemo(QPlainTextEdit* memo)
@@ -47,16 +89,20 @@ QStringList LineasMemo(const QPlainTextEdit* memo)
         if (disposicion)
             disposicion->ensureBlockLayout(bloque);
         const QTextLayout* layout = bloque.layout();
-        const QString texto = bloque.text();
+        const QString parrafo = bloque.text();
         if (!layout || layout->lineCount() == 0) {
             // A memo never laid out (never shown) shows each paragraph unwrapped.
-            lineas << SinSaltosSuaves(texto);
+            lineas << SinSaltosSuaves(parrafo);
             continue;
         }
+        QStringList partes;
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine linea = layout->lineAt(i);
-            lineas << SinSaltosSuaves(texto.mid(linea.textStart(), linea.textLength()));
+            partes << parrafo.mid(linea.textStart(), linea.textLength());
         }
+        RepartirBlancosDeAjuste(partes);
+        for (const QString& parte : partes)
+            lineas << SinSaltosSuaves(parte);
     }
     return lineas;
 }

@@ -20,7 +20,8 @@ void PrepararMemo(QPlainTextEdit* memo);
 QString TextoMemo(const QPlainTextEdit* memo);
 
 // The lines the memo shows: its own line breaks and, inside a paragraph wider than
-// the memo, each wrapped line.
+// the memo, each wrapped line, without the space at which it wraps (either join puts
+// it back).
 QStringList LineasMemo(const QPlainTextEdit* memo);
 
 // Empty once trimmed of the characters of code 32 or less at both ends (`Recortar`).

@@ -100,6 +100,7 @@ private slots:
         for (int codigo : guardadas)
             e->Cabecera(codigo, QStringLiteral("Centro %1").arg(codigo));
         TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
         f->E_Centro->setFocus();
         QTest::keyClicks(f->E_Centro, QStringLiteral("IES Nuevo"));
         QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
@@ -149,6 +150,7 @@ private slots:
         QFETCH(QStringList, pegado);
         QFETCH(bool, logoBorrado);
         TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
         f->E_Centro->setFocus();
         for (int i = 0; i < 3; ++i) {
             QTest::keyClicks(QApplication::focusWidget(), tecleado[i]);
@@ -214,6 +216,7 @@ private slots:
         e->Cabecera(2, guardado);
         e->Cabecera(3, QStringLiteral("Último"));
         TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
         f->E_Direccion->setText(QStringLiteral("Calle"));
         f->E_Centro->setFocus();
         f->E_Centro->setText(tecleado);
@@ -240,6 +243,7 @@ private slots:
     {
         QFETCH(QString, centro);
         TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
         f->E_Centro->setText(centro);
         f->E_Direccion->setText(QStringLiteral("Avenida"));
         CargarLogo(f, e->Imagen("logo.jpg", EntornoCabeceras::Muestra(60, 40), "JPG"), 1);
@@ -358,6 +362,7 @@ private slots:
         QFETCH(QString, resultado);
         QFETCH(QSize, origen);
         TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
         QImage liso(300, 200, QImage::Format_RGB888);
         liso.fill(QColor(128, 128, 0));
         CargarLogo(f, e->Imagen("antes.jpg", liso, "JPG"), 1);

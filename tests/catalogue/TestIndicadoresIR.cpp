@@ -1,12 +1,15 @@
 #include "EntornoCabeceras.h"
+#include "TextoAjustado.h"
 
 #include "catalogue/BorrarIR.h"
 #include "catalogue/CrearIR.h"
 #include "catalogue/CrearIRPregunta.h"
 #include "catalogue/ModificarIRP1.h"
 #include "catalogue/ModificarIRP2.h"
+#include "catalogue/TextosMemo.h"
 
 #include <QAbstractItemView>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -53,21 +56,72 @@ Accion Responder(int r, const QString& pregunta = {}, int tipo = -1)
 }
 
 // Acts in the question dialog from inside its modal loop, as soon as it is on screen,
-// after noting in `visto` its title, question and answer type as it opened.
-void EnLaPregunta(QStringList& visto, const Accion& accion, int intentos = 400)
+// after noting in `visto` its title, question and answer type as it opened. It belongs
+// to the test row that makes it and stops with it. A dialog still open a second after
+// it acted, another one after it, or one that opens when `esperada` is false, is
+// closed as by "SALIR" so that its modal loop ends; `Fallo` then says why, or that an
+// awaited dialog never opened.
+class EnLaPregunta
 {
-    QTimer::singleShot(5, [&visto, accion, intentos] {
+public:
+    explicit EnLaPregunta(Accion accion, bool esperada = true)
+        : m_accion(std::move(accion)), m_esperada(esperada)
+    {
+        QObject::connect(&m_reloj, &QTimer::timeout, [this] { Mirar(); });
+        m_reloj.start(5);
+    }
+
+    QStringList visto;
+
+    QString Fallo() const
+    {
+        if (m_fallo.isEmpty() && m_esperada && !m_abierto)
+            return QStringLiteral("the question dialog never opened");
+        return m_fallo;
+    }
+
+private:
+    void Mirar()
+    {
         TF_CrearIRPregunta* d = F_CrearIRPregunta;
-        if (!d || !d->isVisible()) {
-            if (intentos > 0)
-                EnLaPregunta(visto, accion, intentos - 1);
+        if (!d || !d->isVisible())
             return;
+        if (!m_abierto) {
+            m_abierto = true;
+            m_dialogo = d;
+            visto = QStringList{d->windowTitle(), d->M_Pregunta->toPlainText(),
+                                QString::number(d->CB_TResp->currentIndex())};
+            m_desde.start();
+            if (m_esperada)
+                m_accion(d);
+            else
+                Cerrar(d, "the question dialog opened, and it should not have");
+        } else if (d != m_dialogo) {
+            Cerrar(d, "a second question dialog opened");
+        } else if (m_desde.elapsed() > 1000) {
+            Cerrar(d, "the question dialog was still open a second after the test answered it "
+                      "(an answer refused, or nothing closed it)");
         }
-        visto = QStringList{d->windowTitle(), d->M_Pregunta->toPlainText(),
-                            QString::number(d->CB_TResp->currentIndex())};
-        accion(d);
-    });
-}
+    }
+
+    void Cerrar(TF_CrearIRPregunta* d, const char* por_que)
+    {
+        if (m_fallo.isEmpty())
+            m_fallo = QString::fromLatin1(por_que) + QStringLiteral("; closed it as SALIR");
+        QPointer<TF_CrearIRPregunta> dialogo(d);
+        d->reject();
+        if (dialogo && dialogo->isVisible()) // its own way of giving up failed too
+            dialogo->QDialog::done(QDialog::Rejected);
+    }
+
+    Accion m_accion;
+    bool m_esperada;
+    bool m_abierto = false;
+    QPointer<TF_CrearIRPregunta> m_dialogo;
+    QElapsedTimer m_desde;
+    QString m_fallo;
+    QTimer m_reloj;
+};
 
 QStringList Captions(const std::vector<TCeldaSubcriterio>& celdas)
 {
@@ -235,11 +289,10 @@ private slots:
             QTest::mouseClick(f->RB_Encuesta, Qt::LeftButton);
         QCOMPARE(f->B_Insertar->text(), encuesta ? "SIGUIENTE" : "INSERTAR");
 
-        QStringList visto;
-        if (encuesta)
-            EnLaPregunta(visto, Responder(respuesta, pregunta, tipoResp));
+        EnLaPregunta dialogo(Responder(respuesta, pregunta, tipoResp), encuesta);
         QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
-        QCOMPARE(visto.join('|'), encuesta ? "Crear pregunta||-1" : "");
+        QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
+        QCOMPARE(dialogo.visto.join('|'), encuesta ? "Crear pregunta||-1" : "");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(F_CrearIRPregunta.isNull());
 
@@ -252,7 +305,10 @@ private slots:
             QVERIFY(f->ChecksGI[0][6].CheckBox->isChecked());
             QTest::mouseClick(f->RB_Datos, Qt::LeftButton);
             QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
-            QCOMPARE(Indicadores().last().first().toInt(), clave_nueva);
+            QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
+            const Filas despues = Indicadores();
+            QVERIFY(!despues.isEmpty());
+            QCOMPARE(despues.last().first().toInt(), clave_nueva);
         } else {
             QCOMPARE(Indicadores(), antes + Filas{fila});
             QCOMPARE(e->mensajes.Shown(), QStringList{kInsertado});
@@ -328,8 +384,8 @@ private slots:
                                        "tipo_resp) VALUES (3,'d',%1)")
                             .arg(fila));
         const Filas antes = Indicadores();
-        QStringList abierto, despues;
-        EnLaPregunta(abierto, [&](TF_CrearIRPregunta* d) {
+        QStringList despues;
+        EnLaPregunta abierto([&](TF_CrearIRPregunta* d) {
             d->M_Pregunta->setPlainText(pregunta);
             d->CB_TResp->setCurrentIndex(tipo);
             if (!tecleado.isEmpty())
@@ -339,10 +395,44 @@ private slots:
             QTest::mouseClick(d->B_Salir, Qt::LeftButton);
         });
         QVERIFY(!TF_CrearIRPregunta::Preguntar(MainForm, 3, true));
-        QCOMPARE(abierto, visto);
+        QVERIFY2(abierto.Fallo().isEmpty(), qPrintable(abierto.Fallo()));
+        QCOMPARE(abierto.visto, visto);
         QCOMPARE(e->mensajes.Shown(), QStringList{aviso});
         QCOMPARE(despues, (QStringList{queda, "1"}));
         QCOMPARE(Indicadores(), antes);
+    }
+
+    void guardarSinCambios_data() { FilasDeBlancosDeAjuste(); }
+
+    // A definition and a question that wrap at blanks (after a first line that wraps at
+    // one space), saved twice as they loaded, keep their stored bytes.
+    void guardarSinCambios()
+    {
+        QFETCH(QString, separador);
+        Catalogo();
+        const QString definicion = TextoAjustado(QStringLiteral("Satisfacción"), separador),
+                      pregunta = TextoAjustado(QStringLiteral("¿Está satisfecho"), separador);
+        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=?, pregunta=? "
+                                       "WHERE codigo=9"),
+                        {definicion, pregunta});
+        for (int vez = 0; vez < 2; ++vez) {
+            QPointer<TF_ModificarIRP2> f = AbrirModificacion(1);
+            QVERIFY(f);
+            QVERIFY(LineasMemo(f->M_Definicion).size() >= 4);
+            int lineas = 0;
+            EnLaPregunta dialogo([&](TF_CrearIRPregunta* d) {
+                lineas = int(LineasMemo(d->M_Pregunta).size());
+                QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
+            });
+            QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
+            QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
+            QVERIFY(lineas >= 4);
+            QCOMPARE(e->ws.Db().Rows(QStringLiteral("SELECT CAST(definicion AS BLOB), CAST("
+                                                    "pregunta AS BLOB) FROM IRendimiento WHERE "
+                                                    "codigo=9")),
+                     (Filas{{definicion.toUtf8(), pregunta.toUtf8()}}));
+            QVERIFY(e->Cerrada(f));
+        }
     }
 
     void modificar_data()
@@ -429,13 +519,12 @@ private slots:
             Pulsar(f->SB_Dimensiones, cajas[dim]);
         }
 
-        QStringList visto;
-        if (encuesta)
-            EnLaPregunta(visto, Responder(respuesta, QStringLiteral("nueva"), 0));
+        EnLaPregunta dialogo(Responder(respuesta, QStringLiteral("nueva"), 0), encuesta);
         QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
+        QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
         if (encuesta)
-            QCOMPARE(visto.join('|'), codigo == 9 ? "Modificar pregunta|¿Está satisfecho?|1"
-                                                  : "Modificar pregunta||-1");
+            QCOMPARE(dialogo.visto.join('|'), codigo == 9 ? "Modificar pregunta|¿Está satisfecho?|1"
+                                                          : "Modificar pregunta||-1");
 
         if (fila.isEmpty()) {
             QCOMPARE(Indicadores(), antes);
@@ -497,11 +586,11 @@ private slots:
         }
         memo->setPlainText(QStringLiteral(" \n\t\n   "));
         QTest::mouseClick(tipo, Qt::LeftButton);
-        QStringList visto;
-        EnLaPregunta(visto, Responder(Salir), 20);
+        EnLaPregunta dialogo(Responder(Salir), false);
         QTest::mouseClick(guardar, Qt::LeftButton);
         QTest::qWait(150);
-        QVERIFY(visto.isEmpty());
+        QVERIFY(dialogo.visto.isEmpty());
+        QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
         QCOMPARE(e->mensajes.Shown(), QStringList{kVacia});
         QCOMPARE(memo->toPlainText(), QString());
         QCOMPARE(Indicadores(), antes);

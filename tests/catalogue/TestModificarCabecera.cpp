@@ -39,10 +39,14 @@ Lista AbrirLista(bool borrado)
     if (borrado) {
         MainForm->Borrar1Click();
         TF_BorrarCabecera* f = F_BorrarCabecera;
+        if (!f)
+            return {};
         return {f, f->CB_Cabecera, f->B_Borrar, f->B_Salir, &f->VCodCabecera};
     }
     MainForm->Modificar1Click();
     TF_ModificarCabecera* f = F_ModificarCabecera;
+    if (!f)
+        return {};
     return {f, f->CB_Cabecera, f->B_Siguiente, f->B_Salir, &f->VCodCabecera};
 }
 
@@ -68,6 +72,8 @@ class TestModificarCabecera : public QObject
     {
         MainForm->Modificar1Click();
         TF_ModificarCabecera* paso1 = F_ModificarCabecera;
+        if (!paso1)
+            return nullptr;
         Elegir(paso1->CB_Cabecera, indice);
         QTest::mouseClick(paso1->B_Siguiente, Qt::LeftButton);
         const QList<TF_ModificarCabeceraP2*> pasos = Pasos2();
@@ -99,6 +105,7 @@ private slots:
         if (!vacia)
             Centros();
         const Lista v = AbrirLista(borrado);
+        QVERIFY(v.ventana);
         QCOMPARE(e->Menus(), "bloqueados");
         QVERIFY(!v.accion->isEnabled());
         QCOMPARE(Textos(v.lista).join(u','),
@@ -333,6 +340,7 @@ private slots:
         Centros();
         MainForm->Borrar1Click();
         TF_BorrarCabecera* f = F_BorrarCabecera;
+        QVERIFY(f);
         Elegir(f->CB_Cabecera, indice);
         const int borrada = f->VCodCabecera[size_t(indice)];
         QCOMPARE(e->mensajes.messages.size(), 0);
