@@ -306,6 +306,11 @@ void TF_ObtenerInformeP2::B_SalirClick()
     ui::CloseForm(this);
 }
 
+bool TF_ObtenerInformeP2::focusNextPrevChild(bool next)
+{
+    return TabularCasillas(this, SB_Indicadores, next) || QWidget::focusNextPrevChild(next);
+}
+
 void TF_ObtenerInformeP2::closeEvent(QCloseEvent* event)
 {
     ui::habilitarMenus();

@@ -475,6 +475,11 @@ void TF_CrearEncuestaP3::B_SalirClick()
     ui::CloseForm(this);
 }
 
+bool TF_CrearEncuestaP3::focusNextPrevChild(bool next)
+{
+    return TabularCasillas(this, SB_Indicadores, next) || QWidget::focusNextPrevChild(next);
+}
+
 void TF_CrearEncuestaP3::closeEvent(QCloseEvent* event)
 {
     if (!m_retirada)

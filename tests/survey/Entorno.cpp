@@ -161,6 +161,32 @@ QString Mostrado(const QWidget* control)
     return (atajo ? QStringLiteral("{atajo}") : QString()) + texto;
 }
 
+QWidget* Foco()
+{
+    if (QApplication::activeWindow() != MainForm) {
+        MainForm->activateWindow();
+        if (!QTest::qWaitForWindowActive(MainForm))
+            return nullptr;
+    }
+    return QApplication::focusWidget();
+}
+
+QString Tabular(int veces, bool adelante)
+{
+    QStringList recorrido;
+    for (int i = 0; i < veces; ++i) {
+        QWidget* foco = Foco();
+        if (!foco)
+            return recorrido.join(QLatin1Char(' ')) + QStringLiteral(" (sin foco)");
+        QTest::keyClick(foco, Qt::Key_Tab, adelante ? Qt::NoModifier : Qt::ShiftModifier);
+        foco = QApplication::focusWidget();
+        recorrido << (!foco                          ? QStringLiteral("(sin foco)")
+                      : foco->objectName().isEmpty() ? Mostrado(foco)
+                                                     : foco->objectName());
+    }
+    return recorrido.join(QLatin1Char(' '));
+}
+
 QString Lugares(QWidget* contenido)
 {
     QList<QPair<QPoint, QString>> controles;

@@ -131,6 +131,35 @@ private slots:
         QVERIFY(Lugares(paso3->SB_IndicadoresContenido).startsWith(titulo + "@20,20 "));
     }
 
+    // From the scroll box, which a view change focuses, Tab goes through the view's boxes
+    // top to bottom (whatever order they were made in), then on in the window's order;
+    // Shift+Tab comes back the same way.
+    void tabulador_data()
+    {
+        QTest::addColumn<QString>("pasos");
+        QTest::addColumn<QString>("recorrido");
+        const QString resto = "B_Atras B_Aceptar B_Salir CB_Todos CB_Dimension CB_SoloClave";
+        QTest::newRow("Aulas") << "v1"
+                               << "Calefacción Iluminación Limpieza " + resto + " Calefacción";
+        QTest::newRow("Todas") << "v2 v0"
+                               << "Calefacción Iluminación Limpieza Fondos Horario " + resto +
+                                      " Calefacción";
+        QTest::newRow("Comedor, sin medidas") << "v3" << resto + " B_Atras";
+    }
+
+    void tabulador()
+    {
+        QFETCH(QString, pasos);
+        QFETCH(QString, recorrido);
+        TF_CrearEncuestaP3* paso3 = Paso3(pasos);
+        QCOMPARE(Foco(), paso3->SB_Indicadores);
+        QStringList ida = recorrido.split(' ');
+        QCOMPARE(Tabular(ida.size()), recorrido);
+        ida.removeLast();
+        std::reverse(ida.begin(), ida.end());
+        QCOMPARE(Tabular(ida.size(), false), ida.join(' '));
+    }
+
     // Each control is made the first time its item shows and is then only moved, shown
     // and hidden; a tick made in one view is there in the other.
     void controlesHechosUnaVez()
