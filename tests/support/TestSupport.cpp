@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <chrono>
 #include <sqlite3.h>
 
 namespace testing {
@@ -109,6 +110,28 @@ QVariant TestDb::Scalar(const QString& sql)
 {
     const QList<QVariantList> rows = Rows(sql);
     return rows.isEmpty() || rows.first().isEmpty() ? QVariant() : rows.first().first();
+}
+
+OtherWriter::OtherWriter(const QString& path, int ms)
+{
+    if (sqlite3_open(QFile::encodeName(path).constData(), &m_db) != SQLITE_OK ||
+        sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        QTest::qFail(qPrintable(QStringLiteral("the other writer could not lock %1: %2")
+                                    .arg(path, QString::fromUtf8(sqlite3_errmsg(m_db)))),
+                     __FILE__, __LINE__);
+        return;
+    }
+    m_release = std::thread([db = m_db, ms] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    });
+}
+
+OtherWriter::~OtherWriter()
+{
+    if (m_release.joinable())
+        m_release.join();
+    sqlite3_close(m_db);
 }
 
 Workspace::Workspace(bool withSchema)

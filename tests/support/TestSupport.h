@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QVariant>
 #include <QVector>
+#include <thread>
 
 struct sqlite3;
 
@@ -38,6 +39,23 @@ public:
 
 private:
     ::sqlite3* m_db = nullptr;
+};
+
+// Another program writing to the database: it holds the database's write lock from
+// its creation until `ms` milliseconds later, when a thread of its own lets go, even
+// while this thread waits for the lock. The destructor waits for the release, so the
+// lock never outlives its test row.
+class OtherWriter
+{
+public:
+    OtherWriter(const QString& path, int ms);
+    ~OtherWriter();
+    OtherWriter(const OtherWriter&) = delete;
+    OtherWriter& operator=(const OtherWriter&) = delete;
+
+private:
+    ::sqlite3* m_db = nullptr;
+    std::thread m_release;
 };
 
 // A working folder with "Dimarvolteca.ini" and a fresh database of the program's
