@@ -194,12 +194,13 @@ private slots:
         };
         press();
         QCOMPARE(messages.messages.size(), 1);
-        QCOMPARE(messages.messages.first().icon, QMessageBox::Critical);
-        QVERIFY2(messages.messages.first().text.contains("TablaQueNoExiste"),
-                 qPrintable(messages.messages.first().text));
+        const ui::MessageBoxRequest box = testing::First(messages.messages, "the boxes shown");
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QVERIFY2(box.text.contains("TablaQueNoExiste"), qPrintable(box.text));
         // The program goes on: the next click runs its handler again.
         press();
         QCOMPARE(messages.messages.size(), 2);
+        QCOMPARE(testing::Last(messages.messages, "the boxes shown").text, box.text);
     }
 
     // The real box shows a stored text as it stands: tags, '&' and line breaks.

@@ -131,8 +131,7 @@ private slots:
         query->Open();
         QCOMPARE(query->RecordCount(), rows);
         int walked = 0;
-        for (query->First(); !query->Eof(); query->Next())
-            ++walked;
+        QVERIFY(testing::WalkRows(*query, [&] { ++walked; }));
         QCOMPARE(walked, rows);
     }
 
@@ -179,8 +178,7 @@ private slots:
         Prepare("SELECT definicion FROM Criterio ORDER BY definicion ASC");
         query->Open();
         QStringList order;
-        for (query->First(); !query->Eof(); query->Next())
-            order << query->Fields(0).AsString();
+        QVERIFY(testing::WalkRows(*query, [&] { order << query->Fields(0).AsString(); }));
         QCOMPARE(order, (QStringList{"ambiental", "Ámbito", "escuela", "Éxito", "nube", "ñandú",
                                      "oso", "Zona"}));
     }
@@ -232,8 +230,7 @@ private slots:
         Prepare("SELECT definicion FROM Criterio ORDER BY definicion ASC");
         query->Open();
         QStringList order;
-        for (query->First(); !query->Eof(); query->Next())
-            order << query->Fields(0).AsString();
+        QVERIFY(testing::WalkRows(*query, [&] { order << query->Fields(0).AsString(); }));
 
         QCollator collator(QLocale(QLocale::Spanish, QLocale::Spain));
         collator.setCaseSensitivity(Qt::CaseSensitive);
@@ -253,9 +250,10 @@ private slots:
         table.TableName = "PregEncTemp";
         table.Open();
         QStringList texts;
-        for (table.First(); !table.Eof(); table.Next())
+        QVERIFY(testing::WalkRows(table, [&] {
             texts << table.FieldByName("definicion").AsString() +
                          QString::number(table.Fields(2).AsInteger());
+        }));
         QCOMPARE(texts, (QStringList{"uno0", "dos1", "tres0"}));
         table.Close();
         QVERIFY(!table.Active());
@@ -357,6 +355,27 @@ private slots:
         QVERIFY2(message.startsWith(sentence) && message.contains(cause) &&
                      message.count(driver) == 1 && message.endsWith(driver),
                  qPrintable(message));
+    }
+
+    // Yes/no columns of databases converted from other desktop databases hold -1 for yes.
+    void yesNoReadsAnyNonZeroAsYes_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("-1") << QVariant(-1) << true;
+        QTest::newRow("1") << QVariant(1) << true;
+        QTest::newRow("0") << QVariant(0) << false;
+        QTest::newRow("null") << QVariant() << false;
+    }
+
+    void yesNoReadsAnyNonZeroAsYes()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, yes);
+        ws->Db().Exec("INSERT INTO Indicador(codigo, clave) VALUES(1, ?)", {stored});
+        Prepare("SELECT clave FROM Indicador");
+        query->Open();
+        QCOMPARE(query->FieldByName("clave").AsBoolean(), yes);
     }
 };
 
