@@ -24,5 +24,5 @@ function(dimarvolteca_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DIMARVOLTECA_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8;${DIMARVOLTECA_SANITIZER_ENV}"
-    TIMEOUT 300)
+    TIMEOUT 90)
 endfunction()

@@ -65,16 +65,15 @@ void TADOConnection::Open()
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open())
-        throw DriverError(QStringLiteral("No se ha podido abrir la base de datos"),
-                          db.lastError().text());
+        throw DriverError(QStringLiteral("No se ha podido abrir la base de datos"), db.lastError());
 
     // A file that is not a database only shows itself at the first read.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        const QString message = probe.lastError().text();
+        const QSqlError error = probe.lastError();
         probe = QSqlQuery();
         db.close();
-        throw DriverError(QStringLiteral("No se ha podido abrir la base de datos"), message);
+        throw DriverError(QStringLiteral("No se ha podido abrir la base de datos"), error);
     }
     probe = QSqlQuery();
 
@@ -105,10 +104,11 @@ void TADOConnection::BeginTrans()
 {
     if (m_inTransaction)
         throw EDatabaseError(QStringLiteral("Ya hay una transacción en curso."));
-    QSqlDatabase db = Database();
-    if (!db.transaction())
-        throw DriverError(QStringLiteral("No se ha podido empezar a guardar en la base de datos"),
-                          db.lastError().text());
+    // A save takes the write lock at its start. Begun deferred, its first read would
+    // take a read lock, and SQLite refuses at once, without the busy wait, to turn a
+    // read lock into a write lock while another program writes: the save would fail
+    // where a single statement waits for the other program to let go.
+    Run(QStringLiteral("BEGIN IMMEDIATE"));
     m_inTransaction = true;
 }
 
@@ -116,11 +116,7 @@ void TADOConnection::CommitTrans()
 {
     if (!m_inTransaction)
         throw EDatabaseError(QStringLiteral("No hay ninguna transacción en curso."));
-    QSqlDatabase db = Database();
-    if (!db.commit())
-        throw DriverError(
-            QStringLiteral("No se han podido guardar los cambios en la base de datos"),
-            db.lastError().text());
+    Run(QStringLiteral("COMMIT"));
     m_inTransaction = false;
 }
 
@@ -130,7 +126,14 @@ void TADOConnection::RollbackTrans()
         return;
     m_inTransaction = false;
     if (Connected())
-        QSqlDatabase::database(m_name, false).rollback();
+        QSqlQuery(QSqlDatabase::database(m_name, false)).exec(QStringLiteral("ROLLBACK"));
+}
+
+void TADOConnection::Run(const QString& statement)
+{
+    QSqlQuery query(Database());
+    if (!query.exec(statement))
+        throw DriverError(SaveFailed(), query.lastError());
 }
 
 QSqlDatabase TADOConnection::Database() const
@@ -147,7 +150,7 @@ std::shared_ptr<QSqlQuery> TADOConnection::Prepared(const QString& text, const Q
     auto statement = std::make_shared<QSqlQuery>(Database());
     statement->setForwardOnly(true);
     if (!statement->prepare(text))
-        throw DriverError(what, statement->lastError().text());
+        throw DriverError(what, statement->lastError());
     if (m_statements.size() >= 64)
         m_statements.clear();
     m_statements.insert(text, statement);

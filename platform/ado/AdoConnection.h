@@ -37,14 +37,18 @@ public:
     // Throws when it cannot be prepared: `what` failed, and the driver says why.
     std::shared_ptr<QSqlQuery> Prepared(const QString& text, const QString& what);
 
-    // A group of statements that is written whole or not at all. Nested calls
-    // are errors; RollbackTrans outside a transaction does nothing.
+    // A group of statements that is written whole or not at all, holding the
+    // database's write lock from BeginTrans on. Nested calls are errors;
+    // RollbackTrans outside a transaction does nothing.
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
     bool InTransaction() const { return m_inTransaction; }
 
 private:
+    // Runs a statement of the transaction's own; a failure is a failed save.
+    void Run(const QString& statement);
+
     QString m_name;
     bool m_inTransaction = false;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;

@@ -73,13 +73,13 @@ std::shared_ptr<QSqlQuery> TADOQuery::Run(bool select)
             throw EDatabaseError(
                 QStringLiteral("No se ha dado valor al parámetro '%1'.").arg(m_paramNames.at(i)));
 
-    const QString what = select ? QStringLiteral("No se ha podido leer la base de datos")
-                                : QStringLiteral("No se ha podido guardar en la base de datos");
+    // A read inside a save's transaction is part of the save: when it fails, the save did.
+    const QString what = select && !m_connection->InTransaction() ? ReadFailed() : SaveFailed();
     const std::shared_ptr<QSqlQuery> query = m_connection->Prepared(m_text, what);
     for (int i = 0; i < m_order.size(); ++i)
         query->bindValue(i, m_values.at(m_order.at(i)));
     if (!query->exec()) {
-        const QString error = query->lastError().text();
+        const QSqlError error = query->lastError();
         query->finish();
         throw DriverError(what, error);
     }
@@ -97,7 +97,7 @@ void TADOQuery::Open()
     const std::shared_ptr<QSqlQuery> query = Run(true);
     // The statement is kept for its next run: it lets go of the database once read.
     const auto done = qScopeGuard([&query] { query->finish(); });
-    Fill(*query);
+    Fill(*query, m_connection->InTransaction() ? SaveFailed() : ReadFailed());
 }
 
 void TADOQuery::ExecSQL()

@@ -24,8 +24,8 @@ void TADOTable::Open()
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(TableName)))
         throw DriverError(QStringLiteral("No se ha podido leer la tabla %1").arg(TableName),
-                          query.lastError().text());
-    Fill(query);
+                          query.lastError());
+    Fill(query, QStringLiteral("No se ha podido leer la tabla %1").arg(TableName));
 }
 
 void TADOTable::Close()

@@ -118,7 +118,7 @@ std::unique_ptr<QIODevice> TDataSet::CreateBlobStream(const QString& name) const
     return buffer;
 }
 
-void TDataSet::Fill(QSqlQuery& query)
+void TDataSet::Fill(QSqlQuery& query, const QString& what)
 {
     const QSqlRecord record = query.record();
     QStringList names;
@@ -131,8 +131,7 @@ void TDataSet::Fill(QSqlQuery& query)
         for (int i = 0; i < columns; ++i)
             values.push_back(query.value(i));
     if (query.lastError().isValid())
-        throw DriverError(QStringLiteral("No se ha podido leer la base de datos"),
-                          query.lastError().text());
+        throw DriverError(what, query.lastError());
     m_names = std::move(names);
     m_values = std::move(values);
     m_rowCount = rows;

@@ -57,8 +57,8 @@ public:
     std::unique_ptr<QIODevice> CreateBlobStream(const QString& name) const;
 
 protected:
-    // Takes every row of an executed statement.
-    void Fill(QSqlQuery& query);
+    // Takes every row of an executed statement; a failure to read them is `what` failed.
+    void Fill(QSqlQuery& query, const QString& what);
     void ClearResult();
     void RequireActive() const;
 

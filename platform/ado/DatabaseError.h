@@ -3,6 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
+class QSqlError;
+
 namespace ado {
 
 // Every failure of the data layer, its text in UTF-8.
@@ -13,11 +15,14 @@ public:
     QString Message() const { return QString::fromUtf8(what()); }
 };
 
-// A failure the driver reports: a short sentence on what failed, for the user who
-// reads it in the error box, then the driver's own message.
-inline EDatabaseError DriverError(const QString& what, const QString& driverMessage)
-{
-    return EDatabaseError(what + QStringLiteral(": ") + driverMessage);
-}
+// What failed, as the user reads it at the start of the error box.
+QString ReadFailed();
+QString SaveFailed();
+
+// A failure the driver reports, for the user who reads it in the error box: what
+// failed (`what`: reading or saving), the likely cause in Spanish, then the database's
+// own text, once. The toolkit's sentence on the step that failed ("Unable to fetch
+// row") says nothing the user can act on and is left out.
+EDatabaseError DriverError(const QString& what, const QSqlError& error);
 
 } // namespace ado

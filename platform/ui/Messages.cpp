@@ -20,6 +20,9 @@ void ShowMessageBox(const MessageBoxRequest& request)
     }
     QMessageBox box(request.icon, request.caption, request.text, QMessageBox::Ok,
                     QApplication::activeWindow());
+    // A box may quote a stored definition or a centre's name: its tags, '&' and line
+    // breaks show as they stand, never as rich text that the toolkit guessed.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

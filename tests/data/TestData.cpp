@@ -8,7 +8,9 @@
 #include "platform/ui/Connect.h"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 // A bitmap whose three channels hold the same value, given row by row.
@@ -151,27 +153,82 @@ private slots:
         QCOMPARE(module.Qquery->Fields(0).AsInteger(), 2);
     }
 
+    void errorLeavingAHandlerShowsTheDefaultBoxOnce_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("mouse click") << "mouse";
+        QTest::newRow("click() from code") << "click";
+        QTest::newRow("setChecked from code") << "setChecked";
+    }
+
     // Through the guarded connect, the error never reaches the event dispatch, which
-    // would leak the click it delivers.
+    // would leak the click it delivers, nor the code that clicked or ticked the control.
     void errorLeavingAHandlerShowsTheDefaultBoxOnce()
     {
+        QFETCH(QString, how);
         testing::Workspace ws;
         TDM_BdatosADO module(ui::ApplicationObject());
         testing::MessageRecorder messages;
         QPushButton button;
-        ui::Connect(&button, &QPushButton::clicked, &button, [&] {
+        button.setCheckable(how == "setChecked");
+        const auto handler = [&] {
             module.InicializarQuery("SELECT * FROM TablaQueNoExiste");
             module.ActivarQSelect();
-        });
+        };
+        if (how == "setChecked")
+            ui::Connect(&button, &QPushButton::toggled, &button, handler);
+        else
+            ui::Connect(&button, &QPushButton::clicked, &button, handler);
         button.show();
-        QTest::mouseClick(&button, Qt::LeftButton);
+        const auto press = [&] {
+            try {
+                if (how == "mouse")
+                    QTest::mouseClick(&button, Qt::LeftButton);
+                else if (how == "click")
+                    button.click();
+                else
+                    button.setChecked(!button.isChecked());
+            } catch (...) {
+                QFAIL("the handler's error went past the handler");
+            }
+        };
+        press();
         QCOMPARE(messages.messages.size(), 1);
-        QCOMPARE(messages.messages.first().icon, QMessageBox::Critical);
-        QVERIFY2(messages.messages.first().text.contains("TablaQueNoExiste"),
-                 qPrintable(messages.messages.first().text));
+        const ui::MessageBoxRequest box = testing::First(messages.messages, "the boxes shown");
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QVERIFY2(box.text.contains("TablaQueNoExiste"), qPrintable(box.text));
         // The program goes on: the next click runs its handler again.
-        QTest::mouseClick(&button, Qt::LeftButton);
+        press();
         QCOMPARE(messages.messages.size(), 2);
+        QCOMPARE(testing::Last(messages.messages, "the boxes shown").text, box.text);
+    }
+
+    // The real box shows a stored text as it stands: tags, '&' and line breaks.
+    void messageBoxShowsPlainText()
+    {
+        const QString text = QStringLiteral("<b>Centro</b> & Hijos\r\nsegunda línea");
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer answer;
+        answer.setInterval(20);
+        int tries = 0;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                shown = box->text();
+                format = box->textFormat();
+                box->button(QMessageBox::Ok)->click();
+            } else if (++tries == 100) {
+                // Nothing to answer: let the event loop that waits on it go.
+                if (QWidget* modal = QApplication::activeModalWidget())
+                    modal->close();
+            }
+        });
+        answer.start();
+        TDM_General::MensajeError(text);
+        answer.stop();
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, text);
     }
 
     // A header that cannot be stored gives the error box, never the confirmation.

@@ -6,6 +6,8 @@
 #include "platform/ado/JetSql.h"
 
 #include <QCollator>
+#include <QFile>
+#include <QSqlQuery>
 #include <algorithm>
 #include <memory>
 
@@ -129,8 +131,7 @@ private slots:
         query->Open();
         QCOMPARE(query->RecordCount(), rows);
         int walked = 0;
-        for (query->First(); !query->Eof(); query->Next())
-            ++walked;
+        QVERIFY(testing::WalkRows(*query, [&] { ++walked; }));
         QCOMPARE(walked, rows);
     }
 
@@ -177,8 +178,7 @@ private slots:
         Prepare("SELECT definicion FROM Criterio ORDER BY definicion ASC");
         query->Open();
         QStringList order;
-        for (query->First(); !query->Eof(); query->Next())
-            order << query->Fields(0).AsString();
+        QVERIFY(testing::WalkRows(*query, [&] { order << query->Fields(0).AsString(); }));
         QCOMPARE(order, (QStringList{"ambiental", "Ámbito", "escuela", "Éxito", "nube", "ñandú",
                                      "oso", "Zona"}));
     }
@@ -190,19 +190,23 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("accents and case") << QStringList{
             "Éxito", "exito", "éxito", "Exito", "EXITO", "exitos", "éxitos", "Exíto", "ÉXITO"};
-        QTest::newRow("ñ") << QStringList{"ñu",   "nu",   "Ñu",   "nz",   "ña",
-                                          "na",   "ño",   "noño", "nono", "NOÑO"};
+        QTest::newRow("ñ") << QStringList{"ñu", "nu", "Ñu",   "nz",   "ña",
+                                          "na", "ño", "noño", "nono", "NOÑO"};
         QTest::newRow("ch and ll")
             << QStringList{"llama", "lugar", "chico", "cuna", "ciudad", "lzz", "Llave", "CHAL"};
         QTest::newRow("punctuation and blanks") << QStringList{
             "a b", "ab", "a-b", "a_b", "a.b", "a  b", " a", "¿a?", "¡a!", "a,b", "a'b", "a\tb"};
         QTest::newRow("digits, prefixes and empty")
-            << QStringList{"a",  "a1", "a10", "a2", "A", "aa", "", "medida 0001", "medida 1",
-                           "medida 01", "Medida"};
-        QTest::newRow("ignorable and combining")
-            << QStringList{QString::fromUtf8("a\u200Bb"), "ab", QString::fromUtf8("a\u00ADb"),
-                           QString::fromUtf8("a\u0301"), "á", QString::fromUtf8("n\u0303"),
-                           "ñ", "n"};
+            << QStringList{"a", "a1",          "a10",      "a2",        "A",     "aa",
+                           "",  "medida 0001", "medida 1", "medida 01", "Medida"};
+        QTest::newRow("ignorable and combining") << QStringList{QString::fromUtf8("a\u200Bb"),
+                                                                "ab",
+                                                                QString::fromUtf8("a\u00ADb"),
+                                                                QString::fromUtf8("a\u0301"),
+                                                                "á",
+                                                                QString::fromUtf8("n\u0303"),
+                                                                "ñ",
+                                                                "n"};
         // Texts drawn from the letters where Spanish order is easy to get wrong.
         const QString letras = QStringLiteral("aAáÁeéEÉnNñÑoóuüÚcClL -.,1¿?");
         QStringList mezcla;
@@ -226,8 +230,7 @@ private slots:
         Prepare("SELECT definicion FROM Criterio ORDER BY definicion ASC");
         query->Open();
         QStringList order;
-        for (query->First(); !query->Eof(); query->Next())
-            order << query->Fields(0).AsString();
+        QVERIFY(testing::WalkRows(*query, [&] { order << query->Fields(0).AsString(); }));
 
         QCollator collator(QLocale(QLocale::Spanish, QLocale::Spain));
         collator.setCaseSensitivity(Qt::CaseSensitive);
@@ -247,39 +250,88 @@ private slots:
         table.TableName = "PregEncTemp";
         table.Open();
         QStringList texts;
-        for (table.First(); !table.Eof(); table.Next())
+        QVERIFY(testing::WalkRows(table, [&] {
             texts << table.FieldByName("definicion").AsString() +
                          QString::number(table.Fields(2).AsInteger());
+        }));
         QCOMPARE(texts, (QStringList{"uno0", "dos1", "tres0"}));
         table.Close();
         QVERIFY(!table.Active());
     }
 
-    // What the user reads in the error box: what failed, in Spanish, then the driver's text.
+    // What the user reads in the error box: whether reading or saving failed and why, in
+    // Spanish, then the database's own text once, without the toolkit's trailer.
     void driverErrorsSayWhatFailed_data()
     {
         QTest::addColumn<QString>("sql");
-        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("condition");
         QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("cause");
         QTest::addColumn<QString>("driver");
-        QTest::newRow("read") << "SELECT * FROM NoExiste" << false
+        QTest::newRow("read") << "SELECT * FROM NoExiste"
+                              << ""
                               << "No se ha podido leer la base de datos: "
-                              << "no such table";
-        QTest::newRow("write, locked") << "DELETE * FROM PregEncTemp" << true
+                              << "falta una tabla o una columna: la base de datos está "
+                                 "dañada o es de otra versión del programa."
+                              << "no such table: NoExiste";
+        QTest::newRow("write, locked") << "DELETE * FROM PregEncTemp"
+                                       << "locked"
                                        << "No se ha podido guardar en la base de datos: "
-                                       << "locked";
-        QTest::newRow("table") << "NoExiste" << false << "No se ha podido leer la tabla NoExiste: "
-                               << "no such table";
+                                       << "la base de datos está en uso por otro programa."
+                                       << "database is locked";
+        QTest::newRow("table") << "NoExiste"
+                               << ""
+                               << "No se ha podido leer la tabla NoExiste: "
+                               << "falta una tabla"
+                               << "no such table: NoExiste";
+        QTest::newRow("read in a save") << "SELECT max(codigo) FROM NoExiste"
+                                        << "save"
+                                        << "No se ha podido guardar en la base de datos: "
+                                        << "falta una tabla"
+                                        << "no such table: NoExiste";
+        // Tests may run as root, who writes any file: the connection itself refuses to
+        // write, as SQLite does for a read-only file or folder.
+        QTest::newRow("write, read-only")
+            << "DELETE * FROM PregEncTemp"
+            << "PRAGMA query_only=1"
+            << "No se ha podido guardar en la base de datos: "
+            << "el archivo de la base de datos o su carpeta es de solo lectura."
+            << "attempt to write a readonly database";
+        QTest::newRow("write, disk full") << "INSERT INTO Criterio VALUES(1, zeroblob(200000))"
+                                          << "full"
+                                          << "No se ha podido guardar en la base de datos: "
+                                          << "el disco está lleno."
+                                          << "database or disk is full";
+        QTest::newRow("read, not a database") << "SELECT * FROM Criterio"
+                                              << "not a database"
+                                              << "No se ha podido leer la base de datos: "
+                                              << "el archivo no es una base de datos."
+                                              << "file is not a database";
     }
 
     void driverErrorsSayWhatFailed()
     {
         QFETCH(QString, sql);
-        QFETCH(bool, locked);
+        QFETCH(QString, condition);
         QFETCH(QString, sentence);
+        QFETCH(QString, cause);
         QFETCH(QString, driver);
-        if (locked)
+        QSqlQuery setting(conn->Database());
+        if (condition == "locked") {
             ws->Db().Exec("BEGIN EXCLUSIVE");
+        } else if (condition == "save") {
+            conn->BeginTrans();
+        } else if (condition == "full") {
+            QVERIFY(setting.exec("PRAGMA page_count") && setting.next());
+            QVERIFY(setting.exec("PRAGMA max_page_count=" + setting.value(0).toString()));
+        } else if (condition == "not a database") {
+            QFile file(ws->DbPath());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(QByteArray("esto no es una base de datos ").repeated(400));
+        } else if (!condition.isEmpty()) {
+            QVERIFY(setting.exec(condition));
+        }
+        setting.finish();
         QString message;
         try {
             if (!sql.contains(' ')) {
@@ -297,9 +349,33 @@ private slots:
         } catch (const EDatabaseError& e) {
             message = e.Message();
         }
-        if (locked)
+        if (condition == "locked")
             ws->Db().Exec("ROLLBACK");
-        QVERIFY2(message.startsWith(sentence) && message.contains(driver), qPrintable(message));
+        conn->RollbackTrans();
+        QVERIFY2(message.startsWith(sentence) && message.contains(cause) &&
+                     message.count(driver) == 1 && message.endsWith(driver),
+                 qPrintable(message));
+    }
+
+    // Yes/no columns of databases converted from other desktop databases hold -1 for yes.
+    void yesNoReadsAnyNonZeroAsYes_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("-1") << QVariant(-1) << true;
+        QTest::newRow("1") << QVariant(1) << true;
+        QTest::newRow("0") << QVariant(0) << false;
+        QTest::newRow("null") << QVariant() << false;
+    }
+
+    void yesNoReadsAnyNonZeroAsYes()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, yes);
+        ws->Db().Exec("INSERT INTO Indicador(codigo, clave) VALUES(1, ?)", {stored});
+        Prepare("SELECT clave FROM Indicador");
+        query->Open();
+        QCOMPARE(query->FieldByName("clave").AsBoolean(), yes);
     }
 };
 

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <chrono>
 #include <sqlite3.h>
 
 namespace testing {
@@ -91,9 +92,19 @@ QList<QVariantList> TestDb::Rows(const QString& sql, const QVariantList& values)
         qFatal("SQL failed: %s\n%s", sqlite3_errmsg(m_db), qPrintable(sql));
     for (int i = 0; i < values.size(); ++i)
         Bind(stmt, i + 1, values.at(i));
+    // A test database holds a few hundred rows at most: a statement that goes on
+    // giving rows fails its test rather than running until the time limit.
+    constexpr int kMostRows = 100000;
     QList<QVariantList> rows;
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        if (rows.size() == kMostRows) {
+            sqlite3_finalize(stmt);
+            QTest::qFail(
+                qPrintable(QStringLiteral("more than %1 rows from: %2").arg(kMostRows).arg(sql)),
+                __FILE__, __LINE__);
+            return rows;
+        }
         QVariantList row;
         for (int i = 0; i < sqlite3_column_count(stmt); ++i)
             row << Column(stmt, i);
@@ -109,6 +120,28 @@ QVariant TestDb::Scalar(const QString& sql)
 {
     const QList<QVariantList> rows = Rows(sql);
     return rows.isEmpty() || rows.first().isEmpty() ? QVariant() : rows.first().first();
+}
+
+OtherWriter::OtherWriter(const QString& path, int ms)
+{
+    if (sqlite3_open(QFile::encodeName(path).constData(), &m_db) != SQLITE_OK ||
+        sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        QTest::qFail(qPrintable(QStringLiteral("the other writer could not lock %1: %2")
+                                    .arg(path, QString::fromUtf8(sqlite3_errmsg(m_db)))),
+                     __FILE__, __LINE__);
+        return;
+    }
+    m_release = std::thread([db = m_db, ms] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    });
+}
+
+OtherWriter::~OtherWriter()
+{
+    if (m_release.joinable())
+        m_release.join();
+    sqlite3_close(m_db);
 }
 
 Workspace::Workspace(bool withSchema)

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QVariant>
 #include <QVector>
+#include <thread>
 
 struct sqlite3;
 
@@ -39,6 +40,58 @@ public:
 private:
     ::sqlite3* m_db = nullptr;
 };
+
+// Another program writing to the database: it holds the database's write lock from
+// its creation until `ms` milliseconds later, when a thread of its own lets go, even
+// while this thread waits for the lock. The destructor waits for the release, so the
+// lock never outlives its test row.
+class OtherWriter
+{
+public:
+    OtherWriter(const QString& path, int ms);
+    ~OtherWriter();
+    OtherWriter(const OtherWriter&) = delete;
+    OtherWriter& operator=(const OtherWriter&) = delete;
+
+private:
+    ::sqlite3* m_db = nullptr;
+    std::thread m_release;
+};
+
+// Walks a result (the program's query or table) from its first row to its end, calling
+// `each` on every row. A result whose end does not come after its own row count fails
+// the check that calls this, with a warning, instead of looping until the time limit.
+template <typename DataSet, typename Each> [[nodiscard]] bool WalkRows(DataSet& set, Each each)
+{
+    const int rows = set.RecordCount();
+    int walked = 0;
+    for (set.First(); !set.Eof(); set.Next()) {
+        if (walked++ == rows) {
+            qWarning("the result did not end after its %d rows", rows);
+            return false;
+        }
+        each();
+    }
+    return true;
+}
+
+// The first or the last item of a list that a check expects to hold some. An empty list
+// fails the test there, naming `what` was empty, and gives a default item, so that
+// the test fails instead of crashing.
+template <typename T> T First(const QList<T>& list, const char* what = "the list")
+{
+    if (list.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("%1 is empty").arg(QLatin1String(what))), __FILE__,
+                     __LINE__);
+        return T();
+    }
+    return list.first();
+}
+
+template <typename T> T Last(const QList<T>& list, const char* what = "the list")
+{
+    return list.isEmpty() ? First(list, what) : list.last();
+}
 
 // A working folder with "Dimarvolteca.ini" and a fresh database of the program's
 // schema; it is the current directory while the workspace lives.
