@@ -13,6 +13,7 @@
 
 QPointer<TF_ModificarIRP2> F_ModificarIRP2;
 
+
 TF_ModificarIRP2::TF_ModificarIRP2(QObject* owner)
     : TVentanaIR(owner, QSize(754, 629), QStringLiteral("MODIFICAR"))
 {
@@ -93,6 +94,7 @@ void TF_ModificarIRP2::InicializarMatriz()
             }
         }
     });
+    OrdenTabulacion();
 }
 
 void TF_ModificarIRP2::CB_GISelect(int i)

@@ -7,10 +7,15 @@
 #include "catalogue/ModificarIRP2.h"
 
 #include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 #include <functional>
 #include <memory>
 
@@ -614,6 +619,129 @@ private slots:
         MainForm->M_BorrarIndicador->trigger();
         QCOMPARE(F_BorrarIR->CB_BorrarIR->count(), 0);
         QVERIFY(!F_BorrarIR->B_Borrar->isEnabled());
+    }
+
+    void filasDesplegadas_data()
+    {
+        QTest::addColumn<bool>("borrar");
+        QTest::newRow("borrado") << true;
+        QTest::newRow("modificación") << false;
+    }
+
+    // A list of 31 indicators drops down 20 rows, the rest behind a scroll bar.
+    void filasDesplegadas()
+    {
+        QFETCH(bool, borrar);
+        for (int k = 1; k <= 31; ++k)
+            e->ws.Db().Exec(QStringLiteral("INSERT INTO IRendimiento VALUES (?,?,0,1,0,NULL,NULL)"),
+                            {k, QStringLiteral("Indicador %1").arg(k)});
+        (borrar ? MainForm->M_BorrarIndicador : MainForm->M_ModificarIndicador)->trigger();
+        QComboBox* lista = borrar ? F_BorrarIR->CB_BorrarIR : F_ModificarIR->CB_ModificarIR;
+        QCOMPARE(lista->count(), 31);
+        lista->showPopup();
+        QAbstractItemView* vista = lista->view();
+        QTRY_VERIFY(vista->isVisible());
+        int vistas = 0;
+        for (int i = 0; i < lista->count(); ++i)
+            vistas += vista->visualRect(vista->model()->index(i, 0))
+                          .intersects(vista->viewport()->rect());
+        QCOMPARE(vistas, 20);
+        QVERIFY(vista->verticalScrollBar()->isVisible());
+        lista->hidePopup();
+    }
+
+    // Stored texts show as typed: tags, '&' and line breaks as they stand, in a list's
+    // tooltip and in the dimension boxes, where a '&' is no shortcut either.
+    void textoPlano()
+    {
+        const QString definicion = QStringLiteral("<h1>Ventilación</h1> & <b>aire</b>\r\nfin");
+        const QString dimension = QStringLiteral("<i>Familias</i> &amp; & 1");
+        Catalogo();
+        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=? WHERE codigo=9"),
+                        {definicion});
+        e->ws.Db().Exec(QStringLiteral("UPDATE Subcriterio SET definicion=? WHERE codigo=31"),
+                        {dimension});
+
+        MainForm->M_BorrarIndicador->trigger();
+        QComboBox* lista = F_BorrarIR->CB_BorrarIR;
+        Elegir(lista, lista->findText(definicion));
+        QHelpEvent ayuda(QEvent::ToolTip, QPoint(4, 4), lista->mapToGlobal(QPoint(4, 4)));
+        QCoreApplication::sendEvent(lista, &ayuda);
+        QLabel* mostrada = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible())
+                mostrada = qobject_cast<QLabel*>(w);
+        QVERIFY(mostrada);
+        QTextDocument documento;
+        documento.setHtml(mostrada->text());
+        QCOMPARE(documento.toPlainText(), QString(definicion).replace("\r\n", "\n"));
+        QToolTip::hideText();
+        QTest::mouseClick(F_BorrarIR->B_Salir, Qt::LeftButton);
+
+        MainForm->Crear3->trigger();
+        TF_CrearIR* f = F_CrearIR;
+        Escoger(f->CB_GI, 2);
+        QCheckBox* caja = f->ChecksGI[2][0].CheckBox;
+        QCOMPARE(QString(caja->text()).replace("&&", "&"), dimension);
+        // A shortcut would press the box after a short show of the press.
+        QTest::keyClick(f, Qt::Key_A, Qt::AltModifier);
+        QTest::qWait(150);
+        QVERIFY(!caja->isChecked());
+    }
+
+    void tabulacion_data()
+    {
+        QTest::addColumn<bool>("modificar");
+        QTest::newRow("creación") << false;
+        QTest::newRow("modificación") << true;
+    }
+
+    // Tab goes from the dimension area through the shown group's boxes, top to bottom
+    // and scrolled into sight, then on through the window in its order; Shift+Tab back.
+    void tabulacion()
+    {
+        QFETCH(bool, modificar);
+        Catalogo();
+        TVentanaIR* f;
+        QComboBox* grupos;
+        QScrollArea* area;
+        if (modificar) {
+            TF_ModificarIRP2* m = AbrirModificacion(0);
+            f = m, grupos = m->CB_GI, area = m->SB_Dimensiones;
+        } else {
+            MainForm->Crear3->trigger();
+            f = F_CrearIR, grupos = F_CrearIR->CB_GI, area = F_CrearIR->SB_Dimensiones;
+        }
+        Escoger(grupos, 2);
+        Escoger(grupos, 0);
+        QCOMPARE(QApplication::focusWidget(), area);
+        const QString guardar = modificar ? "B_Modificar" : "B_Insertar";
+        QStringList esperado;
+        for (int k = 1; k <= 7; ++k)
+            esperado << QStringLiteral("Alumnado %1").arg(k);
+        esperado << guardar << "B_Salir"
+                 << "M_Definicion"
+                 << "ChB_Clave"
+                 << "CB_GI"
+                 << "RB_Datos"
+                 << "Alumnado 1";
+        QStringList visto, vuelta;
+        for (int i = 0; i < esperado.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* w = QApplication::focusWidget();
+            auto* caja = qobject_cast<QCheckBox*>(w);
+            QVERIFY(w && !w->visibleRegion().isEmpty());
+            visto << (caja && caja != f->findChild<QCheckBox*>("ChB_Clave") ? caja->text()
+                                                                            : w->objectName());
+        }
+        QCOMPARE(visto, esperado);
+        for (int i = 0; i < esperado.size() - 1; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QWidget* w = QApplication::focusWidget();
+            vuelta.prepend(w->objectName().isEmpty() ? static_cast<QCheckBox*>(w)->text()
+                                                     : w->objectName());
+        }
+        QCOMPARE(vuelta, esperado.mid(0, esperado.size() - 1));
     }
 };
 

@@ -495,6 +495,43 @@ private slots:
         QCOMPARE(testing::TextsOf(paginas.first(), QStringLiteral("QRDBDefinicion")),
                  QStringList{"¿Cierran bien las ventanas?"});
     }
+
+    // Step 1 starts on its first group and Tab follows the window's order: the groups,
+    // the dimensions made at run time, "SIGUIENTE", "SALIR"; Shift+Tab goes back. A
+    // group's '&' shows as itself and is no shortcut.
+    void CrearTabulacion()
+    {
+        Db().Exec(
+            QStringLiteral("UPDATE Criterio SET definicion='Familias &Kiosco' WHERE codigo=2"));
+        MainForm->M_CrearMedidaClick();
+        TF_CrearMPP1* paso1 = F_CrearMPP1;
+        QCOMPARE(paso1->RG_Criterio->Item(1), QStringLiteral("Familias &Kiosco"));
+        QTRY_COMPARE(QApplication::focusWidget(), paso1->RG_Criterio->Button(0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(paso1->RG_Subcriterio->Count(), 3);
+        const auto nombre = [] {
+            QWidget* w = QApplication::focusWidget();
+            auto* radio = qobject_cast<QRadioButton*>(w);
+            return radio ? radio->text() : w->objectName();
+        };
+        const QStringList esperado{"Orientación", "B_Siguiente", "B_Salir", "Alumnado",
+                                   "Orientación"};
+        QStringList visto, vuelta;
+        for (int i = 0; i < esperado.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visto << nombre();
+        }
+        QCOMPARE(visto, esperado);
+        for (int i = 0; i < esperado.size() - 1; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            vuelta.prepend(nombre());
+        }
+        QCOMPARE(vuelta, esperado.mid(0, esperado.size() - 1));
+        // A shortcut would press the button after a short show of the press.
+        QTest::keyClick(paso1, Qt::Key_K, Qt::AltModifier);
+        QTest::qWait(150);
+        QCOMPARE(paso1->RG_Criterio->ItemIndex(), 0);
+    }
 };
 
 DIMARVOLTECA_TEST_MAIN(TestMedidas)

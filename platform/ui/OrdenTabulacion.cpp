@@ -1,0 +1,64 @@
+#include "OrdenTabulacion.h"
+
+#include <QGroupBox>
+#include <QScrollArea>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+// Where a control stands within `contenedor`, to order its controls as they read.
+QPoint Lugar(const QWidget* control, const QWidget* contenedor)
+{
+    return control->mapTo(contenedor, QPoint(0, 0));
+}
+
+void AnadirDe(QWidget* contenedor, std::vector<QWidget*>& cadena)
+{
+    std::vector<QWidget*> dentro;
+    for (QWidget* control : contenedor->findChildren<QWidget*>()) {
+        // Scroll bars and the like take no focus; a control that hands its focus on
+        // (the edit field of a list) is reached through the one it hands it to.
+        if (control->focusPolicy() != Qt::NoFocus && !control->focusProxy())
+            dentro.push_back(control);
+    }
+    std::stable_sort(dentro.begin(), dentro.end(), [contenedor](QWidget* a, QWidget* b) {
+        const QPoint pa = Lugar(a, contenedor);
+        const QPoint pb = Lugar(b, contenedor);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    cadena.insert(cadena.end(), dentro.begin(), dentro.end());
+}
+
+} // namespace
+
+void OrdenTabulacion(QWidget* ventana, std::initializer_list<QWidget*> orden)
+{
+    std::vector<QWidget*> cadena{ventana};
+    for (QWidget* control : orden) {
+        // A control that takes no focus has no place of its own in the chain.
+        if (control->focusPolicy() != Qt::NoFocus)
+            cadena.push_back(control);
+        if (auto* caja = qobject_cast<QScrollArea*>(control)) {
+            if (caja->widget())
+                AnadirDe(caja->widget(), cadena);
+        } else if (qobject_cast<QGroupBox*>(control)) {
+            AnadirDe(control, cadena);
+        }
+    }
+    // The chain is a ring through the window. The toolkit leaves a control where it
+    // is when only controls that take no focus stand between it and the one it should
+    // follow, counting round the ring: so the window takes the focus meanwhile, which
+    // also puts the first control right after it.
+    const Qt::FocusPolicy propia = ventana->focusPolicy();
+    if (propia == Qt::NoFocus)
+        ventana->setFocusPolicy(Qt::ClickFocus);
+    for (size_t i = 1; i < cadena.size(); ++i)
+        QWidget::setTabOrder(cadena[i - 1], cadena[i]);
+    ventana->setFocusPolicy(propia);
+}
+
+} // namespace ui
