@@ -743,6 +743,15 @@ private slots:
         }
         QCOMPARE(vuelta, esperado.mid(0, esperado.size() - 1));
     }
+
+    // The question dialog's buttons are lettered as the work windows' buttons are.
+    void fuenteDelDialogo()
+    {
+        MainForm->Crear3->trigger();
+        TF_CrearIRPregunta d(F_CrearIR);
+        for (QPushButton* b : {d.B_Insertar, d.B_Salir})
+            QCOMPARE(b->font(), F_CrearIR->B_Salir->font());
+    }
 };
 
 DIMARVOLTECA_TEST_MAIN(TestIndicadoresIR)
