@@ -517,19 +517,25 @@ private slots:
     {
         QTest::addColumn<bool>("borrar"); // the deletion window, else modification
         QTest::addColumn<QString>("cambio");
+        QTest::addColumn<QString>("aviso");
         const QString borrado = QStringLiteral("DELETE FROM IRendimiento WHERE codigo=9");
-        QTest::newRow("modificación, borrado") << false << borrado;
-        QTest::newRow("borrado, borrado") << true << borrado;
+        const QString ya = QStringLiteral("El indicador de rendimiento ya no existe: otra "
+                                          "ventana lo ha borrado");
+        QTest::newRow("modificación, borrado") << false << borrado << ya;
+        QTest::newRow("borrado, borrado") << true << borrado << ya;
         QTest::newRow("borrado, ya del catálogo")
-            << true << "UPDATE IRendimiento SET estado=0 WHERE codigo=9";
+            << true << "UPDATE IRendimiento SET estado=0 WHERE codigo=9"
+            << "El indicador de rendimiento ya no se puede borrar: ahora es un indicador del "
+               "catálogo";
     }
 
-    // An indicator removed meanwhile elsewhere: nothing is written, a warning says
-    // so, and success is never reported.
+    // An indicator removed meanwhile elsewhere, or no longer the program's own: nothing
+    // is written, a warning says which, and success is never reported.
     void desaparecido()
     {
         QFETCH(bool, borrar);
         QFETCH(QString, cambio);
+        QFETCH(QString, aviso);
         Catalogo();
         const Filas vinculos = Vinculos();
         Filas antes;
@@ -554,9 +560,7 @@ private slots:
             QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
             ventana = f;
         }
-        QCOMPARE(
-            e->mensajes.Texts(),
-            QStringList{"El indicador de rendimiento ya no existe: otra ventana lo ha borrado"});
+        QCOMPARE(e->mensajes.Texts(), QStringList{aviso});
         QVERIFY(ventana->isVisible());
         QCOMPARE(Indicadores(), antes);
         QCOMPARE(Vinculos(), vinculos);
