@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -746,6 +747,23 @@ private slots:
                                                      : w->objectName());
         }
         QCOMPARE(vuelta, esperado.mid(0, esperado.size() - 1));
+    }
+
+    // Modification step 2's group list acts only on a choice from it: a group's name
+    // typed and Enter show none of its boxes.
+    void grupoTecleado()
+    {
+        Catalogo();
+        TF_ModificarIRP2* f = AbrirModificacion(0);
+        f->CB_GI->setFocus();
+        f->CB_GI->lineEdit()->clear();
+        QTest::keyClicks(f->CB_GI, QStringLiteral("Familias"));
+        QTest::keyClick(f->CB_GI, Qt::Key_Return);
+        QTest::keyClick(f->CB_GI->lineEdit(), Qt::Key_Enter);
+        QCOMPARE(f->GIAnterior, -1);
+        QVERIFY(!f->MatrizChecks[2][0].CheckBox->isVisible());
+        Escoger(f->CB_GI, 2);
+        QVERIFY(f->MatrizChecks[2][0].CheckBox->isVisible());
     }
 
     // The question dialog's buttons are lettered as the work windows' buttons are.
