@@ -10,27 +10,27 @@ namespace ui {
 
 namespace {
 
-// Where a control stands within `contenedor`, to order its controls as they read.
-QPoint Lugar(const QWidget* control, const QWidget* contenedor)
-{
-    return control->mapTo(contenedor, QPoint(0, 0));
-}
-
+// The controls inside `contenedor` that take the focus, as they read: from top to
+// bottom and, on one row, from left to right.
 void AnadirDe(QWidget* contenedor, std::vector<QWidget*>& cadena)
 {
-    std::vector<QWidget*> dentro;
+    struct Lugar
+    {
+        QPoint punto;
+        QWidget* control;
+    };
+    std::vector<Lugar> dentro;
     for (QWidget* control : contenedor->findChildren<QWidget*>()) {
         // Scroll bars and the like take no focus; a control that hands its focus on
         // (the edit field of a list) is reached through the one it hands it to.
         if (control->focusPolicy() != Qt::NoFocus && !control->focusProxy())
-            dentro.push_back(control);
+            dentro.push_back({control->mapTo(contenedor, QPoint(0, 0)), control});
     }
-    std::stable_sort(dentro.begin(), dentro.end(), [contenedor](QWidget* a, QWidget* b) {
-        const QPoint pa = Lugar(a, contenedor);
-        const QPoint pb = Lugar(b, contenedor);
-        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    std::stable_sort(dentro.begin(), dentro.end(), [](const Lugar& a, const Lugar& b) {
+        return a.punto.y() != b.punto.y() ? a.punto.y() < b.punto.y() : a.punto.x() < b.punto.x();
     });
-    cadena.insert(cadena.end(), dentro.begin(), dentro.end());
+    for (const Lugar& lugar : dentro)
+        cadena.push_back(lugar.control);
 }
 
 } // namespace
