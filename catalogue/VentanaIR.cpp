@@ -52,6 +52,7 @@ void TVentanaIR::Preparar(const TPanelIR& panel)
     // The dimension area takes the focus when a group is chosen, from where Tab goes
     // through its boxes; Tab itself passes it by, as it passes a group box.
     panel.SB_Dimensiones->setFocusPolicy(Qt::ClickFocus);
+    ui::SeguirFoco(panel.SB_Dimensiones);
 
     ui::Connect(panel.RB_Datos, &QRadioButton::toggled, this, [this](bool marcado) {
         if (marcado)

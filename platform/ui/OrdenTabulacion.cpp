@@ -1,5 +1,6 @@
 #include "OrdenTabulacion.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QScrollArea>
 #include <QWidget>
@@ -59,6 +60,17 @@ void OrdenTabulacion(QWidget* ventana, std::initializer_list<QWidget*> orden)
     for (size_t i = 1; i < cadena.size(); ++i)
         QWidget::setTabOrder(cadena[i - 1], cadena[i]);
     ventana->setFocusPolicy(propia);
+}
+
+void SeguirFoco(QScrollArea* caja)
+{
+    // The box itself scrolls only when Tab starts inside it. A control clicked is left
+    // where it is: moved from under the pointer, it would miss the click.
+    QObject::connect(qApp, &QApplication::focusChanged, caja, [caja](QWidget*, QWidget* ahora) {
+        if (ahora && QApplication::mouseButtons() == Qt::NoButton && caja->widget() &&
+            caja->widget()->isAncestorOf(ahora))
+            caja->ensureWidgetVisible(ahora);
+    });
 }
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+class QScrollArea;
 class QWidget;
 
 namespace ui {
@@ -12,5 +13,9 @@ namespace ui {
 // to bottom and, on one row, from left to right; Tab then goes through them before the next control
 // given, and Shift+Tab the other way. Call it again after controls are made inside one.
 void OrdenTabulacion(QWidget* ventana, std::initializer_list<QWidget*> orden);
+
+// A control inside the scroll box that takes the focus from the keyboard, by Tab from
+// outside the box too, is scrolled into sight. Call it once per box.
+void SeguirFoco(QScrollArea* caja);
 
 } // namespace ui

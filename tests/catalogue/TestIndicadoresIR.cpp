@@ -707,45 +707,46 @@ private slots:
     {
         QFETCH(bool, modificar);
         Catalogo();
-        TVentanaIR* f;
         QComboBox* grupos;
         QScrollArea* area;
         if (modificar) {
             TF_ModificarIRP2* m = AbrirModificacion(0);
-            f = m, grupos = m->CB_GI, area = m->SB_Dimensiones;
+            grupos = m->CB_GI, area = m->SB_Dimensiones;
         } else {
             MainForm->Crear3->trigger();
-            f = F_CrearIR, grupos = F_CrearIR->CB_GI, area = F_CrearIR->SB_Dimensiones;
+            grupos = F_CrearIR->CB_GI, area = F_CrearIR->SB_Dimensiones;
         }
         Escoger(grupos, 2);
         Escoger(grupos, 0);
         QCOMPARE(QApplication::focusWidget(), area);
-        const QString guardar = modificar ? "B_Modificar" : "B_Insertar";
+        // Presses the key and names the control it leads to; run-time boxes have no
+        // name, their caption tells them apart.
+        const auto pulsar = [](Qt::Key tecla) {
+            QWidget* antes = QApplication::focusWidget();
+            QTest::keyClick(antes ? antes : MainForm.data(), tecla,
+                            tecla == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QWidget* w = QApplication::focusWidget();
+            auto* caja = qobject_cast<QCheckBox*>(w);
+            if (!w || w->visibleRegion().isEmpty())
+                return QStringLiteral("nada a la vista");
+            return caja && w->objectName().isEmpty() ? caja->text() : w->objectName();
+        };
         QStringList esperado;
         for (int k = 1; k <= 7; ++k)
             esperado << QStringLiteral("Alumnado %1").arg(k);
-        esperado << guardar << "B_Salir"
-                 << "M_Definicion"
-                 << "ChB_Clave"
-                 << "CB_GI"
-                 << "RB_Datos"
-                 << "Alumnado 1";
+        esperado += QStringList{modificar ? "B_Modificar" : "B_Insertar",
+                                "B_Salir",
+                                "M_Definicion",
+                                "ChB_Clave",
+                                "CB_GI",
+                                "RB_Datos",
+                                "Alumnado 1"};
         QStringList visto, vuelta;
-        for (int i = 0; i < esperado.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* w = QApplication::focusWidget();
-            auto* caja = qobject_cast<QCheckBox*>(w);
-            QVERIFY(w && !w->visibleRegion().isEmpty());
-            visto << (caja && caja != f->findChild<QCheckBox*>("ChB_Clave") ? caja->text()
-                                                                            : w->objectName());
-        }
+        for (int i = 0; i < esperado.size(); ++i)
+            visto << pulsar(Qt::Key_Tab);
         QCOMPARE(visto, esperado);
-        for (int i = 0; i < esperado.size() - 1; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-            QWidget* w = QApplication::focusWidget();
-            vuelta.prepend(w->objectName().isEmpty() ? static_cast<QCheckBox*>(w)->text()
-                                                     : w->objectName());
-        }
+        for (int i = 0; i < esperado.size() - 1; ++i)
+            vuelta.prepend(pulsar(Qt::Key_Backtab));
         QCOMPARE(vuelta, esperado.mid(0, esperado.size() - 1));
     }
 

@@ -507,25 +507,25 @@ private slots:
         TF_CrearMPP1* paso1 = F_CrearMPP1;
         QCOMPARE(paso1->RG_Criterio->Item(1), QStringLiteral("Familias &Kiosco"));
         QTRY_COMPARE(QApplication::focusWidget(), paso1->RG_Criterio->Button(0));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(paso1->RG_Criterio->Button(0), Qt::Key_Space);
         QCOMPARE(paso1->RG_Subcriterio->Count(), 3);
-        const auto nombre = [] {
+        // Presses the key and names the control it leads to.
+        const auto pulsar = [](Qt::Key tecla) {
+            QWidget* antes = QApplication::focusWidget();
+            QTest::keyClick(antes ? antes : MainForm.data(), tecla,
+                            tecla == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
             QWidget* w = QApplication::focusWidget();
             auto* radio = qobject_cast<QRadioButton*>(w);
-            return radio ? radio->text() : w->objectName();
+            return !w ? QStringLiteral("nada") : radio ? radio->text() : w->objectName();
         };
         const QStringList esperado{"Orientación", "B_Siguiente", "B_Salir", "Alumnado",
                                    "Orientación"};
         QStringList visto, vuelta;
-        for (int i = 0; i < esperado.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visto << nombre();
-        }
+        for (int i = 0; i < esperado.size(); ++i)
+            visto << pulsar(Qt::Key_Tab);
         QCOMPARE(visto, esperado);
-        for (int i = 0; i < esperado.size() - 1; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-            vuelta.prepend(nombre());
-        }
+        for (int i = 0; i < esperado.size() - 1; ++i)
+            vuelta.prepend(pulsar(Qt::Key_Backtab));
         QCOMPARE(vuelta, esperado.mid(0, esperado.size() - 1));
         // A shortcut would press the button after a short show of the press.
         QTest::keyClick(paso1, Qt::Key_K, Qt::AltModifier);
