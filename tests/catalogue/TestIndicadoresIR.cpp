@@ -1,4 +1,5 @@
 #include "EntornoCabeceras.h"
+#include "Tabulacion.h"
 
 #include "catalogue/BorrarIR.h"
 #include "catalogue/CrearIR.h"
@@ -719,18 +720,6 @@ private slots:
         Escoger(grupos, 2);
         Escoger(grupos, 0);
         QCOMPARE(QApplication::focusWidget(), area);
-        // Presses the key and names the control it leads to; run-time boxes have no
-        // name, their caption tells them apart.
-        const auto pulsar = [](Qt::Key tecla) {
-            QWidget* antes = QApplication::focusWidget();
-            QTest::keyClick(antes ? antes : MainForm.data(), tecla,
-                            tecla == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-            QWidget* w = QApplication::focusWidget();
-            auto* caja = qobject_cast<QCheckBox*>(w);
-            if (!w || w->visibleRegion().isEmpty())
-                return QStringLiteral("nada a la vista");
-            return caja && w->objectName().isEmpty() ? caja->text() : w->objectName();
-        };
         QStringList esperado;
         for (int k = 1; k <= 7; ++k)
             esperado << QStringLiteral("Alumnado %1").arg(k);
@@ -741,13 +730,8 @@ private slots:
                                 "CB_GI",
                                 "RB_Datos",
                                 "Alumnado 1"};
-        QStringList visto, vuelta;
-        for (int i = 0; i < esperado.size(); ++i)
-            visto << pulsar(Qt::Key_Tab);
-        QCOMPARE(visto, esperado);
-        for (int i = 0; i < esperado.size() - 1; ++i)
-            vuelta.prepend(pulsar(Qt::Key_Backtab));
-        QCOMPARE(vuelta, esperado.mid(0, esperado.size() - 1));
+        QCOMPARE(Tabular(int(esperado.size())), esperado);
+        QCOMPARE(Tabular(int(esperado.size()) - 1, true), esperado.mid(0, esperado.size() - 1));
     }
 
     // Modification step 2's group list acts only on a choice from it: a group's name

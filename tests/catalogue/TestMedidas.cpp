@@ -2,6 +2,7 @@
 // they write, their warnings, their cascade of lists and the command lock around them.
 #include "../survey/Entorno.h"
 
+#include "Tabulacion.h"
 #include "catalogue/BorrarMPP1.h"
 #include "catalogue/CascadaMedidas.h"
 #include "catalogue/CrearMPP1.h"
@@ -509,24 +510,10 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), paso1->RG_Criterio->Button(0));
         QTest::keyClick(paso1->RG_Criterio->Button(0), Qt::Key_Space);
         QCOMPARE(paso1->RG_Subcriterio->Count(), 3);
-        // Presses the key and names the control it leads to.
-        const auto pulsar = [](Qt::Key tecla) {
-            QWidget* antes = QApplication::focusWidget();
-            QTest::keyClick(antes ? antes : MainForm.data(), tecla,
-                            tecla == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-            QWidget* w = QApplication::focusWidget();
-            auto* radio = qobject_cast<QRadioButton*>(w);
-            return !w ? QStringLiteral("nada") : radio ? radio->text() : w->objectName();
-        };
         const QStringList esperado{"Orientación", "B_Siguiente", "B_Salir", "Alumnado",
                                    "Orientación"};
-        QStringList visto, vuelta;
-        for (int i = 0; i < esperado.size(); ++i)
-            visto << pulsar(Qt::Key_Tab);
-        QCOMPARE(visto, esperado);
-        for (int i = 0; i < esperado.size() - 1; ++i)
-            vuelta.prepend(pulsar(Qt::Key_Backtab));
-        QCOMPARE(vuelta, esperado.mid(0, esperado.size() - 1));
+        QCOMPARE(Tabular(5), esperado);
+        QCOMPARE(Tabular(4, true), esperado.mid(0, 4));
         // A shortcut would press the button after a short show of the press.
         QTest::keyClick(paso1, Qt::Key_K, Qt::AltModifier);
         QTest::qWait(150);
