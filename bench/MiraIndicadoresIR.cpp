@@ -1,7 +1,8 @@
 // Opens a performance-indicator window on the database of the current directory's
 // "Dimarvolteca.ini" and saves a picture of the screen, so that it can be looked at:
-//   indicadores_ir_look crear|pregunta|modificar|borrar salida.png [grupo]
+//   indicadores_ir_look crear|pregunta|modificar|borrar|lista salida.png [grupo]
 // `grupo` is the item of the interest-group list shown (creation and modification);
+// "lista" shows modification step 1 with its list of every indicator dropped down;
 // in the creation window every box of the group is ticked and the last one scrolled
 // into sight. Run on a real X display (QT_QPA_PLATFORM=xcb under Xvfb).
 
@@ -38,7 +39,7 @@ int main(int argc, char** argv)
     ui::TApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "uso: indicadores_ir_look crear|pregunta|modificar|borrar "
+        std::fprintf(stderr, "uso: indicadores_ir_look crear|pregunta|modificar|borrar|lista "
                              "salida.png [grupo]\n");
         return 2;
     }
@@ -80,6 +81,12 @@ int main(int argc, char** argv)
         bench::Esperar();
         ElegirGrupo(F_ModificarIRP2->CB_GI, grupo);
         hecho = bench::GuardarPantalla(salida);
+    } else if (ventana == QLatin1String("lista")) {
+        MainForm->M_ModificarIndicador->trigger();
+        bench::Esperar();
+        F_ModificarIR->CB_ModificarIR->showPopup();
+        hecho = bench::GuardarPantalla(salida);
+        F_ModificarIR->CB_ModificarIR->hidePopup();
     } else if (ventana == QLatin1String("borrar")) {
         MainForm->M_BorrarIndicador->trigger();
         ElegirGrupo(F_BorrarIR->CB_BorrarIR, 0);

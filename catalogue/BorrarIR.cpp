@@ -40,11 +40,19 @@ void TF_BorrarIR::B_BorrarClick()
     const std::optional<int> codigo = CodigoElegido();
     if (!codigo)
         return;
+    // The indicator's estado as it stands now; none when it has gone meanwhile.
+    std::optional<int> estado;
     const bool borrado = EnTransaccionSi([&] {
+        DM_BdatosADO->InicializarQuery(
+            QStringLiteral("SELECT estado FROM IRendimiento WHERE codigo=:codigo"));
+        DM_BdatosADO->InsertarParametroEntero(QStringLiteral("codigo"), *codigo);
+        DM_BdatosADO->ActivarQSelect();
+        ado::TADOQuery* q = DM_BdatosADO->Qquery;
+        q->First();
+        if (!q->Eof())
+            estado = q->FieldByName(QStringLiteral("estado")).AsInteger();
         // Only an indicator that is still there and still the program's own goes.
-        if (!FilaExiste(
-                QStringLiteral("SELECT codigo FROM IRendimiento WHERE codigo=:codigo AND estado=1"),
-                *codigo))
+        if (estado != 1)
             return false;
         for (const QString& sql :
              {QStringLiteral("DELETE FROM Subcriterios_IndicadoresR WHERE codigo_ir=:codigo"),
@@ -56,7 +64,12 @@ void TF_BorrarIR::B_BorrarClick()
         return true;
     });
     if (!borrado) {
-        AvisarIndicadorDesaparecido();
+        if (estado)
+            TDM_General::MensajeError(
+                QStringLiteral("El indicador de rendimiento ya no se puede borrar: ahora es un "
+                               "indicador del catálogo"));
+        else
+            AvisarIndicadorDesaparecido();
         Cargar_CBBorrar();
         B_Borrar->setEnabled(false);
         return;

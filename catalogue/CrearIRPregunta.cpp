@@ -26,6 +26,9 @@ TF_CrearIRPregunta::TF_CrearIRPregunta(QWidget* owner) : QDialog(owner)
 void TF_CrearIRPregunta::FormCreate()
 {
     Cancelado = false;
+    // A dialog is no work window and would keep the toolkit's font: its buttons take
+    // the windows' own, as the work windows' buttons do.
+    setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11));
     AspectoVentana(this);
     AspectoPanelIR(GB_Indicador, -13);
     for (QLabel* etiqueta : {L_Preg, L_TResp})

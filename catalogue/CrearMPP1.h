@@ -28,6 +28,7 @@ public slots:
 
 private:
     void FormCreate();
+    void OrdenTabulacion();
 };
 
 extern QPointer<TF_CrearMPP1> F_CrearMPP1;

@@ -9,9 +9,32 @@
 #include "platform/ui/Connect.h"
 #include "platform/ui/MdiHost.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QSet>
 
 QPointer<TF_ModificarIRP2> F_ModificarIRP2;
+
+namespace {
+
+// The group list takes typing, yet only a group picked from it counts: Enter after a
+// typed name would otherwise choose the group of that name.
+class TSoloDeLaLista : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override
+    {
+        if (evento->type() != QEvent::KeyPress)
+            return false;
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        return tecla == Qt::Key_Return || tecla == Qt::Key_Enter;
+    }
+};
+
+} // namespace
 
 TF_ModificarIRP2::TF_ModificarIRP2(QObject* owner)
     : TVentanaIR(owner, QSize(754, 629), QStringLiteral("MODIFICAR"))
@@ -20,6 +43,9 @@ TF_ModificarIRP2::TF_ModificarIRP2(QObject* owner)
     Preparar({GB_Indicador, L_Def, M_Definicion, ChB_Clave, GB_GI, CB_GI, RB_Datos, RB_Encuesta,
               GB_Dimensiones, SB_Dimensiones, SB_DimensionesContenido, B_Modificar, B_Salir, -11});
     ui::Connect(CB_GI, &QComboBox::activated, this, &TF_ModificarIRP2::CB_GISelect);
+    auto* soloDeLaLista = new TSoloDeLaLista(CB_GI);
+    CB_GI->installEventFilter(soloDeLaLista);
+    CB_GI->lineEdit()->installEventFilter(soloDeLaLista);
     ui::Connect(B_Modificar, &QPushButton::clicked, this, &TF_ModificarIRP2::B_ModificarClick);
 }
 
@@ -93,6 +119,7 @@ void TF_ModificarIRP2::InicializarMatriz()
             }
         }
     });
+    OrdenTabulacion();
 }
 
 void TF_ModificarIRP2::CB_GISelect(int i)

@@ -7,6 +7,7 @@
 #include "data/ListasCodigos.h"
 #include "platform/ui/Connect.h"
 #include "platform/ui/Look.h"
+#include "platform/ui/OrdenTabulacion.h"
 #include "platform/ui/TextoPlano.h"
 
 #include <QComboBox>
@@ -48,7 +49,10 @@ void TVentanaIR::Preparar(const TPanelIR& panel)
         ui::PaintBackground(area, ui::GradientActiveCaption(), Qt::white);
     panel.SB_DimensionesContenido->setFont(
         ui::FontByHeight(QStringLiteral("MS Sans Serif"), 12, true));
-    panel.SB_Dimensiones->setFocusPolicy(Qt::StrongFocus);
+    // The dimension area takes the focus when a group is chosen, from where Tab goes
+    // through its boxes; Tab itself passes it by, as it passes a group box.
+    panel.SB_Dimensiones->setFocusPolicy(Qt::ClickFocus);
+    ui::SeguirFoco(panel.SB_Dimensiones);
 
     ui::Connect(panel.RB_Datos, &QRadioButton::toggled, this, [this](bool marcado) {
         if (marcado)
@@ -106,6 +110,13 @@ void TVentanaIR::CrearCajasEnBloque(const std::function<void()>& crear)
     vista->ungrabGesture(Qt::PanGesture);
     const auto devolver = qScopeGuard([vista] { vista->grabGesture(Qt::PanGesture); });
     crear();
+}
+
+void TVentanaIR::OrdenTabulacion()
+{
+    const TPanelIR& p = m_panel;
+    ui::OrdenTabulacion(this, {p.M_Definicion, p.ChB_Clave, p.CB_GI, p.RB_Datos, p.RB_Encuesta,
+                               p.SB_Dimensiones, p.B_Guardar, p.B_Salir});
 }
 
 void TVentanaIR::AjustarArea(int cajas)

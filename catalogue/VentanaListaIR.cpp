@@ -5,6 +5,7 @@
 #include "data/General.h"
 #include "data/ListasCodigos.h"
 #include "platform/ui/Connect.h"
+#include "platform/ui/FilasLista.h"
 #include "platform/ui/Look.h"
 
 #include <QComboBox>
@@ -23,6 +24,8 @@ void TVentanaListaIR::Preparar(QLabel* titulo, QComboBox* lista, QPushButton* ac
     ui::SetTextLook(titulo, -16);
     lista->setFont(ui::FontByHeight(QStringLiteral("MS Sans Serif"), -11, true));
     ui::SetListColors(lista, ui::PanelColor());
+    // As many rows as the window's description gives, however many indicators.
+    ui::FilasDesplegadas(lista, lista->maxVisibleItems());
     ui::Connect(salir, &QPushButton::clicked, this, &TVentanaListaIR::B_SalirClick);
     CargarLista();
     accion->setEnabled(false);

@@ -1,5 +1,7 @@
 #include "RadioGroup.h"
 
+#include "TextoPlano.h"
+
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFontMetrics>
@@ -22,26 +24,32 @@ void TRadioGroup::Clear()
         delete button;
     }
     m_buttons.clear();
+    m_texts.clear();
 }
 
 void TRadioGroup::AddItem(const QString& text)
 {
-    auto* button = new QRadioButton(text, this);
-    m_group->addButton(button, int(m_buttons.size()));
-    m_buttons.append(button);
+    QRadioButton* button = NewButton(text);
     ArrangeButtons();
     button->show();
+}
+
+QRadioButton* TRadioGroup::NewButton(const QString& text)
+{
+    // An item is a stored text: a '&' in it shows as itself, not as a shortcut.
+    auto* button = new QRadioButton(SinAtajos(text), this);
+    m_group->addButton(button, int(m_buttons.size()));
+    m_buttons.append(button);
+    m_texts.append(text);
+    return button;
 }
 
 void TRadioGroup::SetItems(const QStringList& texts)
 {
     setUpdatesEnabled(false);
     Clear();
-    for (const QString& text : texts) {
-        auto* button = new QRadioButton(text, this);
-        m_group->addButton(button, int(m_buttons.size()));
-        m_buttons.append(button);
-    }
+    for (const QString& text : texts)
+        NewButton(text);
     ArrangeButtons();
     for (QRadioButton* button : std::as_const(m_buttons))
         button->show();
@@ -50,7 +58,7 @@ void TRadioGroup::SetItems(const QStringList& texts)
 
 QString TRadioGroup::Item(int index) const
 {
-    return index >= 0 && index < m_buttons.size() ? m_buttons.at(index)->text() : QString();
+    return m_texts.value(index);
 }
 
 QRadioButton* TRadioGroup::Button(int index) const

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QList>
+#include <QStringList>
 
 class QButtonGroup;
 class QRadioButton;
@@ -37,11 +38,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    QRadioButton* NewButton(const QString& text);
     void ArrangeButtons();
     void ButtonToggled(int id, bool checked);
 
     QButtonGroup* m_group = nullptr;
     QList<QRadioButton*> m_buttons;
+    // The items as given; the buttons' captions escape their '&'.
+    QStringList m_texts;
     int m_index = -1;
 };
 

@@ -1,4 +1,5 @@
 #include "EntornoCabeceras.h"
+#include "Tabulacion.h"
 #include "TextoAjustado.h"
 
 #include "catalogue/BorrarIR.h"
@@ -10,10 +11,16 @@
 
 #include <QAbstractItemView>
 #include <QElapsedTimer>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 #include <functional>
 #include <memory>
 
@@ -601,19 +608,25 @@ private slots:
     {
         QTest::addColumn<bool>("borrar"); // the deletion window, else modification
         QTest::addColumn<QString>("cambio");
+        QTest::addColumn<QString>("aviso");
         const QString borrado = QStringLiteral("DELETE FROM IRendimiento WHERE codigo=9");
-        QTest::newRow("modificación, borrado") << false << borrado;
-        QTest::newRow("borrado, borrado") << true << borrado;
+        const QString ya = QStringLiteral("El indicador de rendimiento ya no existe: otra "
+                                          "ventana lo ha borrado");
+        QTest::newRow("modificación, borrado") << false << borrado << ya;
+        QTest::newRow("borrado, borrado") << true << borrado << ya;
         QTest::newRow("borrado, ya del catálogo")
-            << true << "UPDATE IRendimiento SET estado=0 WHERE codigo=9";
+            << true << "UPDATE IRendimiento SET estado=0 WHERE codigo=9"
+            << "El indicador de rendimiento ya no se puede borrar: ahora es un indicador del "
+               "catálogo";
     }
 
-    // An indicator removed meanwhile elsewhere: nothing is written, a warning says
-    // so, and success is never reported.
+    // An indicator removed meanwhile elsewhere, or no longer the program's own: nothing
+    // is written, a warning says which, and success is never reported.
     void desaparecido()
     {
         QFETCH(bool, borrar);
         QFETCH(QString, cambio);
+        QFETCH(QString, aviso);
         Catalogo();
         const Filas vinculos = Vinculos();
         Filas antes;
@@ -638,9 +651,7 @@ private slots:
             QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
             ventana = f;
         }
-        QCOMPARE(
-            e->mensajes.Texts(),
-            QStringList{"El indicador de rendimiento ya no existe: otra ventana lo ha borrado"});
+        QCOMPARE(e->mensajes.Texts(), QStringList{aviso});
         QVERIFY(ventana->isVisible());
         QCOMPARE(Indicadores(), antes);
         QCOMPARE(Vinculos(), vinculos);
@@ -703,6 +714,139 @@ private slots:
         MainForm->M_BorrarIndicador->trigger();
         QCOMPARE(F_BorrarIR->CB_BorrarIR->count(), 0);
         QVERIFY(!F_BorrarIR->B_Borrar->isEnabled());
+    }
+
+    void filasDesplegadas_data()
+    {
+        QTest::addColumn<bool>("borrar");
+        QTest::newRow("borrado") << true;
+        QTest::newRow("modificación") << false;
+    }
+
+    // A list of 31 indicators drops down 20 rows, the rest behind a scroll bar.
+    void filasDesplegadas()
+    {
+        QFETCH(bool, borrar);
+        for (int k = 1; k <= 31; ++k)
+            e->ws.Db().Exec(QStringLiteral("INSERT INTO IRendimiento VALUES (?,?,0,1,0,NULL,NULL)"),
+                            {k, QStringLiteral("Indicador %1").arg(k)});
+        (borrar ? MainForm->M_BorrarIndicador : MainForm->M_ModificarIndicador)->trigger();
+        QComboBox* lista = borrar ? F_BorrarIR->CB_BorrarIR : F_ModificarIR->CB_ModificarIR;
+        QCOMPARE(lista->count(), 31);
+        lista->showPopup();
+        QAbstractItemView* vista = lista->view();
+        QTRY_VERIFY(vista->isVisible());
+        int vistas = 0;
+        for (int i = 0; i < lista->count(); ++i)
+            vistas += vista->visualRect(vista->model()->index(i, 0))
+                          .intersects(vista->viewport()->rect());
+        QCOMPARE(vistas, 20);
+        QVERIFY(vista->verticalScrollBar()->isVisible());
+        lista->hidePopup();
+    }
+
+    // Stored texts show as typed: tags, '&' and line breaks as they stand, in a list's
+    // tooltip and in the dimension boxes, where a '&' is no shortcut either.
+    void textoPlano()
+    {
+        const QString definicion = QStringLiteral("<h1>Ventilación</h1> & <b>aire</b>\r\nfin");
+        const QString dimension = QStringLiteral("<i>Familias</i> &amp; & 1");
+        Catalogo();
+        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=? WHERE codigo=9"),
+                        {definicion});
+        e->ws.Db().Exec(QStringLiteral("UPDATE Subcriterio SET definicion=? WHERE codigo=31"),
+                        {dimension});
+
+        MainForm->M_BorrarIndicador->trigger();
+        QComboBox* lista = F_BorrarIR->CB_BorrarIR;
+        Elegir(lista, lista->findText(definicion));
+        QHelpEvent ayuda(QEvent::ToolTip, QPoint(4, 4), lista->mapToGlobal(QPoint(4, 4)));
+        QCoreApplication::sendEvent(lista, &ayuda);
+        QLabel* mostrada = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible())
+                mostrada = qobject_cast<QLabel*>(w);
+        QVERIFY(mostrada);
+        QTextDocument documento;
+        documento.setHtml(mostrada->text());
+        QCOMPARE(documento.toPlainText(), QString(definicion).replace("\r\n", "\n"));
+        QToolTip::hideText();
+        QTest::mouseClick(F_BorrarIR->B_Salir, Qt::LeftButton);
+
+        MainForm->Crear3->trigger();
+        TF_CrearIR* f = F_CrearIR;
+        Escoger(f->CB_GI, 2);
+        QCheckBox* caja = f->ChecksGI[2][0].CheckBox;
+        QCOMPARE(QString(caja->text()).replace("&&", "&"), dimension);
+        // A shortcut would press the box after a short show of the press.
+        QTest::keyClick(f, Qt::Key_A, Qt::AltModifier);
+        QTest::qWait(150);
+        QVERIFY(!caja->isChecked());
+    }
+
+    void tabulacion_data()
+    {
+        QTest::addColumn<bool>("modificar");
+        QTest::newRow("creación") << false;
+        QTest::newRow("modificación") << true;
+    }
+
+    // Tab goes from the dimension area through the shown group's boxes, top to bottom
+    // and scrolled into sight, then on through the window in its order; Shift+Tab back.
+    void tabulacion()
+    {
+        QFETCH(bool, modificar);
+        Catalogo();
+        QComboBox* grupos;
+        QScrollArea* area;
+        if (modificar) {
+            TF_ModificarIRP2* m = AbrirModificacion(0);
+            grupos = m->CB_GI, area = m->SB_Dimensiones;
+        } else {
+            MainForm->Crear3->trigger();
+            grupos = F_CrearIR->CB_GI, area = F_CrearIR->SB_Dimensiones;
+        }
+        Escoger(grupos, 2);
+        Escoger(grupos, 0);
+        QCOMPARE(QApplication::focusWidget(), area);
+        QStringList esperado;
+        for (int k = 1; k <= 7; ++k)
+            esperado << QStringLiteral("Alumnado %1").arg(k);
+        esperado += QStringList{modificar ? "B_Modificar" : "B_Insertar",
+                                "B_Salir",
+                                "M_Definicion",
+                                "ChB_Clave",
+                                "CB_GI",
+                                "RB_Datos",
+                                "Alumnado 1"};
+        QCOMPARE(Tabular(int(esperado.size())), esperado);
+        QCOMPARE(Tabular(int(esperado.size()) - 1, true), esperado.mid(0, esperado.size() - 1));
+    }
+
+    // Modification step 2's group list acts only on a choice from it: a group's name
+    // typed and Enter show none of its boxes.
+    void grupoTecleado()
+    {
+        Catalogo();
+        TF_ModificarIRP2* f = AbrirModificacion(0);
+        f->CB_GI->setFocus();
+        f->CB_GI->lineEdit()->clear();
+        QTest::keyClicks(f->CB_GI, QStringLiteral("Familias"));
+        QTest::keyClick(f->CB_GI, Qt::Key_Return);
+        QTest::keyClick(f->CB_GI->lineEdit(), Qt::Key_Enter);
+        QCOMPARE(f->GIAnterior, -1);
+        QVERIFY(!f->MatrizChecks[2][0].CheckBox->isVisible());
+        Escoger(f->CB_GI, 2);
+        QVERIFY(f->MatrizChecks[2][0].CheckBox->isVisible());
+    }
+
+    // The question dialog's buttons are lettered as the work windows' buttons are.
+    void fuenteDelDialogo()
+    {
+        MainForm->Crear3->trigger();
+        TF_CrearIRPregunta d(F_CrearIR);
+        for (QPushButton* b : {d.B_Insertar, d.B_Salir})
+            QCOMPARE(b->font(), F_CrearIR->B_Salir->font());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "../survey/Entorno.h"
 #include "TextoAjustado.h"
 
+#include "Tabulacion.h"
 #include "catalogue/BorrarMPP1.h"
 #include "catalogue/CascadaMedidas.h"
 #include "catalogue/CrearMPP1.h"
@@ -537,6 +538,29 @@ private slots:
         QVERIFY(!paginas.isEmpty());
         QCOMPARE(testing::TextsOf(paginas.first(), QStringLiteral("QRDBDefinicion")),
                  QStringList{"¿Cierran bien las ventanas?"});
+    }
+
+    // Step 1 starts on its first group and Tab follows the window's order: the groups,
+    // the dimensions made at run time, "SIGUIENTE", "SALIR"; Shift+Tab goes back. A
+    // group's '&' shows as itself and is no shortcut.
+    void CrearTabulacion()
+    {
+        Db().Exec(
+            QStringLiteral("UPDATE Criterio SET definicion='Familias &Kiosco' WHERE codigo=2"));
+        MainForm->M_CrearMedidaClick();
+        TF_CrearMPP1* paso1 = F_CrearMPP1;
+        QCOMPARE(paso1->RG_Criterio->Item(1), QStringLiteral("Familias &Kiosco"));
+        QTRY_COMPARE(QApplication::focusWidget(), paso1->RG_Criterio->Button(0));
+        QTest::keyClick(paso1->RG_Criterio->Button(0), Qt::Key_Space);
+        QCOMPARE(paso1->RG_Subcriterio->Count(), 3);
+        const QStringList esperado{"Orientación", "B_Siguiente", "B_Salir", "Alumnado",
+                                   "Orientación"};
+        QCOMPARE(::Tabular(5), esperado);
+        QCOMPARE(::Tabular(4, true), esperado.mid(0, 4));
+        // A shortcut would press the button after a short show of the press.
+        QTest::keyClick(paso1, Qt::Key_K, Qt::AltModifier);
+        QTest::qWait(150);
+        QCOMPARE(paso1->RG_Criterio->ItemIndex(), 0);
     }
 };
 
