@@ -331,27 +331,6 @@ private slots:
                      message.endsWith(driver),
                  qPrintable(message));
     }
-
-    // Yes/no columns of databases converted from other desktop databases hold -1 for yes.
-    void yesNoReadsAnyNonZeroAsYes_data()
-    {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("-1") << QVariant(-1) << true;
-        QTest::newRow("1") << QVariant(1) << true;
-        QTest::newRow("0") << QVariant(0) << false;
-        QTest::newRow("null") << QVariant() << false;
-    }
-
-    void yesNoReadsAnyNonZeroAsYes()
-    {
-        QFETCH(QVariant, stored);
-        QFETCH(bool, yes);
-        ws->Db().Exec("INSERT INTO Indicador(codigo, clave) VALUES(1, ?)", {stored});
-        Prepare("SELECT clave FROM Indicador");
-        query->Open();
-        QCOMPARE(query->FieldByName("clave").AsBoolean(), yes);
-    }
 };
 
 DIMARVOLTECA_TEST_MAIN(TestAdo)
