@@ -320,7 +320,7 @@ private slots:
         const QPoint where = ui::FrameOf(form)->pos();
 
         MainForm->resize(640, 480);
-        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(area->verticalScrollBar()->isVisible(), 1000);
         QVERIFY(area->horizontalScrollBar()->isVisible());
         QCOMPARE(ui::FrameOf(form)->pos(), where);
         for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
