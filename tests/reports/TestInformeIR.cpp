@@ -99,11 +99,14 @@ private slots:
             QCOMPARE(TextsOf(pagina, "QRLabel4"),
                      QStringList{QStringLiteral("Página %1 de %2").arg(p + 1).arg(total)});
             // The name never reaches "Objetivo", and the heads sit just above the rule.
-            const double raya = ItemsOf(pagina, "QRShape3", TItemKind::Line).first().Rect.top();
+            const double raya =
+                testing::First(ItemsOf(pagina, "QRShape3", TItemKind::Line), "the rule")
+                    .Rect.top();
             for (const TPageItem& linea : ItemsOf(pagina, "QRLDimension", TItemKind::Text))
                 QVERIFY(linea.Rect.right() < 10 + 152.40 && linea.Rect.bottom() < raya);
             for (const char* cabeza : {"QRLabel2", "QRLabel3"}) {
-                const TPageItem texto = ItemsOf(pagina, cabeza, TItemKind::Text).first();
+                const TPageItem texto =
+                    testing::First(ItemsOf(pagina, cabeza, TItemKind::Text), cabeza);
                 QVERIFY(texto.Rect.bottom() < raya && texto.Rect.bottom() > raya - 3);
             }
 
