@@ -797,14 +797,15 @@ private slots:
     {
         QFETCH(bool, modificar);
         Catalogo();
+        QWidget* ventana;
         QComboBox* grupos;
         QScrollArea* area;
         if (modificar) {
             TF_ModificarIRP2* m = AbrirModificacion(0);
-            grupos = m->CB_GI, area = m->SB_Dimensiones;
+            ventana = m, grupos = m->CB_GI, area = m->SB_Dimensiones;
         } else {
             MainForm->Crear3->trigger();
-            grupos = F_CrearIR->CB_GI, area = F_CrearIR->SB_Dimensiones;
+            ventana = F_CrearIR, grupos = F_CrearIR->CB_GI, area = F_CrearIR->SB_Dimensiones;
         }
         Escoger(grupos, 2);
         Escoger(grupos, 0);
@@ -819,8 +820,10 @@ private slots:
                                 "CB_GI",
                                 "RB_Datos",
                                 "Alumnado 1"};
-        QCOMPARE(Tabular(int(esperado.size())), esperado);
-        QCOMPARE(Tabular(int(esperado.size()) - 1, true), esperado.mid(0, esperado.size() - 1));
+        QCOMPARE(testing::Tabular(ventana, int(esperado.size())), esperado);
+        QCOMPARE(testing::Tabular(ventana, int(esperado.size()) - 1, true),
+                 esperado.mid(0, esperado.size() - 1));
+
     }
 
     // Modification step 2's group list acts only on a choice from it: a group's name

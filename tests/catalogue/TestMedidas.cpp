@@ -3,7 +3,6 @@
 #include "../survey/Entorno.h"
 #include "TextoAjustado.h"
 
-#include "Tabulacion.h"
 #include "catalogue/BorrarMPP1.h"
 #include "catalogue/CascadaMedidas.h"
 #include "catalogue/CrearMPP1.h"
@@ -555,8 +554,8 @@ private slots:
         QCOMPARE(paso1->RG_Subcriterio->Count(), 3);
         const QStringList esperado{"Orientación", "B_Siguiente", "B_Salir", "Alumnado",
                                    "Orientación"};
-        QCOMPARE(::Tabular(5), esperado);
-        QCOMPARE(::Tabular(4, true), esperado.mid(0, 4));
+        QCOMPARE(Tabular(paso1, 5), esperado);
+        QCOMPARE(Tabular(paso1, 4, true), esperado.mid(0, 4));
         // A shortcut would press the button after a short show of the press.
         QTest::keyClick(paso1, Qt::Key_K, Qt::AltModifier);
         QTest::qWait(150);

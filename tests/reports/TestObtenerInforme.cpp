@@ -180,10 +180,9 @@ private slots:
                         "Limpieza",         "Iluminación",  "Calefacción",
                         "Horario",          "Fondos",       "Índice de inserción laboral",
                         "Tasa de abandono", "B_Aceptar"};
-        QCOMPARE(Tabular(ida.size()), ida.join(' '));
+        QCOMPARE(Tabular(paso2, int(ida.size())), ida);
         ida.removeLast();
-        std::reverse(ida.begin(), ida.end());
-        QCOMPARE(Tabular(ida.size(), false), ida.join(' '));
+        QCOMPARE(Tabular(paso2, int(ida.size()), true), ida);
     }
 
     // Steps: S and T click the two boxes, CODE an item (iCODE an indicator).
