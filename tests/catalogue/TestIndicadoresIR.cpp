@@ -793,6 +793,7 @@ private slots:
 
     // Tab goes from the dimension area through the shown group's boxes, top to bottom
     // and scrolled into sight, then on through the window in its order; Shift+Tab back.
+    // A box clicked where it shows in part stays where it is.
     void tabulacion()
     {
         QFETCH(bool, modificar);
@@ -824,6 +825,18 @@ private slots:
         QCOMPARE(testing::Tabular(ventana, int(esperado.size()) - 1, true),
                  esperado.mid(0, esperado.size() - 1));
 
+        QCheckBox* ultima = nullptr;
+        for (QCheckBox* caja : area->widget()->findChildren<QCheckBox*>())
+            if (caja->isVisible() && caja->text() == QLatin1String("Alumnado 7"))
+                ultima = caja;
+        QVERIFY(ultima);
+        QScrollBar* barra = area->verticalScrollBar();
+        barra->setValue(ultima->y() - area->viewport()->height() + 8);
+        const int desplazada = barra->value();
+        QVERIFY(ultima->visibleRegion().boundingRect().height() == 8);
+        QTest::mouseClick(ultima, Qt::LeftButton, {}, QPoint(6, 4));
+        QCOMPARE(QApplication::focusWidget(), ultima);
+        QCOMPARE(barra->value(), desplazada);
     }
 
     // Modification step 2's group list acts only on a choice from it: a group's name
