@@ -808,6 +808,10 @@ private slots:
             MainForm->Crear3->trigger();
             ventana = F_CrearIR, grupos = F_CrearIR->CB_GI, area = F_CrearIR->SB_Dimensiones;
         }
+        // The window starts on the first control of its order, modification step 2 too
+        // once step 1 has handed over.
+        QCOMPARE(ventana->focusWidget(),
+                 ventana->findChild<QWidget*>(QStringLiteral("M_Definicion")));
         Escoger(grupos, 2);
         Escoger(grupos, 0);
         QCOMPARE(QApplication::focusWidget(), area);

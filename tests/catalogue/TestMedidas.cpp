@@ -297,6 +297,8 @@ private slots:
         QFETCH(QString, guardadaPregunta);
         TF_ModificarMPP2* paso2 = ModificarPaso2();
         QVERIFY(paso2);
+        // Step 2 takes the keyboard on its first control once step 1 has handed over.
+        QCOMPARE(Foco(), paso2->M_Definicion);
         QCOMPARE(ComandosHabilitados(), 10);
         QCOMPARE(paso2->M_Definicion->toPlainText() + "|" + paso2->M_Pregunta->toPlainText(),
                  QStringLiteral("Calefacción|¿Calefacción?"));
