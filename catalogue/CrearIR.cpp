@@ -55,19 +55,15 @@ void TF_CrearIR::CB_GISelect(int g)
     celdas.resize(size_t(DM_BdatosADO->NumFilas()));
     ado::TADOQuery* q = DM_BdatosADO->Qquery;
     q->First();
-    bool nuevas = false;
     for (size_t k = 0; k < celdas.size() && !q->Eof(); ++k, q->Next()) {
         TCeldaSubcriterio& celda = celdas[k];
         if (!celda.CheckBox) {
             celda.CheckBox = CreateCheckBox(
                 16, TopCaja(int(k)), 500, q->FieldByName(QStringLiteral("definicion")).AsString());
             celda.Codigo = q->FieldByName(QStringLiteral("codigo")).AsInteger();
-            nuevas = true;
         }
         celda.CheckBox->show();
     }
-    if (nuevas)
-        OrdenTabulacion();
     AjustarArea(int(celdas.size()));
     GIAnterior = g;
     SB_Dimensiones->setFocus();

@@ -34,11 +34,6 @@ void TF_CrearMPP1::FormCreate()
     AspectoVentana(this);
     AspectoGrupoDimension(RG_Criterio, RG_Subcriterio);
     CargarGruposInteres(RG_Criterio, VCodCriterio);
-    OrdenTabulacion();
-}
-
-void TF_CrearMPP1::OrdenTabulacion()
-{
     // The groups' buttons are made at run time: they take their group's place.
     ui::OrdenTabulacion(this, {RG_Criterio, RG_Subcriterio, B_Siguiente, B_Salir});
 }
@@ -49,7 +44,6 @@ void TF_CrearMPP1::RG_CriterioClick()
         return;
     CargarDimensionesDelGrupo(CodigoElegido(VCodCriterio, RG_Criterio->ItemIndex()), RG_Subcriterio,
                               VCodSubcriterio);
-    OrdenTabulacion();
 }
 
 void TF_CrearMPP1::B_SiguienteClick()

@@ -28,7 +28,6 @@ public slots:
 
 private:
     void FormCreate();
-    void OrdenTabulacion();
 };
 
 extern QPointer<TF_CrearMPP1> F_CrearMPP1;

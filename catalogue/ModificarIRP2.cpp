@@ -119,7 +119,6 @@ void TF_ModificarIRP2::InicializarMatriz()
             }
         }
     });
-    OrdenTabulacion();
 }
 
 void TF_ModificarIRP2::CB_GISelect(int i)

@@ -2,6 +2,7 @@
 
 #include "BloqueoMenus.h"
 #include "platform/ui/MdiHost.h"
+#include "platform/ui/OrdenTabulacion.h"
 
 #include <QCloseEvent>
 
@@ -24,6 +25,11 @@ void TVentanaCabecera::closeEvent(QCloseEvent* event)
 {
     FormClose();
     QWidget::closeEvent(event);
+}
+
+bool TVentanaCabecera::focusNextPrevChild(bool next)
+{
+    return ui::Tabular(this, next) || QWidget::focusNextPrevChild(next);
 }
 
 void TVentanaCabecera::FormClose()

@@ -21,6 +21,8 @@ protected:
     TVentanaCabecera(QObject* owner, QSize tamano);
 
     void closeEvent(QCloseEvent* event) override;
+    // Tab goes through the order the window declares, when it declares one.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void FormClose();

@@ -50,9 +50,11 @@ void TVentanaIR::Preparar(const TPanelIR& panel)
     panel.SB_DimensionesContenido->setFont(
         ui::FontByHeight(QStringLiteral("MS Sans Serif"), 12, true));
     // The dimension area takes the focus when a group is chosen, from where Tab goes
-    // through its boxes; Tab itself passes it by, as it passes a group box.
+    // through its boxes, made as groups are chosen; the area itself is no stop.
     panel.SB_Dimensiones->setFocusPolicy(Qt::ClickFocus);
-    ui::SeguirFoco(panel.SB_Dimensiones);
+    ui::OrdenTabulacion(this,
+                        {panel.M_Definicion, panel.ChB_Clave, panel.CB_GI, panel.RB_Datos,
+                         panel.RB_Encuesta, panel.SB_Dimensiones, panel.B_Guardar, panel.B_Salir});
 
     ui::Connect(panel.RB_Datos, &QRadioButton::toggled, this, [this](bool marcado) {
         if (marcado)
@@ -110,13 +112,6 @@ void TVentanaIR::CrearCajasEnBloque(const std::function<void()>& crear)
     vista->ungrabGesture(Qt::PanGesture);
     const auto devolver = qScopeGuard([vista] { vista->grabGesture(Qt::PanGesture); });
     crear();
-}
-
-void TVentanaIR::OrdenTabulacion()
-{
-    const TPanelIR& p = m_panel;
-    ui::OrdenTabulacion(this, {p.M_Definicion, p.ChB_Clave, p.CB_GI, p.RB_Datos, p.RB_Encuesta,
-                               p.SB_Dimensiones, p.B_Guardar, p.B_Salir});
 }
 
 void TVentanaIR::AjustarArea(int cajas)

@@ -85,10 +85,6 @@ protected:
     // Whether the save button says "Datos".
     bool ModoDatos() const;
 
-    // Tab goes through the window in its description's order, the dimension boxes in
-    // it from top to bottom. Run again after boxes are made.
-    void OrdenTabulacion();
-
     // The shown group's boxes make the scrolled area as tall as they need.
     void AjustarArea(int cajas);
 

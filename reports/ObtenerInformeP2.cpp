@@ -7,6 +7,7 @@
 #include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
+#include "platform/ui/OrdenTabulacion.h"
 #include "survey/ControlesSeleccion.h"
 #include "survey/FilasTemporales.h"
 #include "survey/GeneracionInforme.h"
@@ -93,6 +94,8 @@ void TF_ObtenerInformeP2::FormCreate()
     }
     ui::PaintBackground(SB_Indicadores->viewport(), ui::PanelColor());
     ui::PaintBackground(SB_IndicadoresContenido, ui::PanelColor());
+    // The panel's items are made later, and stand in the scroll box's place.
+    ui::OrdenTabulacion(this, {SB_Indicadores, B_Aceptar, B_Salir, CB_SoloClave, CB_Todos});
 }
 
 void TF_ObtenerInformeP2::InsertarDimension(int codigo)
@@ -308,7 +311,7 @@ void TF_ObtenerInformeP2::B_SalirClick()
 
 bool TF_ObtenerInformeP2::focusNextPrevChild(bool next)
 {
-    return TabularCasillas(this, SB_Indicadores, next) || QWidget::focusNextPrevChild(next);
+    return ui::Tabular(this, next) || QWidget::focusNextPrevChild(next);
 }
 
 void TF_ObtenerInformeP2::closeEvent(QCloseEvent* event)

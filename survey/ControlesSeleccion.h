@@ -5,7 +5,6 @@
 
 class QCheckBox;
 class QLabel;
-class QScrollArea;
 class QWidget;
 
 // The controls the choice steps make at run time in their scroll box (the
@@ -30,11 +29,3 @@ struct TEstiloEtiqueta
 
 QLabel* CrearEtiquetaSeleccion(QWidget* contenedor, int left, int top, const QString& caption,
                                int code, const TEstiloEtiqueta& estilo);
-
-// Tab and Shift+Tab in the window `ventana`, whose scroll box `caja` holds such check
-// boxes: where the window's order reaches the scroll box, the keyboard goes through the
-// boxes of the view shown, top to bottom, and then on to the window's next control
-// (Shift+Tab the other way round). The scroll box itself is no stop of its own: it
-// takes the focus only when a view is shown, and Tab goes from there to its first box.
-// False when the window has nothing to go to.
-bool TabularCasillas(QWidget* ventana, QScrollArea* caja, bool adelante);

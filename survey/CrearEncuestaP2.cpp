@@ -11,6 +11,7 @@
 #include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
+#include "platform/ui/OrdenTabulacion.h"
 
 #include <QCloseEvent>
 
@@ -41,6 +42,8 @@ void TF_CrearEncuestaP2::FormCreate()
     ui::PaintBackground(this, ui::Navy());
     AspectoGrupoDimension(RG_Criterio, RG_Subcriterio);
     CargarGruposInteres(RG_Criterio, VCodCriterio);
+    // The groups' buttons are made at run time: they take their group's place.
+    ui::OrdenTabulacion(this, {RG_Criterio, RG_Subcriterio, B_Atras, B_Siguiente, B_Salir});
 }
 
 void TF_CrearEncuestaP2::RG_CriterioClick()
@@ -109,6 +112,11 @@ void TF_CrearEncuestaP2::EsconderForm()
 void TF_CrearEncuestaP2::EnsenyarForm()
 {
     ui::ShowMdiChild(this, kTamanyo);
+}
+
+bool TF_CrearEncuestaP2::focusNextPrevChild(bool next)
+{
+    return ui::Tabular(this, next) || QWidget::focusNextPrevChild(next);
 }
 
 void TF_CrearEncuestaP2::closeEvent(QCloseEvent* event)

@@ -8,6 +8,7 @@
 #include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
+#include "platform/ui/OrdenTabulacion.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -113,6 +114,9 @@ void TF_CrearEncuestaP3::FormCreate()
     }
     ui::PaintBackground(SB_Indicadores->viewport(), ui::PanelColor());
     ui::PaintBackground(SB_IndicadoresContenido, ui::PanelColor());
+    // The boxes of each view stand in the scroll box's place.
+    ui::OrdenTabulacion(
+        this, {CB_Dimension, CB_SoloClave, SB_Indicadores, B_Atras, B_Aceptar, B_Salir, CB_Todos});
 }
 
 void TF_CrearEncuestaP3::CargarCBDimension()
@@ -477,7 +481,7 @@ void TF_CrearEncuestaP3::B_SalirClick()
 
 bool TF_CrearEncuestaP3::focusNextPrevChild(bool next)
 {
-    return TabularCasillas(this, SB_Indicadores, next) || QWidget::focusNextPrevChild(next);
+    return ui::Tabular(this, next) || QWidget::focusNextPrevChild(next);
 }
 
 void TF_CrearEncuestaP3::closeEvent(QCloseEvent* event)

@@ -1,76 +1,182 @@
 #include "OrdenTabulacion.h"
 
-#include <QApplication>
+#include <QEvent>
 #include <QGroupBox>
+#include <QPointer>
 #include <QScrollArea>
 #include <QWidget>
-#include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace ui {
 
 namespace {
 
-// The controls inside `contenedor` that take the focus, as they read: from top to
-// bottom and, on one row, from left to right.
-void AnadirDe(QWidget* contenedor, std::vector<QWidget*>& cadena)
+// The order declared for a window, kept by the window itself.
+class TOrden : public QObject
 {
-    struct Lugar
-    {
-        QPoint punto;
-        QWidget* control;
+public:
+    explicit TOrden(QWidget* ventana) : QObject(ventana) { ventana->installEventFilter(this); }
+
+    std::vector<QPointer<QWidget>> Controles;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+};
+
+TOrden* OrdenDe(const QWidget* ventana)
+{
+    for (QObject* hijo : ventana->children())
+        if (auto* orden = dynamic_cast<TOrden*>(hijo))
+            return orden;
+    return nullptr;
+}
+
+bool TomaTab(const QWidget* control)
+{
+    return (control->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && control->isEnabled();
+}
+
+// The controls inside a scroll box or a group box stand in its place; none other holds any.
+bool EsCaja(const QWidget* control)
+{
+    return qobject_cast<const QScrollArea*>(control) || qobject_cast<const QGroupBox*>(control);
+}
+
+QWidget* ContenidoDe(QWidget* caja)
+{
+    if (auto* desplazable = qobject_cast<QScrollArea*>(caja))
+        return desplazable->widget();
+    return caja;
+}
+
+// The control inside `contenido` that comes right after `desde` as they read (before it,
+// going back): from top to bottom and, on one row, from left to right; without `desde`, the
+// first one (the last one). One pass over the controls that are there now, with no list
+// kept, since they may be thousands and change at every view.
+QWidget* EnLaCaja(QWidget* contenido, const QWidget* desde, bool adelante)
+{
+    using Lugar = std::tuple<int, int, int>;
+    const QList<QWidget*> controles = contenido->findChildren<QWidget*>();
+    const auto lugarDe = [contenido](const QWidget* control, int n) {
+        const QPoint punto = control->mapTo(contenido, QPoint(0, 0));
+        return Lugar{punto.y(), punto.x(), n};
     };
-    std::vector<Lugar> dentro;
-    for (QWidget* control : contenedor->findChildren<QWidget*>()) {
-        // Scroll bars and the like take no focus; a control that hands its focus on
-        // (the edit field of a list) is reached through the one it hands it to.
-        if (control->focusPolicy() != Qt::NoFocus && !control->focusProxy())
-            dentro.push_back({control->mapTo(contenedor, QPoint(0, 0)), control});
+    Lugar partida;
+    if (desde)
+        partida = lugarDe(desde, int(controles.indexOf(const_cast<QWidget*>(desde))));
+    QWidget* elegido = nullptr;
+    Lugar lugarElegido;
+    for (int n = 0; n < controles.size(); ++n) {
+        QWidget* control = controles.at(n);
+        // A control that hands its focus on (the edit field of a list) is reached through
+        // the one it hands it to.
+        if (!TomaTab(control) || control->focusProxy() || !control->isVisibleTo(contenido))
+            continue;
+        const Lugar lugar = lugarDe(control, n);
+        if (desde && (adelante ? !(partida < lugar) : !(lugar < partida)))
+            continue;
+        if (!elegido || (adelante ? lugar < lugarElegido : lugarElegido < lugar)) {
+            elegido = control;
+            lugarElegido = lugar;
+        }
     }
-    std::stable_sort(dentro.begin(), dentro.end(), [](const Lugar& a, const Lugar& b) {
-        return a.punto.y() != b.punto.y() ? a.punto.y() < b.punto.y() : a.punto.x() < b.punto.x();
-    });
-    for (const Lugar& lugar : dentro)
-        cadena.push_back(lugar.control);
+    return elegido;
+}
+
+// Where the focus goes from `foco` in the window's order; none when the focus is on a
+// control the order leaves out, or nothing in the order takes it.
+QWidget* Destino(QWidget* ventana, const std::vector<QPointer<QWidget>>& orden, QWidget* foco,
+                 bool adelante)
+{
+    const int total = int(orden.size());
+    // The declared control that the focus is on, or else the innermost one that holds it.
+    int aqui = -1;
+    for (int i = 0; i < total; ++i) {
+        QWidget* control = orden[size_t(i)];
+        if (!control)
+            continue;
+        if (control == foco) {
+            aqui = i;
+            break;
+        }
+        if (control->isAncestorOf(foco) &&
+            (aqui == -1 || orden[size_t(aqui)]->isAncestorOf(control)))
+            aqui = i;
+    }
+    if (aqui == -1) {
+        if (foco != ventana)
+            return nullptr;
+        // From the window itself, on to the first control or back to the last.
+        aqui = adelante ? -1 : total;
+    } else if (EsCaja(orden[size_t(aqui)])) {
+        // Inside the box, on to its next control; from the box itself, to its first.
+        QWidget* contenido = ContenidoDe(orden[size_t(aqui)]);
+        const bool dentro = contenido && contenido->isAncestorOf(foco);
+        if (contenido && (dentro || adelante))
+            if (QWidget* siguiente = EnLaCaja(contenido, dentro ? foco : nullptr, adelante))
+                return siguiente;
+    }
+    for (int paso = 1; paso <= total; ++paso) {
+        const int i = ((aqui + (adelante ? paso : -paso)) % total + total) % total;
+        QWidget* control = orden[size_t(i)];
+        if (!control || !control->isVisibleTo(ventana))
+            continue;
+        if (EsCaja(control)) {
+            QWidget* contenido = ContenidoDe(control);
+            if (QWidget* dentro = contenido ? EnLaCaja(contenido, nullptr, adelante) : nullptr)
+                return dentro;
+        } else if (TomaTab(control)) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+bool TOrden::eventFilter(QObject* objeto, QEvent* evento)
+{
+    // A window shown with the focus nowhere in it starts on its first control. The frame
+    // of the work area gives a child window its focus as it takes it in, before the window
+    // itself shows, but after it is polished.
+    if ((evento->type() == QEvent::Polish || evento->type() == QEvent::ShowToParent) &&
+        objeto == parent()) {
+        auto* ventana = static_cast<QWidget*>(objeto);
+        QWidget* foco = ventana->focusWidget();
+        if (!foco || foco == ventana)
+            if (QWidget* primero = Destino(ventana, Controles, ventana, true))
+                primero->setFocus(Qt::OtherFocusReason);
+    }
+    return false;
 }
 
 } // namespace
 
 void OrdenTabulacion(QWidget* ventana, std::initializer_list<QWidget*> orden)
 {
-    std::vector<QWidget*> cadena{ventana};
-    for (QWidget* control : orden) {
-        // A control that takes no focus has no place of its own in the chain.
-        if (control->focusPolicy() != Qt::NoFocus)
-            cadena.push_back(control);
-        if (auto* caja = qobject_cast<QScrollArea*>(control)) {
-            if (caja->widget())
-                AnadirDe(caja->widget(), cadena);
-        } else if (qobject_cast<QGroupBox*>(control)) {
-            AnadirDe(control, cadena);
-        }
-    }
-    // The chain is a ring through the window. The toolkit leaves a control where it
-    // is when only controls that take no focus stand between it and the one it should
-    // follow, counting round the ring: so the window takes the focus meanwhile, which
-    // also puts the first control right after it.
-    const Qt::FocusPolicy propia = ventana->focusPolicy();
-    if (propia == Qt::NoFocus)
-        ventana->setFocusPolicy(Qt::ClickFocus);
-    for (size_t i = 1; i < cadena.size(); ++i)
-        QWidget::setTabOrder(cadena[i - 1], cadena[i]);
-    ventana->setFocusPolicy(propia);
+    TOrden* propio = OrdenDe(ventana);
+    if (!propio)
+        propio = new TOrden(ventana);
+    propio->Controles.assign(orden.begin(), orden.end());
 }
 
-void SeguirFoco(QScrollArea* caja)
+bool Tabular(QWidget* ventana, bool adelante)
 {
-    // The box itself scrolls only when Tab starts inside it. A control clicked is left
-    // where it is: moved from under the pointer, it would miss the click.
-    QObject::connect(qApp, &QApplication::focusChanged, caja, [caja](QWidget*, QWidget* ahora) {
-        if (ahora && QApplication::mouseButtons() == Qt::NoButton && caja->widget() &&
-            caja->widget()->isAncestorOf(ahora))
-            caja->ensureWidgetVisible(ahora);
-    });
+    const TOrden* orden = OrdenDe(ventana);
+    QWidget* foco = ventana->focusWidget();
+    if (!orden || !foco)
+        return false;
+    QWidget* destino = Destino(ventana, orden->Controles, foco, adelante);
+    if (!destino)
+        return false;
+    destino->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    for (QWidget* padre = destino->parentWidget(); padre && padre != ventana;
+         padre = padre->parentWidget()) {
+        if (auto* caja = qobject_cast<QScrollArea*>(padre)) {
+            caja->ensureWidgetVisible(destino);
+            break;
+        }
+    }
+    return true;
 }
 
 } // namespace ui

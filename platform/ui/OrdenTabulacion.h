@@ -2,20 +2,25 @@
 
 #include <initializer_list>
 
-class QScrollArea;
 class QWidget;
 
 namespace ui {
 
-// Puts the controls of `ventana` in the Tab chain in the order given, as its
-// description declares it, the first one first: the window starts on it. A scroll box or a group
-// box given there is followed by the controls inside it, those made at run time included, from top
-// to bottom and, on one row, from left to right; Tab then goes through them before the next control
-// given, and Shift+Tab the other way. Call it again after controls are made inside one.
+// The Tab order that the description of `ventana` declares: the controls given, the first
+// one first, and the window starts on it when it shows with the focus nowhere in it. A
+// scroll box or a group box given there stands for the controls inside it, those made at
+// run time included: Tab goes through the ones shown, from top to bottom and, on one row,
+// from left to right, then on to the next control given; Shift+Tab the other way. The box
+// itself is no stop of its own. Those controls are looked for only when the key is pressed,
+// so that they may be made, moved, shown and hidden afterwards at no cost: call this once.
+// The window hands its Tab keys over from its focusNextPrevChild to Tabular.
 void OrdenTabulacion(QWidget* ventana, std::initializer_list<QWidget*> orden);
 
-// A control inside the scroll box that takes the focus from the keyboard, by Tab from
-// outside the box too, is scrolled into sight. Call it once per box.
-void SeguirFoco(QScrollArea* caja);
+// Moves the focus of `ventana` as Tab (Shift+Tab when not `adelante`) does in its declared
+// order. A control reached inside a scroll box is scrolled into sight; one clicked is left
+// where it is, since only the keyboard comes here. False when the window declares no order,
+// the focus is on a control outside it, or nothing in it takes the focus: the toolkit's own
+// order then applies.
+bool Tabular(QWidget* ventana, bool adelante);
 
 } // namespace ui

@@ -793,19 +793,25 @@ private slots:
 
     // Tab goes from the dimension area through the shown group's boxes, top to bottom
     // and scrolled into sight, then on through the window in its order; Shift+Tab back.
+    // A box clicked where it shows in part stays where it is.
     void tabulacion()
     {
         QFETCH(bool, modificar);
         Catalogo();
+        QWidget* ventana;
         QComboBox* grupos;
         QScrollArea* area;
         if (modificar) {
             TF_ModificarIRP2* m = AbrirModificacion(0);
-            grupos = m->CB_GI, area = m->SB_Dimensiones;
+            ventana = m, grupos = m->CB_GI, area = m->SB_Dimensiones;
         } else {
             MainForm->Crear3->trigger();
-            grupos = F_CrearIR->CB_GI, area = F_CrearIR->SB_Dimensiones;
+            ventana = F_CrearIR, grupos = F_CrearIR->CB_GI, area = F_CrearIR->SB_Dimensiones;
         }
+        // The window starts on the first control of its order, modification step 2 too
+        // once step 1 has handed over.
+        QCOMPARE(ventana->focusWidget(),
+                 ventana->findChild<QWidget*>(QStringLiteral("M_Definicion")));
         Escoger(grupos, 2);
         Escoger(grupos, 0);
         QCOMPARE(QApplication::focusWidget(), area);
@@ -819,8 +825,22 @@ private slots:
                                 "CB_GI",
                                 "RB_Datos",
                                 "Alumnado 1"};
-        QCOMPARE(Tabular(int(esperado.size())), esperado);
-        QCOMPARE(Tabular(int(esperado.size()) - 1, true), esperado.mid(0, esperado.size() - 1));
+        QCOMPARE(testing::Tabular(ventana, int(esperado.size())), esperado);
+        QCOMPARE(testing::Tabular(ventana, int(esperado.size()) - 1, true),
+                 esperado.mid(0, esperado.size() - 1));
+
+        QCheckBox* ultima = nullptr;
+        for (QCheckBox* caja : area->widget()->findChildren<QCheckBox*>())
+            if (caja->isVisible() && caja->text() == QLatin1String("Alumnado 7"))
+                ultima = caja;
+        QVERIFY(ultima);
+        QScrollBar* barra = area->verticalScrollBar();
+        barra->setValue(ultima->y() - area->viewport()->height() + 8);
+        const int desplazada = barra->value();
+        QVERIFY(ultima->visibleRegion().boundingRect().height() == 8);
+        QTest::mouseClick(ultima, Qt::LeftButton, {}, QPoint(6, 4));
+        QCOMPARE(QApplication::focusWidget(), ultima);
+        QCOMPARE(barra->value(), desplazada);
     }
 
     // Modification step 2's group list acts only on a choice from it: a group's name

@@ -3,7 +3,6 @@
 #include "../survey/Entorno.h"
 #include "TextoAjustado.h"
 
-#include "Tabulacion.h"
 #include "catalogue/BorrarMPP1.h"
 #include "catalogue/CascadaMedidas.h"
 #include "catalogue/CrearMPP1.h"
@@ -298,6 +297,8 @@ private slots:
         QFETCH(QString, guardadaPregunta);
         TF_ModificarMPP2* paso2 = ModificarPaso2();
         QVERIFY(paso2);
+        // Step 2 takes the keyboard on its first control once step 1 has handed over.
+        QCOMPARE(Foco(), paso2->M_Definicion);
         QCOMPARE(ComandosHabilitados(), 10);
         QCOMPARE(paso2->M_Definicion->toPlainText() + "|" + paso2->M_Pregunta->toPlainText(),
                  QStringLiteral("Calefacción|¿Calefacción?"));
@@ -540,27 +541,48 @@ private slots:
                  QStringList{"¿Cierran bien las ventanas?"});
     }
 
-    // Step 1 starts on its first group and Tab follows the window's order: the groups,
-    // the dimensions made at run time, "SIGUIENTE", "SALIR"; Shift+Tab goes back. A
-    // group's '&' shows as itself and is no shortcut.
+    void CrearTabulacion_data()
+    {
+        QTest::addColumn<bool>("encuesta");
+        QTest::addColumn<QStringList>("esperado");
+        QTest::newRow("medidas, paso 1")
+            << false
+            << QStringList{"Orientación", "B_Siguiente", "B_Salir", "Alumnado", "Orientación"};
+        QTest::newRow("cuestionario, paso 2")
+            << true << QStringList{"Orientación", "B_Atras",  "B_Siguiente",
+                                   "B_Salir",     "Alumnado", "Orientación"};
+    }
+
+    // Measure creation step 1 and questionnaire step 2 start on their first group and Tab
+    // follows the window's order: the groups, the dimensions made at run time, the
+    // buttons; Shift+Tab goes back. A group's '&' shows as itself and is no shortcut.
     void CrearTabulacion()
     {
+        QFETCH(bool, encuesta);
+        QFETCH(QStringList, esperado);
         Db().Exec(
             QStringLiteral("UPDATE Criterio SET definicion='Familias &Kiosco' WHERE codigo=2"));
-        MainForm->M_CrearMedidaClick();
-        TF_CrearMPP1* paso1 = F_CrearMPP1;
-        QCOMPARE(paso1->RG_Criterio->Item(1), QStringLiteral("Familias &Kiosco"));
-        QTRY_COMPARE(QApplication::focusWidget(), paso1->RG_Criterio->Button(0));
-        QTest::keyClick(paso1->RG_Criterio->Button(0), Qt::Key_Space);
-        QCOMPARE(paso1->RG_Subcriterio->Count(), 3);
-        const QStringList esperado{"Orientación", "B_Siguiente", "B_Salir", "Alumnado",
-                                   "Orientación"};
-        QCOMPARE(::Tabular(5), esperado);
-        QCOMPARE(::Tabular(4, true), esperado.mid(0, 4));
+        QWidget* ventana;
+        if (encuesta) {
+            ventana = HastaPaso(2);
+        } else {
+            MainForm->M_CrearMedidaClick();
+            ventana = F_CrearMPP1;
+        }
+        QVERIFY(ventana);
+        auto* grupos = ventana->findChild<ui::TRadioGroup*>(QStringLiteral("RG_Criterio"));
+        auto* dimensiones = ventana->findChild<ui::TRadioGroup*>(QStringLiteral("RG_Subcriterio"));
+        QCOMPARE(grupos->Item(1), QStringLiteral("Familias &Kiosco"));
+        QTRY_COMPARE(Foco(), grupos->Button(0));
+        QTest::keyClick(grupos->Button(0), Qt::Key_Space);
+        QCOMPARE(dimensiones->Count(), 3);
+        QCOMPARE(Tabular(ventana, int(esperado.size())), esperado);
+        QCOMPARE(Tabular(ventana, int(esperado.size()) - 1, true),
+                 esperado.mid(0, esperado.size() - 1));
         // A shortcut would press the button after a short show of the press.
-        QTest::keyClick(paso1, Qt::Key_K, Qt::AltModifier);
+        QTest::keyClick(ventana, Qt::Key_K, Qt::AltModifier);
         QTest::qWait(150);
-        QCOMPARE(paso1->RG_Criterio->ItemIndex(), 0);
+        QCOMPARE(grupos->ItemIndex(), 0);
     }
 };
 

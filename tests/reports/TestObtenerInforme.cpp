@@ -170,20 +170,20 @@ private slots:
         QTEST(Marcados(paso2), "claves");
     }
 
-    // The keyboard goes through the panel's items, top to bottom, where the window's
-    // order reaches the scroll box; Shift+Tab the other way round.
+    // The window starts on the panel's first item. The keyboard goes through the items, top
+    // to bottom, where the window's order reaches the scroll box; Shift+Tab the other way.
     void tabulador()
     {
         TF_ObtenerInformeP2* paso2 = Paso2();
+        QCOMPARE(Mostrado(Foco()), QStringLiteral("Limpieza"));
         paso2->B_Aceptar->setFocus();
         QStringList ida{"B_Salir",          "CB_SoloClave", "CB_Todos",
                         "Limpieza",         "Iluminación",  "Calefacción",
                         "Horario",          "Fondos",       "Índice de inserción laboral",
                         "Tasa de abandono", "B_Aceptar"};
-        QCOMPARE(Tabular(ida.size()), ida.join(' '));
+        QCOMPARE(Tabular(paso2, int(ida.size())), ida);
         ida.removeLast();
-        std::reverse(ida.begin(), ida.end());
-        QCOMPARE(Tabular(ida.size(), false), ida.join(' '));
+        QCOMPARE(Tabular(paso2, int(ida.size()), true), ida);
     }
 
     // Steps: S and T click the two boxes, CODE an item (iCODE an indicator).

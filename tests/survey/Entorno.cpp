@@ -141,26 +141,6 @@ QWidget* HastaPaso(int paso, int cabecera, int grupo, int dimension)
     return F_CrearEncuestaP3;
 }
 
-QString Mostrado(const QWidget* control)
-{
-    if (const auto* etiqueta = qobject_cast<const QLabel*>(control)) {
-        const bool rico =
-            etiqueta->textFormat() == Qt::RichText ||
-            (etiqueta->textFormat() == Qt::AutoText && Qt::mightBeRichText(etiqueta->text()));
-        return (rico ? QStringLiteral("{rico}") : QString()) + etiqueta->text();
-    }
-    const auto* boton = qobject_cast<const QAbstractButton*>(control);
-    if (!boton)
-        return QString();
-    QString texto = boton->text();
-    const bool atajo = !QKeySequence::mnemonic(texto).isEmpty();
-    // "&&" shows one '&'; a lone '&' shows nothing and underlines what follows.
-    texto.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    texto.remove(QLatin1Char('&'));
-    texto.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return (atajo ? QStringLiteral("{atajo}") : QString()) + texto;
-}
-
 QWidget* Foco()
 {
     if (QApplication::activeWindow() != MainForm) {
@@ -169,22 +149,6 @@ QWidget* Foco()
             return nullptr;
     }
     return QApplication::focusWidget();
-}
-
-QString Tabular(int veces, bool adelante)
-{
-    QStringList recorrido;
-    for (int i = 0; i < veces; ++i) {
-        QWidget* foco = Foco();
-        if (!foco)
-            return recorrido.join(QLatin1Char(' ')) + QStringLiteral(" (sin foco)");
-        QTest::keyClick(foco, Qt::Key_Tab, adelante ? Qt::NoModifier : Qt::ShiftModifier);
-        foco = QApplication::focusWidget();
-        recorrido << (!foco                          ? QStringLiteral("(sin foco)")
-                      : foco->objectName().isEmpty() ? Mostrado(foco)
-                                                     : foco->objectName());
-    }
-    return recorrido.join(QLatin1Char(' '));
 }
 
 QString Lugares(QWidget* contenido)

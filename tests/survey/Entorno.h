@@ -2,6 +2,7 @@
 
 // What the tests of the questionnaire, the measures and the report drive and read.
 #include "../platform/ReportTestSupport.h"
+#include "Tabulacion.h"
 #include "TestSupport.h"
 #include "data/BdatosADO.h"
 #include "data/Encuestas.h"
@@ -97,14 +98,10 @@ int ComandosHabilitados();
 // "Alumnado" > "Satisfacción"); the window of that step.
 QWidget* HastaPaso(int paso, int cabecera = 1, int grupo = 0, int dimension = 1);
 
-// The text a label or button shows, as a person reads it; "{rico}" before a label's text
-// that shows as rich text, "{atajo}" before a caption that makes a keyboard shortcut.
-QString Mostrado(const QWidget* control);
+using testing::Mostrado;
+using testing::Tabular;
 // The control with the keyboard focus, once the main window is the active window.
 QWidget* Foco();
-// Presses Tab (Shift+Tab when not `adelante`) `veces` times on the focused control; the
-// controls the focus went to, by name, or by the text they show when they have none.
-QString Tabular(int veces, bool adelante = true);
 // The shown run-time controls of a scroll box's content in reading order, as "text@x,y".
 QString Lugares(QWidget* contenido);
 

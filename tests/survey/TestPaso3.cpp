@@ -154,10 +154,9 @@ private slots:
         TF_CrearEncuestaP3* paso3 = Paso3(pasos);
         QCOMPARE(Foco(), paso3->SB_Indicadores);
         QStringList ida = recorrido.split(' ');
-        QCOMPARE(Tabular(ida.size()), recorrido);
+        QCOMPARE(Tabular(paso3, int(ida.size())), ida);
         ida.removeLast();
-        std::reverse(ida.begin(), ida.end());
-        QCOMPARE(Tabular(ida.size(), false), ida.join(' '));
+        QCOMPARE(Tabular(paso3, int(ida.size()), true), ida);
     }
 
     // Each control is made the first time its item shows and is then only moved, shown
