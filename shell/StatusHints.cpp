@@ -52,7 +52,9 @@ bool TStatusHints::eventFilter(QObject* watched, QEvent* event)
         return false;
     const Qt::WindowType type = control->window()->windowType();
     if (type == Qt::Popup || type == Qt::ToolTip || qobject_cast<const QMenuBar*>(control)) {
-        // The menus show their own items' hints from here on.
+        // The menus show their own items' hints from here on: the control that
+        // showed one before may go without taking theirs.
+        disconnect(m_gone);
         m_control = nullptr;
         return false;
     }

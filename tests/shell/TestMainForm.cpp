@@ -306,6 +306,24 @@ private slots:
         QCOMPARE(StatusText(), QString());
     }
 
+    // A menu item's hint stays when the control whose hint showed before it goes.
+    void menuHintOutlivesTheControlBefore()
+    {
+        auto* form = new QWidget;
+        form->setToolTip(QStringLiteral("Ventana|Una ventana"));
+        ui::ShowMdiChild(form, QSize(320, 240));
+        QTest::mouseMove(form);
+        QTRY_COMPARE(StatusText(), QStringLiteral("Una ventana"));
+        auto* popup = MainForm->findChild<QMenu*>("File1");
+        MainForm->menuBar()->setActiveAction(popup->menuAction());
+        QTRY_VERIFY(popup->isVisible());
+        QTest::mouseMove(popup, popup->actionGeometry(Item("FileOpenItem")).center());
+        QTRY_COMPARE(StatusText(), QStringLiteral("Open a file"));
+        delete form;
+        QCOMPARE(StatusText(), QStringLiteral("Open a file"));
+        QTest::keyClick(popup, Qt::Key_Escape);
+    }
+
     // A work window opened in a large frame stays where it was when the frame shrinks;
     // the client area then scrolls to the buttons at its foot.
     void theAreaScrollsToAWindowBeyondIt()
