@@ -442,6 +442,32 @@ private slots:
         }
     }
 
+    // Where a line wraps with no blank (hyphens, an address), a save adds no space.
+    void guardarSinCambiosSinBlancos()
+    {
+        Catalogo();
+        const QString definicion = DefinicionConGuiones(QStringLiteral("Satisfacción")),
+                      pregunta = PreguntaConDireccion();
+        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=?, pregunta=? "
+                                       "WHERE codigo=9"),
+                        {definicion, pregunta});
+        QPointer<TF_ModificarIRP2> f = AbrirModificacion(1);
+        QVERIFY(f);
+        QVERIFY(LineasMemo(f->M_Definicion).size() >= 4);
+        int lineas = 0;
+        EnLaPregunta dialogo([&](TF_CrearIRPregunta* d) {
+            lineas = int(LineasMemo(d->M_Pregunta).size());
+            QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
+        });
+        QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
+        QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
+        QVERIFY(lineas >= 3);
+        QCOMPARE(e->ws.Db().Rows(QStringLiteral("SELECT CAST(definicion AS BLOB), CAST(pregunta "
+                                                "AS BLOB) FROM IRendimiento WHERE codigo=9")),
+                 (Filas{{definicion.toUtf8(), pregunta.toUtf8()}}));
+        QVERIFY(e->Cerrada(f));
+    }
+
     void modificar_data()
     {
         QTest::addColumn<int>("indice");   // in the list: Horas, Satisfacción, Tasa

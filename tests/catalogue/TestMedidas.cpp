@@ -411,6 +411,26 @@ private slots:
         }
     }
 
+    // Where a line wraps with no blank (hyphens, an address), a save adds no space.
+    void GuardarSinCambiosSinBlancos()
+    {
+        const QString definicion = DefinicionConGuiones(QStringLiteral("Calefacción")),
+                      pregunta = PreguntaConDireccion();
+        Db().Exec(QStringLiteral("UPDATE Indicador SET definicion=? WHERE codigo=1002"),
+                  {definicion});
+        Db().Exec(QStringLiteral("UPDATE Pregunta SET enunciado=? WHERE codigo=5002"), {pregunta});
+        TF_ModificarMPP2* paso2 = ModificarPaso2();
+        QVERIFY(paso2);
+        QVERIFY(LineasMemo(paso2->M_Definicion).size() >= 4);
+        QVERIFY(LineasMemo(paso2->M_Pregunta).size() >= 3);
+        Pulsar(paso2->B_Modificar);
+        QCOMPARE(Mensajes(), QStringList{"Medida de percepción modificada correctamente"});
+        QCOMPARE(Db().Rows(QStringLiteral("SELECT CAST(definicion AS BLOB), CAST(enunciado AS "
+                                          "BLOB) FROM Indicador, Pregunta WHERE "
+                                          "Indicador.codigo=1002 AND Pregunta.codigo=5002")),
+                 (QList<QVariantList>{{definicion.toUtf8(), pregunta.toUtf8()}}));
+    }
+
     // Only measures made through the program are offered; a deletion takes the measure
     // and its question, unless another measure asks it too. Choosing a list again
     // reloads the one below and empties and hides the rest.
