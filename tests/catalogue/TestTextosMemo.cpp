@@ -13,28 +13,15 @@ using Union = QString (*)(const QList<LineaMemo>&);
 
 // Words, blanks, marks the memo may wrap after, emoji, CJK, a word and an address
 // wider than a narrow memo, and the three line breaks a stored text may hold (last).
-const QStringList kPiezas = {
-    "uno",
-    "socio-laboral",
-    "alumnos/as",
-    "2023-2024",
-    "curso—escolar",
-    "¿Está satisfecho?",
-    " ",
-    "  ",
-    "\t",
-    " \t ",
-    "\t\t\t\t\t\t\t\t\t\t",
-    "😀",
-    "👩‍👩‍👧",
-    "🇪🇸😀🇪🇸",
-    "職業訓練の品質",
-    "中文",
-    "Electroencefalografistasprofesionalesdelaformaciónprofesionaldualeuropea",
-    "https://www.ejemplo.es/calidad/encuestas/2023-2024/indicadores?centro=42&grupo=alumnos%2Fas",
-    "\r\n",
-    "\n",
-    "\r"};
+const QStringList kPiezas =
+    QStringLiteral("uno|socio-laboral|alumnos/as|2023-2024|curso—escolar|¿Está satisfecho?|"
+                   " |  |\t| \t |\t\t\t\t\t\t\t\t\t\t|"
+                   "😀|👩‍👩‍👧|🇪🇸😀🇪🇸|職業訓練の品質|中文|"
+                   "Electroencefalografistasprofesionalesdelaformaciónprofesionaldualeuropea|"
+                   "https://www.ejemplo.es/calidad/encuestas/2023-2024/indicadores?centro=42&"
+                   "grupo=alumnos%2Fas|"
+                   "\r\n|\n|\r")
+        .split(QLatin1Char('|'));
 const int kSaltos = 3;
 
 QString TextoAlAzar(QRandomGenerator& azar)
