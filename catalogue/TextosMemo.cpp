@@ -9,53 +9,17 @@
 
 namespace {
 
-// A soft line break (Shift+Enter) counts as a line break like any other.
-QString SinSaltosSuaves(QString linea)
+// The text's own lines, each put back together from the lines the memo wrapped it into.
+QStringList LineasDelTexto(const QList<LineaMemo>& lineas)
 {
-    linea.remove(QChar::LineSeparator);
-    return linea;
-}
-
-// The blanks where a paragraph wraps mostly hang at the end of the upper line, but
-// around a tab they may start the lower one or fill lines of their own. Both joins put
-// one space between two lines, so the last space of those blanks belongs to neither
-// line, the blanks before it end the upper line and those after it (tabs) start the
-// lower one: an unchanged text then joins back as it stood. Where the blanks hold no
-// space, or a word wider than the memo breaks with no blank at all, the join's space
-// is new. `lineas` are the displayed lines of one paragraph, soft line breaks included.
-void RepartirBlancosDeAjuste(QStringList& lineas)
-{
-    for (int i = 0; i + 1 < lineas.size(); ++i) {
-        QString& arriba = lineas[i];
-        if (arriba.endsWith(QChar::LineSeparator))
-            continue; // a line break of its own, not a wrap
-        int fin = int(arriba.size());
-        while (fin > 0 && arriba.at(fin - 1).unicode() <= 32)
-            --fin;
-        QString blancos = arriba.mid(fin);
-        arriba.truncate(fin);
-        int j = i + 1;
-        for (; j < lineas.size(); ++j) {
-            QString& abajo = lineas[j];
-            int inicio = 0;
-            while (inicio < abajo.size() && abajo.at(inicio).unicode() <= 32)
-                ++inicio;
-            blancos += abajo.left(inicio);
-            abajo.remove(0, inicio);
-            if (!abajo.isEmpty())
-                break;
-        }
-        const int espacio = int(blancos.lastIndexOf(QLatin1Char(' ')));
-        // Blanks that end the paragraph or a line of its own stay where they stood.
-        const bool conTexto = j < lineas.size() && !lineas[j].startsWith(QChar::LineSeparator);
-        if (conTexto && espacio >= 0) {
-            arriba += blancos.left(espacio);
-            lineas[j].prepend(blancos.mid(espacio + 1));
-        } else {
-            arriba += blancos;
-        }
-        i = j - 1;
+    QStringList texto;
+    for (const LineaMemo& linea : lineas) {
+        if (linea.continua && !texto.isEmpty())
+            texto.last() += linea.texto;
+        else
+            texto << linea.texto;
     }
+    return texto;
 }
 
 } // namespace
@@ -81,9 +45,9 @@ QString TextoMemo(const QPlainTextEdit* memo)
     return texto;
 }
 
-QStringList LineasMemo(const QPlainTextEdit* memo)
+QList<LineaMemo> LineasMemo(const QPlainTextEdit* memo)
 {
-    QStringList lineas;
+    QList<LineaMemo> lineas;
     auto* disposicion = qobject_cast<QPlainTextDocumentLayout*>(memo->document()->documentLayout());
     for (QTextBlock bloque = memo->document()->begin(); bloque.isValid(); bloque = bloque.next()) {
         if (disposicion)
@@ -91,18 +55,22 @@ QStringList LineasMemo(const QPlainTextEdit* memo)
         const QTextLayout* layout = bloque.layout();
         const QString parrafo = bloque.text();
         if (!layout || layout->lineCount() == 0) {
-            // A memo never laid out (never shown) shows each paragraph unwrapped.
-            lineas << SinSaltosSuaves(parrafo);
+            // A memo never laid out (never shown) shows each line of its text unwrapped.
+            for (const QString& linea : parrafo.split(QChar::LineSeparator))
+                lineas << LineaMemo{linea, false};
             continue;
         }
-        QStringList partes;
+        bool continua = false;
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine linea = layout->lineAt(i);
-            partes << parrafo.mid(linea.textStart(), linea.textLength());
+            QString texto = parrafo.mid(linea.textStart(), linea.textLength());
+            // A soft line break (Shift+Enter) ends its line like any other line break.
+            const bool salto = texto.endsWith(QChar::LineSeparator);
+            if (salto)
+                texto.chop(1);
+            lineas << LineaMemo{texto, continua};
+            continua = !salto;
         }
-        RepartirBlancosDeAjuste(partes);
-        for (const QString& parte : partes)
-            lineas << SinSaltosSuaves(parte);
     }
     return lineas;
 }
@@ -112,8 +80,9 @@ bool EnBlanco(const QString& texto)
     return Recortar(texto).isEmpty();
 }
 
-QString UnirLineas(const QStringList& lineas)
+QString UnirLineas(const QList<LineaMemo>& lineasMemo)
 {
+    const QStringList lineas = LineasDelTexto(lineasMemo);
     QString texto;
     for (int i = 0; i < lineas.size(); ++i) {
         if (EnBlanco(lineas.at(i)))
@@ -126,8 +95,9 @@ QString UnirLineas(const QStringList& lineas)
     return texto;
 }
 
-QString UnirLineasRecortandoPrimera(const QStringList& lineas)
+QString UnirLineasRecortandoPrimera(const QList<LineaMemo>& lineasMemo)
 {
+    const QStringList lineas = LineasDelTexto(lineasMemo);
     QString texto;
     for (int i = 0; i < lineas.size(); ++i) {
         const QString& linea = lineas.at(i);

@@ -19,20 +19,30 @@ void PrepararMemo(QPlainTextEdit* memo);
 // started a new line, nothing trimmed, no line break added at the end.
 QString TextoMemo(const QPlainTextEdit* memo);
 
-// The lines the memo shows: its own line breaks and, inside a paragraph wider than
-// the memo, each wrapped line, without the space at which it wraps (either join puts
-// it back).
-QStringList LineasMemo(const QPlainTextEdit* memo);
+// One line the memo shows. A line that `continua` the one above it is where the memo
+// wrapped a line of the text wider than itself, at a blank or anywhere else (after a
+// hyphen or a slash, between two emoji, inside a long address).
+struct LineaMemo
+{
+    QString texto;
+    bool continua = false;
+};
+
+// The lines the memo shows: its text's own line breaks (Enter, Shift+Enter) and, inside
+// a line wider than the memo, each wrapped line, with every character where it stood.
+QList<LineaMemo> LineasMemo(const QPlainTextEdit* memo);
 
 // Empty once trimmed of the characters of code 32 or less at both ends (`Recortar`).
 bool EnBlanco(const QString& texto);
 
-// Both joins skip blank lines. The plain join takes line 0 as it is and appends
+// Both joins first put each wrapped line back together as the text stood, so that a
+// save without an edit keeps what the memo showed; their rules then act on the text's
+// own lines. Both skip blank lines. The plain join takes line 0 as it is and appends
 // every later line after one space.
-QString UnirLineas(const QStringList& lineas);
+QString UnirLineas(const QList<LineaMemo>& lineas);
 // This one trims line 0 and appends every later line directly when it starts with a
 // space, otherwise after one space.
-QString UnirLineasRecortandoPrimera(const QStringList& lineas);
+QString UnirLineasRecortandoPrimera(const QList<LineaMemo>& lineas);
 
 // Puts a stored text into an emptied memo; its line breaks may be CR+LF, LF or CR.
 // With `quitarFinalesEnBlanco`, blank lines at its end are left out (blank lines

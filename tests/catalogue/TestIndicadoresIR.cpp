@@ -8,6 +8,8 @@
 #include "catalogue/ModificarIRP1.h"
 #include "catalogue/ModificarIRP2.h"
 #include "catalogue/TextosMemo.h"
+#include "data/BdatosADO.h"
+#include "platform/ado/AdoConnection.h"
 
 #include <QAbstractItemView>
 #include <QElapsedTimer>
@@ -18,6 +20,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSqlQuery>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
@@ -442,6 +445,32 @@ private slots:
         }
     }
 
+    // Where a line wraps with no blank (hyphens, an address), a save adds no space.
+    void guardarSinCambiosSinBlancos()
+    {
+        Catalogo();
+        const QString definicion = DefinicionConGuiones(QStringLiteral("Satisfacción")),
+                      pregunta = PreguntaConDireccion();
+        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=?, pregunta=? "
+                                       "WHERE codigo=9"),
+                        {definicion, pregunta});
+        QPointer<TF_ModificarIRP2> f = AbrirModificacion(1);
+        QVERIFY(f);
+        QVERIFY(LineasMemo(f->M_Definicion).size() >= 4);
+        int lineas = 0;
+        EnLaPregunta dialogo([&](TF_CrearIRPregunta* d) {
+            lineas = int(LineasMemo(d->M_Pregunta).size());
+            QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
+        });
+        QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
+        QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
+        QVERIFY(lineas >= 3);
+        QCOMPARE(e->ws.Db().Rows(QStringLiteral("SELECT CAST(definicion AS BLOB), CAST(pregunta "
+                                                "AS BLOB) FROM IRendimiento WHERE codigo=9")),
+                 (Filas{{definicion.toUtf8(), pregunta.toUtf8()}}));
+        QVERIFY(e->Cerrada(f));
+    }
+
     void modificar_data()
     {
         QTest::addColumn<int>("indice");   // in the list: Horas, Satisfacción, Tasa
@@ -655,6 +684,148 @@ private slots:
         QVERIFY(ventana->isVisible());
         QCOMPARE(Indicadores(), antes);
         QCOMPARE(Vinculos(), vinculos);
+    }
+
+    void falloAlGuardar_data()
+    {
+        QTest::addColumn<QString>("ventana");    // crear, modificar or borrar
+        QTest::addColumn<bool>("encuesta");      // through the question dialog
+        QTest::addColumn<QString>("disparador"); // none: the connection writes nothing
+        const QString vinculo = QStringLiteral("BEFORE INSERT ON Subcriterios_IndicadoresR");
+        const QString pregunta = QStringLiteral("BEFORE UPDATE ON IRendimiento");
+        QTest::newRow("crear, un vínculo") << "crear" << false << vinculo;
+        QTest::newRow("crear, la pregunta") << "crear" << true << pregunta;
+        QTest::newRow("modificar, un vínculo") << "modificar" << false << vinculo;
+        QTest::newRow("modificar, la pregunta") << "modificar" << true << pregunta;
+        QTest::newRow("borrar") << "borrar" << false << "BEFORE DELETE ON IRendimiento";
+        // As for a read-only file (tests may run as root, who writes any file).
+        for (const char* v : {"crear", "modificar", "borrar"})
+            QTest::addRow("%s, solo lectura", v) << QString(v) << false << QString();
+    }
+
+    // A save that cannot be written, in the window or in its question dialog, shows
+    // the database's error, writes nothing and leaves the window open; a dialog left
+    // after its error takes the whole save back.
+    void falloAlGuardar()
+    {
+        QFETCH(QString, ventana);
+        QFETCH(bool, encuesta);
+        QFETCH(QString, disparador);
+        Catalogo();
+        if (disparador.isEmpty())
+            QVERIFY(QSqlQuery(DM_BdatosADO->Database1->Database()).exec("PRAGMA query_only=1"));
+        else
+            e->ws.Db().Exec(QStringLiteral("CREATE TRIGGER fallo %1 BEGIN SELECT RAISE(ABORT, "
+                                           "'disco lleno'); END")
+                                .arg(disparador));
+        const Filas antes = Indicadores(), vinculos = Vinculos();
+        QWidget* f;
+        QPushButton* guardar;
+        if (ventana == "borrar") {
+            MainForm->M_BorrarIndicador->trigger();
+            Elegir(F_BorrarIR->CB_BorrarIR, 1);
+            f = F_BorrarIR, guardar = F_BorrarIR->B_Borrar;
+        } else {
+            // A box ticked in a group, and the type.
+            const auto elegir = [&](auto* v, const auto& celdas) {
+                Escoger(v->CB_GI, 2);
+                Pulsar(v->SB_Dimensiones, celdas[2][0].CheckBox);
+                QTest::mouseClick(encuesta ? v->RB_Encuesta : v->RB_Datos, Qt::LeftButton);
+            };
+            if (ventana == "crear") {
+                MainForm->Crear3->trigger();
+                F_CrearIR->M_Definicion->setPlainText(QStringLiteral("Nuevo"));
+                elegir(F_CrearIR.data(), F_CrearIR->ChecksGI);
+                f = F_CrearIR, guardar = F_CrearIR->B_Insertar;
+            } else {
+                QVERIFY(AbrirModificacion(1));
+                elegir(F_ModificarIRP2.data(), F_ModificarIRP2->MatrizChecks);
+                f = F_ModificarIRP2, guardar = F_ModificarIRP2->B_Modificar;
+            }
+        }
+        EnLaPregunta dialogo(
+            [](TF_CrearIRPregunta* d) {
+                Responder(Insertar, QStringLiteral("¿Nueva?"), 0)(d);
+                QTest::mouseClick(d->B_Salir, Qt::LeftButton);
+            },
+            encuesta);
+        QTest::mouseClick(guardar, Qt::LeftButton);
+        QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
+        QCOMPARE(e->mensajes.Shown().size(), 1);
+        QVERIFY2(
+            e->mensajes.Shown().first().startsWith(
+                disparador.isEmpty()
+                    ? "Error: No se ha podido guardar en la base de datos: el archivo de la "
+                      "base de datos o su carpeta es de solo lectura."
+                    : "Error: No se ha podido guardar en la base de datos: ") &&
+                e->mensajes.Shown().first().contains(disparador.isEmpty() ? "" : "disco lleno"),
+            qPrintable(e->mensajes.Shown().first()));
+        QCOMPARE(Indicadores(), antes);
+        QCOMPARE(Vinculos(), vinculos);
+        QVERIFY(f->isVisible());
+    }
+
+    void ventanaIlegible_data()
+    {
+        QTest::addColumn<QString>("tabla");
+        QTest::newRow("crear") << "Criterio";
+        QTest::newRow("modificar") << "IRendimiento";
+        QTest::newRow("borrar") << "IRendimiento";
+        QTest::newRow("modificar, paso 2") << "Subcriterios_IndicadoresR";
+    }
+
+    // A table that cannot be read: the error box and no window left half made; step 1
+    // stays open, the others give the commands back.
+    void ventanaIlegible()
+    {
+        QFETCH(QString, tabla);
+        const QByteArray fila = QTest::currentDataTag();
+        if (fila == "modificar, paso 2") {
+            Catalogo();
+            MainForm->M_ModificarIndicador->trigger();
+            Elegir(F_ModificarIR->CB_ModificarIR, 1);
+        }
+        e->ws.Db().Exec("DROP TABLE " + tabla);
+        ui::RunGuarded([&] {
+            if (fila == "crear")
+                MainForm->Crear3->trigger();
+            else if (fila == "modificar")
+                MainForm->M_ModificarIndicador->trigger();
+            else if (fila == "borrar")
+                MainForm->M_BorrarIndicador->trigger();
+            else
+                QTest::mouseClick(F_ModificarIR->B_Siguiente, Qt::LeftButton);
+        });
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(e->mensajes.Shown().size(), 1);
+        QVERIFY2(e->mensajes.Shown().first().startsWith(
+                     "Error: No se ha podido leer la base de datos: falta una tabla"),
+                 qPrintable(e->mensajes.Shown().first()));
+        QVERIFY(!F_CrearIR && !F_BorrarIR && !F_ModificarIRP2);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!qobject_cast<TF_ModificarIRP2*>(w), "a step 2 left behind");
+        const bool paso1 = fila.endsWith("paso 2");
+        QCOMPARE(!F_ModificarIR, !paso1);
+        QCOMPARE(e->Menus(), paso1 ? "bloqueados" : "libres");
+    }
+
+    // An indicator deleted elsewhere between its choice in step 1 and "SIGUIENTE": the
+    // warning, no step 2, and step 1 lists what is left with nothing chosen.
+    void desaparecidoEnElPaso1()
+    {
+        Catalogo();
+        MainForm->M_ModificarIndicador->trigger();
+        TF_ModificarIR* paso1 = F_ModificarIR;
+        Elegir(paso1->CB_ModificarIR, 1);
+        e->ws.Db().Exec(QStringLiteral("DELETE FROM IRendimiento WHERE codigo=9"));
+        QTest::mouseClick(paso1->B_Siguiente, Qt::LeftButton);
+        QCOMPARE(
+            e->mensajes.Texts(),
+            QStringList{"El indicador de rendimiento ya no existe: otra ventana lo ha borrado"});
+        QVERIFY(!F_ModificarIRP2 && paso1->isVisible());
+        QCOMPARE(Textos(paso1->CB_ModificarIR),
+                 (QStringList{"Horas impartidas", "Tasa de abandono"}));
+        QVERIFY(!paso1->B_Siguiente->isEnabled());
     }
 
     void borrar_data()

@@ -11,6 +11,9 @@
 #include "catalogue/ModificarMPP1.h"
 #include "catalogue/ModificarMPP2.h"
 #include "catalogue/TextosMemo.h"
+#include "platform/ado/AdoConnection.h"
+
+#include <QSqlQuery>
 
 using namespace encuesta;
 
@@ -345,6 +348,10 @@ private slots:
             << QString("A\n\nB|¿P?\nQ|1") << QString("A B|¿P? Q");
         QTest::newRow("solo blancos, sin pregunta")
             << QString(" \r\n\r\n") << QVariant() << 0 << QString("||0") << QString("Nueva|");
+        // The scales next to 0 on either side show as "SI/NO" too.
+        for (const int tipo : {1, -1})
+            QTest::addRow("escala %d", tipo) << QString("A") << QVariant("¿P?") << tipo
+                                             << QString("A|¿P?|1") << QString("A|¿P?");
     }
 
     void CargarValores()
@@ -409,6 +416,26 @@ private slots:
                                               "Indicador.codigo=1002 AND Pregunta.codigo=5002")),
                      (QList<QVariantList>{{definicion.toUtf8(), pregunta.toUtf8()}}));
         }
+    }
+
+    // Where a line wraps with no blank (hyphens, an address), a save adds no space.
+    void GuardarSinCambiosSinBlancos()
+    {
+        const QString definicion = DefinicionConGuiones(QStringLiteral("Calefacción")),
+                      pregunta = PreguntaConDireccion();
+        Db().Exec(QStringLiteral("UPDATE Indicador SET definicion=? WHERE codigo=1002"),
+                  {definicion});
+        Db().Exec(QStringLiteral("UPDATE Pregunta SET enunciado=? WHERE codigo=5002"), {pregunta});
+        TF_ModificarMPP2* paso2 = ModificarPaso2();
+        QVERIFY(paso2);
+        QVERIFY(LineasMemo(paso2->M_Definicion).size() >= 4);
+        QVERIFY(LineasMemo(paso2->M_Pregunta).size() >= 3);
+        Pulsar(paso2->B_Modificar);
+        QCOMPARE(Mensajes(), QStringList{"Medida de percepción modificada correctamente"});
+        QCOMPARE(Db().Rows(QStringLiteral("SELECT CAST(definicion AS BLOB), CAST(enunciado AS "
+                                          "BLOB) FROM Indicador, Pregunta WHERE "
+                                          "Indicador.codigo=1002 AND Pregunta.codigo=5002")),
+                 (QList<QVariantList>{{definicion.toUtf8(), pregunta.toUtf8()}}));
     }
 
     // Only measures made through the program are offered; a deletion takes the measure
@@ -481,16 +508,24 @@ private slots:
         QTest::newRow("crear") << "BEFORE INSERT ON Indicador";
         QTest::newRow("modificar") << "BEFORE UPDATE ON Pregunta";
         QTest::newRow("borrar") << "BEFORE DELETE ON Pregunta";
+        // No trigger: the connection refuses every write, as for a read-only file (tests
+        // may run as root, who writes any file).
+        QTest::newRow("crear, solo lectura") << "";
+        QTest::newRow("modificar, solo lectura") << "";
+        QTest::newRow("borrar, solo lectura") << "";
     }
     void FalloAMitad()
     {
         QFETCH(QString, disparador);
         MedidasPropias();
-        Db().Exec(QStringLiteral("CREATE TRIGGER fallo %1 BEGIN SELECT RAISE(ABORT, 'disco "
-                                 "lleno'); END")
-                      .arg(disparador));
+        if (disparador.isEmpty())
+            QVERIFY(QSqlQuery(DM_BdatosADO->Database1->Database()).exec("PRAGMA query_only=1"));
+        else
+            Db().Exec(QStringLiteral("CREATE TRIGGER fallo %1 BEGIN SELECT RAISE(ABORT, 'disco "
+                                     "lleno'); END")
+                          .arg(disparador));
         const QList<QVariantList> antes = Tablas();
-        const QByteArray orden = QTest::currentDataTag();
+        const QByteArray orden = QByteArray(QTest::currentDataTag()).split(',').first();
         QWidget* ventana = nullptr;
         if (orden == "crear") {
             TF_CrearMPP2* paso2 = CrearPaso2();
@@ -512,9 +547,67 @@ private slots:
         }
         QCOMPARE(Tablas(), antes);
         QCOMPARE(Mensajes().size(), 1);
-        QVERIFY2(Mensajes().first().contains(QStringLiteral("disco lleno")),
+        QVERIFY2(Mensajes().first().contains(
+                     disparador.isEmpty()
+                         ? "No se ha podido guardar en la base de datos: el archivo de la base "
+                           "de datos o su carpeta es de solo lectura."
+                         : "disco lleno"),
                  qPrintable(Mensajes().first()));
         QVERIFY(ventana->isVisible());
+    }
+
+    void VentanaIlegible_data()
+    {
+        QTest::addColumn<QString>("tabla");
+        QTest::addColumn<bool>("paso1"); // step 1 stays open
+        QTest::newRow("crear") << "Criterio" << false;
+        QTest::newRow("modificar") << "Criterio" << false;
+        QTest::newRow("borrar") << "Criterio" << false;
+        QTest::newRow("crear, paso 2") << "Dimension" << false; // step 1 has closed
+        QTest::newRow("modificar, paso 2") << "Pregunta" << true;
+    }
+    // A table that cannot be read: the error box, no window left half made, and the
+    // commands back unless step 1 stays open.
+    void VentanaIlegible()
+    {
+        QFETCH(QString, tabla);
+        QFETCH(bool, paso1);
+        const QByteArray fila = QTest::currentDataTag();
+        QPushButton* siguiente = nullptr;
+        if (fila == "crear, paso 2") {
+            MainForm->M_CrearMedidaClick();
+            Pulsar(F_CrearMPP1->RG_Criterio->Button(0));
+            Pulsar(F_CrearMPP1->RG_Subcriterio->Button(1));
+            siguiente = F_CrearMPP1->B_Siguiente;
+        } else if (fila == "modificar, paso 2") {
+            MainForm->M_ModificarMedidaClick();
+            ElegirMedida(F_ModificarMPP1->Cascada, 0);
+            siguiente = F_ModificarMPP1->B_Siguiente;
+        }
+        Db().Exec("DROP TABLE " + tabla);
+        ui::RunGuarded([&] {
+            if (siguiente)
+                Pulsar(siguiente);
+            else if (fila == "crear")
+                MainForm->M_CrearMedidaClick();
+            else if (fila == "modificar")
+                MainForm->M_ModificarMedidaClick();
+            else
+                MainForm->M_BorrarMedidaClick();
+        });
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(Mensajes().size(), 1);
+        QVERIFY2(Mensajes().first().startsWith("No se ha podido leer la base de datos: falta una "
+                                               "tabla o una columna"),
+                 qPrintable(Mensajes().first()));
+        QVERIFY(!F_CrearMPP1 == !(paso1 && fila.startsWith("crear")));
+        QVERIFY(!F_ModificarMPP1 == !(paso1 && fila.startsWith("modificar")));
+        QVERIFY(!F_BorrarMPP1 && !F_ModificarMPP2);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!qobject_cast<TF_CrearMPP2*>(w) && !qobject_cast<TF_ModificarMPP2*>(w),
+                     "a step 2 left behind");
+        QCOMPARE(MainForm->ClientArea()->subWindowList().size(), paso1 ? 1 : 0);
+        QCOMPARE(ComandosHabilitados(), paso1 ? 0 : 10);
     }
 
     // A measure made here is offered by the questionnaire at once, and its question prints.

@@ -22,3 +22,18 @@ inline QString TextoAjustado(QString texto, const QString& separador)
         texto += (i <= 15 ? QStringLiteral(" ") : separador) + QStringLiteral("palabra%1").arg(i);
     return texto;
 }
+
+// `texto` and a chain of hyphenated words, and a question that holds a web address,
+// each wider than a memo: lines that wrap with no blank to wrap at.
+inline QString DefinicionConGuiones(QString texto)
+{
+    for (int i = 1; i <= 30; ++i)
+        texto += QStringLiteral("-socio%1-laboral").arg(i);
+    return texto + QStringLiteral(" del alumnado en 2023-2024");
+}
+inline QString PreguntaConDireccion()
+{
+    return QStringLiteral("¿Ha consultado https://www.ejemplo.es/") +
+           QStringLiteral("calidad/encuestas/").repeated(12) +
+           QStringLiteral("alumnos%2Fas?curso=2023-2024 antes de responder?");
+}
