@@ -6,8 +6,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 
@@ -88,6 +90,16 @@ public:
         return ruta;
     }
 
+    // The bytes a text column of header `codigo` holds, as other programs read them.
+    QByteArray Bytes(const char* columna, int codigo)
+    {
+        return ws.Db()
+            .Scalar(QStringLiteral("SELECT CAST(%1 AS BLOB) FROM CabeceraEncuesta WHERE codigo=%2")
+                        .arg(QLatin1String(columna))
+                        .arg(codigo))
+            .toByteArray();
+    }
+
     static QImage Bmp(const QVariant& logo)
     {
         const QByteArray bytes = logo.toByteArray();
@@ -130,4 +142,38 @@ inline bool Parecido(const QColor& a, const QColor& b, int margen = 24)
 {
     return qAbs(a.red() - b.red()) <= margen && qAbs(a.green() - b.green()) <= margen &&
            qAbs(a.blue() - b.blue()) <= margen;
+}
+
+// Two emoji of four UTF-16 units each (a thumb and its skin tone) pasted into the
+// centre box (94 units) beside an emoji, or over it, that begins with the same unit
+// as they do: the box four, three or no units short of its limit. Only the whole
+// pasted characters that fit are kept.
+inline void FilasPegadoJuntoAEmoji()
+{
+    QTest::addColumn<QString>("antes");
+    QTest::addColumn<QString>("donde"); // "delante", "detrás" or "encima" of the emoji
+    QTest::addColumn<QString>("guardado");
+    const QString cara = QStringLiteral("😀");
+    const QString pulgar = QStringLiteral("👍🏽");
+    for (int libres : {4, 3, 0}) {
+        const QString x(94 - 2 - libres, u'x');
+        const QString cabe = libres == 4 ? pulgar : QString();
+        QTest::addRow("%d libres, delante", libres) << x + cara << "delante" << x + cabe + cara;
+        QTest::addRow("%d libres, detrás", libres) << x + cara << "detrás" << x + cara + cabe;
+        QTest::addRow("%d libres, encima", libres)
+            << x + cara << "encima" << (libres == 0 ? x : x + pulgar);
+    }
+}
+
+// Pastes those two emoji as a user does, before, after or over the box's last character.
+inline void PegarJuntoAEmoji(QLineEdit* caja, const QString& donde)
+{
+    caja->setFocus();
+    QTest::keyClick(caja, Qt::Key_End);
+    if (donde == QLatin1String("delante"))
+        QTest::keyClick(caja, Qt::Key_Left);
+    else if (donde == QLatin1String("encima"))
+        QTest::keyClick(caja, Qt::Key_Left, Qt::ShiftModifier);
+    QApplication::clipboard()->setText(QStringLiteral("👍🏽👍🏽"));
+    QTest::keySequence(caja, QKeySequence::Paste);
 }

@@ -184,6 +184,27 @@ private slots:
         QVERIFY(filas[0][4].isNull());
     }
 
+    void pegadoJuntoAEmoji_data() { FilasPegadoJuntoAEmoji(); }
+
+    // Never half an emoji in the box, nor invalid UTF-8 in the table.
+    void pegadoJuntoAEmoji()
+    {
+        QFETCH(QString, antes);
+        QFETCH(QString, donde);
+        QFETCH(QString, guardado);
+        TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
+        f->E_Centro->setFocus();
+        QTest::keyClicks(f->E_Centro, antes.left(antes.size() - 2));
+        QApplication::clipboard()->setText(antes.right(2));
+        QTest::keySequence(f->E_Centro, QKeySequence::Paste);
+        QCOMPARE(f->E_Centro->text(), antes);
+        PegarJuntoAEmoji(f->E_Centro, donde);
+        QCOMPARE(f->E_Centro->text(), guardado);
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+        QCOMPARE(e->Bytes("centro", 1), guardado.toUtf8());
+    }
+
     void centroDuplicado_data()
     {
         QTest::addColumn<QString>("guardado");

@@ -249,6 +249,23 @@ private slots:
         }
     }
 
+    void pegadoJuntoAEmoji_data() { FilasPegadoJuntoAEmoji(); }
+
+    // Never half an emoji in the box, nor invalid UTF-8 in the table.
+    void pegadoJuntoAEmoji()
+    {
+        QFETCH(QString, antes);
+        QFETCH(QString, donde);
+        QFETCH(QString, guardado);
+        e->Cabecera(6, antes);
+        TF_ModificarCabeceraP2* paso = IrAPaso2(0);
+        QVERIFY(paso);
+        PegarJuntoAEmoji(paso->E_Centro, donde);
+        QCOMPARE(paso->E_Centro->text(), guardado);
+        QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
+        QCOMPARE(e->Bytes("centro", 6), guardado.toUtf8());
+    }
+
     void modificarEnBlanco()
     {
         e->Cabecera(3, QStringLiteral("Cuenca"), QStringLiteral("Dir"), QStringLiteral("33"),
