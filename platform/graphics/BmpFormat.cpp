@@ -206,6 +206,12 @@ QImage ReadBmp(const QByteArray& bytes)
     if (bytes.size() - pixels < stride * height)
         Truncated();
 
+    // The toolkit refuses a picture whose pixels, counted at 32 bits whatever the
+    // file's depth, pass its allocation limit (128 MB by default): less than the
+    // sizes checked above, so a valid bitmap within them would read as no bitmap.
+    const int needed = int(kMaxPixels * 4 / (1024 * 1024));
+    if (QImageReader::allocationLimit() != 0 && QImageReader::allocationLimit() < needed)
+        QImageReader::setAllocationLimit(needed);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
