@@ -92,6 +92,23 @@ private slots:
                  QTest::currentDataTag() != QByteArray("leading backslashes"));
     }
 
+    // An ini file saved on Windows, in its code page, finds a folder named with an ñ.
+    void iniSavedOnWindowsConnects()
+    {
+        testing::Workspace ws;
+        QVERIFY(QDir(ws.Dir()).mkdir(QStringLiteral("Año 2024")));
+        QVERIFY(QFile::copy(ws.DbPath(), ws.Dir() + QStringLiteral("/Año 2024/test.db")));
+        QFile ini(ws.Dir() + "/Dimarvolteca.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[Base_de_Datos]\r\nrutabd=\\A\xF1o 2024\r\narchivo=test.db\r\n");
+        ini.close();
+        testing::MessageRecorder messages;
+        TDM_BdatosADO module(ui::ApplicationObject());
+        QCOMPARE(messages.Shown(), QStringList());
+        QVERIFY(module.Database1->Connected());
+        QCOMPARE(module.RutaBD, QDir::currentPath() + QStringLiteral("\\Año 2024\\test.db"));
+    }
+
     void failedConnectionWarnsAndAsksToEnd_data()
     {
         QTest::addColumn<bool>("writeIni");
