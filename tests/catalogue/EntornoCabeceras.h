@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "data/BdatosADO.h"
+#include "platform/ado/AdoConnection.h"
 #include "shell/MAIN.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QSqlQuery>
 
 const QColor kAzul(32, 64, 192);
 const QColor kRojo(192, 48, 32);
@@ -43,6 +45,7 @@ public:
 
     testing::Workspace ws;
     testing::MessageRecorder mensajes;
+    bool m_bloqueada = false;
 
     void Cabecera(int codigo, const QString& centro, const QString& direccion = QString(),
                   const QString& telefono = QString(), const QVariant& logo = QVariant())
@@ -98,6 +101,41 @@ public:
                         .arg(QLatin1String(columna))
                         .arg(codigo))
             .toByteArray();
+    }
+
+    // Makes the program's writes fail, and gives the error box that says why:
+    // "solo lectura" (the connection refuses to write, as SQLite does for a read-only
+    // file: tests may run as root, who may write any file), "disco lleno" (the
+    // database may not grow past the pages it has) or "en uso" (another program
+    // holds the write lock longer than the program waits).
+    QString ImpedirGuardar(const QString& causa)
+    {
+        QSqlQuery pragma(DM_BdatosADO->Database1->Database());
+        const QString guardar =
+            QStringLiteral("Error: No se ha podido guardar en la base de datos: ");
+        if (causa == QLatin1String("solo lectura")) {
+            pragma.exec(QStringLiteral("PRAGMA query_only=1"));
+            return guardar + "el archivo de la base de datos o su carpeta es de solo lectura.\n"
+                             "Detalle técnico: attempt to write a readonly database.";
+        }
+        if (causa == QLatin1String("disco lleno")) {
+            pragma.exec(QStringLiteral("PRAGMA max_page_count=1"));
+            return guardar + "el disco está lleno.\nDetalle técnico: database or disk is full.";
+        }
+        ws.Db().Exec(QStringLiteral("BEGIN IMMEDIATE"));
+        m_bloqueada = true;
+        return guardar + "la base de datos está en uso por otro programa. Espere a que termine o "
+                         "ciérrelo, y vuelva a intentarlo.\nDetalle técnico: database is locked.";
+    }
+
+    void PermitirGuardar()
+    {
+        QSqlQuery pragma(DM_BdatosADO->Database1->Database());
+        pragma.exec(QStringLiteral("PRAGMA query_only=0"));
+        pragma.exec(QStringLiteral("PRAGMA max_page_count=1073741823"));
+        if (m_bloqueada)
+            ws.Db().Exec(QStringLiteral("ROLLBACK"));
+        m_bloqueada = false;
     }
 
     static QImage Bmp(const QVariant& logo)
@@ -176,4 +214,11 @@ inline void PegarJuntoAEmoji(QLineEdit* caja, const QString& donde)
         QTest::keyClick(caja, Qt::Key_Left, Qt::ShiftModifier);
     QApplication::clipboard()->setText(QStringLiteral("👍🏽👍🏽"));
     QTest::keySequence(caja, QKeySequence::Paste);
+}
+
+inline void FilasGuardarFalla()
+{
+    QTest::addColumn<QString>("causa");
+    for (const char* causa : {"solo lectura", "disco lleno", "en uso"})
+        QTest::newRow(causa) << causa;
 }

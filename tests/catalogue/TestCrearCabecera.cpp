@@ -205,6 +205,31 @@ private slots:
         QCOMPARE(e->Bytes("centro", 1), guardado.toUtf8());
     }
 
+    void guardarFalla_data() { FilasGuardarFalla(); }
+
+    // A header that cannot be saved says why; nothing is stored and the window keeps
+    // what it holds, to save once the cause is gone.
+    void guardarFalla()
+    {
+        QFETCH(QString, causa);
+        TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
+        f->E_Centro->setText(QStringLiteral("IES Costa"));
+        CargarLogo(f, e->Imagen("logo.jpg", EntornoCabeceras::Muestra(60, 40), "JPG"), 1);
+        const QString mensaje = e->ImpedirGuardar(causa);
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+        e->PermitirGuardar();
+        QCOMPARE(e->mensajes.Shown(), QStringList{mensaje});
+        QVERIFY(e->Filas().isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(F_CrearCabecera);
+        QCOMPARE(f->E_Centro->text(), QStringLiteral("IES Costa"));
+
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+        QCOMPARE(e->Filas().size(), 1);
+        QCOMPARE(EntornoCabeceras::Bmp(e->Filas().at(0).at(4)).size(), QSize(145, 113));
+    }
+
     void centroDuplicado_data()
     {
         QTest::addColumn<QString>("guardado");
