@@ -338,6 +338,13 @@ private slots:
             << "La imagen es demasiado grande (20000 x 20000 píxeles)." << QSize();
         QTest::newRow("archivo vacío") << Escribir("vacio.jpg", {}) << 1
                                        << "La imagen no es un archivo JPEG válido." << QSize();
+        QTest::newRow("bmp vacío") << Escribir("vacio.bmp", {}) << 2
+                                   << "La imagen no es un mapa de bits válido." << QSize();
+        // A file gone between the dialog and its reading.
+        for (int filtro : {1, 2})
+            QTest::addRow("archivo que ya no está, filtro %d", filtro)
+                << "ido.jpg" << filtro
+                << "No se puede abrir el archivo '" + m_dir.filePath("ido.jpg") + "'." << QSize();
 
         if (QStandardPaths::findExecutable(QStringLiteral("convert")).isEmpty())
             QFAIL("ImageMagick's convert is not installed");

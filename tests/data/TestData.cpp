@@ -30,6 +30,17 @@ graphics::TBitmap Sized(int w, int h)
     return b;
 }
 
+// What SmoothResize says when it refuses; empty when it resizes.
+QString ResizeRefusal(graphics::TBitmap source, graphics::TBitmap dest)
+{
+    try {
+        TDM_General::SmoothResize(source, dest);
+    } catch (const graphics::EInvalidGraphic& e) {
+        return e.Message();
+    }
+    return QString();
+}
+
 QVector<QVector<int>> Values(const graphics::TBitmap& b)
 {
     QVector<QVector<int>> rows(b.Height());
@@ -305,6 +316,16 @@ private slots:
         graphics::TBitmap dest = Sized(5, 1);
         QVERIFY_THROWS_EXCEPTION(graphics::EInvalidGraphic,
                                  TDM_General::SmoothResize(source, dest));
+        QCOMPARE(ResizeRefusal(Grey({{0, 255}}), Sized(5, 1)),
+                 QStringLiteral("Índice de línea fuera de rango."));
+        QCOMPARE(ResizeRefusal(Grey({{0, 255}}), Sized(5, 2)), QString());
+    }
+
+    void emptyBitmapRefused()
+    {
+        const QString refusal = QStringLiteral("Tamaño de mapa de bits no válido.");
+        QCOMPARE(ResizeRefusal(graphics::TBitmap(), Sized(5, 5)), refusal);
+        QCOMPARE(ResizeRefusal(Grey({{0, 255}}), graphics::TBitmap()), refusal);
     }
 };
 
