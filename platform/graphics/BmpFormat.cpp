@@ -7,22 +7,38 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
+#include <array>
+#include <cstring>
 
 namespace graphics {
 
 namespace {
 
-quint32 U32(const QByteArray& b, int at)
+// The file header and the longest info header read here (14 + 40 bytes), copied out
+// of the file and padded with zeros, so that every field is read from an array of
+// known length, whatever the file's.
+using Header = std::array<uchar, 14 + 40>;
+
+Header HeaderOf(const QByteArray& bytes)
 {
-    return qFromLittleEndian<quint32>(b.constData() + at);
+    Header header{};
+    const qsizetype length = qMin(bytes.size(), qsizetype(header.size()));
+    if (length > 0)
+        memcpy(header.data(), bytes.constData(), size_t(length));
+    return header;
 }
-qint32 I32(const QByteArray& b, int at)
+
+quint32 U32(const Header& h, size_t at)
 {
-    return qFromLittleEndian<qint32>(b.constData() + at);
+    return qFromLittleEndian<quint32>(h.data() + at);
 }
-quint16 U16(const QByteArray& b, int at)
+qint32 I32(const Header& h, size_t at)
 {
-    return qFromLittleEndian<quint16>(b.constData() + at);
+    return qFromLittleEndian<qint32>(h.data() + at);
+}
+quint16 U16(const Header& h, size_t at)
+{
+    return qFromLittleEndian<quint16>(h.data() + at);
 }
 
 [[noreturn]] void Invalid()
@@ -124,10 +140,11 @@ QImage ReadBmp(const QByteArray& bytes)
 {
     // Check the headers ourselves so that a damaged file never reaches the decoder
     // with sizes it would trust.
-    if (bytes.size() < 26 || bytes.at(0) != 'B' || bytes.at(1) != 'M')
+    const Header header = HeaderOf(bytes);
+    if (bytes.size() < 26 || header[0] != 'B' || header[1] != 'M')
         Invalid();
-    const quint32 dataOffset = U32(bytes, 10);
-    const quint32 infoSize = U32(bytes, 14);
+    const quint32 dataOffset = U32(header, 10);
+    const quint32 infoSize = U32(header, 14);
     qint64 width = 0;
     qint64 height = 0;
     int bitCount = 0;
@@ -135,15 +152,15 @@ QImage ReadBmp(const QByteArray& bytes)
     quint32 colorsUsed = 0;
     bool topDown = false;
     if (infoSize == 12) {
-        width = U16(bytes, 18);
-        height = U16(bytes, 20);
-        bitCount = U16(bytes, 24);
+        width = U16(header, 18);
+        height = U16(header, 20);
+        bitCount = U16(header, 24);
     } else if (infoSize >= 40 && bytes.size() >= 14 + 40) {
-        width = I32(bytes, 18);
-        height = I32(bytes, 22);
-        bitCount = U16(bytes, 28);
-        compression = U32(bytes, 30);
-        colorsUsed = U32(bytes, 46);
+        width = I32(header, 18);
+        height = I32(header, 22);
+        bitCount = U16(header, 28);
+        compression = U32(header, 30);
+        colorsUsed = U32(header, 46);
         if (height < 0) {
             height = -height;
             topDown = true;
@@ -189,6 +206,12 @@ QImage ReadBmp(const QByteArray& bytes)
     if (bytes.size() - pixels < stride * height)
         Truncated();
 
+    // The toolkit refuses a picture whose pixels, counted at 32 bits whatever the
+    // file's depth, pass its allocation limit (128 MB by default): less than the
+    // sizes checked above, so a valid bitmap within them would read as no bitmap.
+    const int needed = int(kMaxPixels * 4 / (1024 * 1024));
+    if (QImageReader::allocationLimit() != 0 && QImageReader::allocationLimit() < needed)
+        QImageReader::setAllocationLimit(needed);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

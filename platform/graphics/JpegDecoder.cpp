@@ -17,13 +17,23 @@ struct ErrorManager
     jpeg_error_mgr pub;
     jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
-    volatile bool damaged; // set after setjmp, read after longjmp
+    // Set after setjmp, read after longjmp: the message's code, the size the file's
+    // header gave, and whether the data was cut short or corrupt.
+    volatile int code;
+    volatile unsigned width;
+    volatile unsigned height;
+    volatile bool damaged;
 };
 
 void OnError(j_common_ptr info)
 {
     auto* manager = reinterpret_cast<ErrorManager*>(info->err);
     (*info->err->format_message)(info, manager->message);
+    manager->code = info->err->msg_code;
+    if (info->is_decompressor) {
+        manager->width = reinterpret_cast<j_decompress_ptr>(info)->image_width;
+        manager->height = reinterpret_cast<j_decompress_ptr>(info)->image_height;
+    }
     longjmp(manager->jump, 1);
 }
 
@@ -48,7 +58,29 @@ void OnMessage(j_common_ptr info, int level)
     }
 }
 
-// Decodes into `image`; returns false with the library's message on failure, and
+// Whether the library refused a JPEG of a kind it does not decode (lossless, 12 bits
+// per sample, a height left to a marker after the pixels...) rather than a damaged file.
+bool UnsupportedKind(int code, unsigned width, unsigned height)
+{
+    switch (code) {
+    case JERR_SOF_UNSUPPORTED:
+    case JERR_BAD_PRECISION:
+    case JERR_ARITH_NOTIMPL:
+    case JERR_NOTIMPL:
+    case JERR_NOT_COMPILED:
+    case JERR_CCIR601_NOTIMPL:
+    case JERR_CONVERSION_NOTIMPL:
+    case JERR_COMPONENT_COUNT:
+        return true;
+    case JERR_EMPTY_IMAGE:
+        // A width of zero is no picture at all.
+        return height == 0 && width > 0;
+    default:
+        return false;
+    }
+}
+
+// Decodes into `image`; returns false with the error's text on failure, and
 // `damaged` set when the data was cut short or corrupt. Kept free of C++ objects
 // with destructors between setjmp and longjmp.
 bool Decode(const QByteArray& bytes, QImage* image, QString* error, bool* damaged)
@@ -59,13 +91,25 @@ bool Decode(const QByteArray& bytes, QImage* image, QString* error, bool* damage
     manager.pub.error_exit = OnError;
     manager.pub.emit_message = OnMessage;
     manager.message[0] = '\0';
+    manager.code = 0;
+    manager.width = 0;
+    manager.height = 0;
     manager.damaged = false;
     JSAMPLE* volatile row = nullptr;
 
     if (setjmp(manager.jump)) {
         jpeg_destroy_decompress(&info);
         delete[] row;
-        *error = QString::fromLocal8Bit(manager.message);
+        QString detail = QString::fromLocal8Bit(manager.message).trimmed();
+        if (!detail.endsWith(QLatin1Char('.')))
+            detail += QLatin1Char('.');
+        *error = QStringLiteral("La imagen JPEG no se puede leer: ") +
+                 (UnsupportedKind(manager.code, manager.width, manager.height)
+                      ? QStringLiteral("es de un tipo de JPEG que el programa no admite. Ábrala "
+                                       "con un programa de imágenes, guárdela como JPEG normal "
+                                       "y vuelva a intentarlo.")
+                      : QStringLiteral("el archivo está dañado.")) +
+                 QStringLiteral("\nDetalle técnico: ") + detail;
         *damaged = manager.damaged;
         return false;
     }
@@ -90,7 +134,7 @@ bool Decode(const QByteArray& bytes, QImage* image, QString* error, bool* damage
     *image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
     if (image->isNull()) {
         jpeg_destroy_decompress(&info);
-        *error = QStringLiteral("memoria insuficiente");
+        *error = QStringLiteral("La imagen JPEG no se puede leer: no hay memoria suficiente.");
         return false;
     }
     const int components = info.output_components;
@@ -142,8 +186,7 @@ QImage DecodeJpeg(const QByteArray& bytes)
     if (!Decode(bytes, &image, &error, &damaged)) {
         if (damaged)
             throw EInvalidGraphic(QStringLiteral("La imagen JPEG está incompleta o dañada."));
-        throw EInvalidGraphic(
-            QStringLiteral("La imagen JPEG no se puede leer: %1").arg(error.trimmed()));
+        throw EInvalidGraphic(error);
     }
     return image;
 }

@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <ini.h>
 
 namespace {
@@ -10,14 +11,38 @@ QString KeyOf(const QString& section, const QString& key)
     return section.trimmed().toLower() + QLatin1Char('\n') + key.trimmed().toLower();
 }
 
+// Windows-1252 where it differs from Latin-1 (0x80 to 0x9F); the five bytes it
+// leaves undefined stand for themselves, as Windows reads them.
+const char16_t kWindows1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Text as UTF-8 when it is valid UTF-8, else as Windows-1252: Windows editors save
+// an ini file in the system's code page unless told otherwise.
+QString Decoded(const char* text)
+{
+    const QByteArray bytes(text ? text : "");
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString decoded = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return decoded;
+    QString windows(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar c = uchar(bytes.at(i));
+        windows[i] = c >= 0x80 && c < 0xA0 ? QChar(kWindows1252[c - 0x80]) : QChar(c);
+    }
+    return windows;
+}
+
 int Store(void* user, const char* section, const char* name, const char* value)
 {
     auto* values = static_cast<QHash<QString, QString>*>(user);
     if (!name)
         return 1;
-    const QString key = KeyOf(QString::fromUtf8(section), QString::fromUtf8(name));
+    const QString key = KeyOf(Decoded(section), Decoded(name));
     if (!values->contains(key))
-        values->insert(key, QString::fromUtf8(value ? value : "").trimmed());
+        values->insert(key, Decoded(value).trimmed());
     return 1;
 }
 

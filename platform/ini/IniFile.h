@@ -7,6 +7,7 @@
 // A profile (".ini") file read as Windows reads one: section and key names match
 // regardless of case, values are trimmed, the first occurrence of a key wins, and
 // a missing file, section or key reads as the default. Nothing is ever raised.
+// Text is read as UTF-8, or as Windows-1252 where it is no valid UTF-8.
 class TIniFile
 {
 public:

@@ -30,13 +30,19 @@ public:
     {
         if (texto.size() <= m_maximo)
             return Acceptable;
-        // What the change put in ends at the cursor and starts where the text first
-        // differs from what it was.
+        // What the change put in ends at the cursor; what follows the cursor is the
+        // end of the text as it was. It starts where the text first differs from what
+        // it was, but not inside that end, nor between the halves of a surrogate pair:
+        // a pasted emoji may begin with the same UTF-16 unit as the one it goes before
+        // or replaces, and a cut there would leave half of each.
         const qsizetype fin = qBound(qsizetype(0), qsizetype(cursor), texto.size());
+        const qsizetype conservado = m_anterior.size() - (texto.size() - fin);
         qsizetype inicio = 0;
-        while (inicio < fin && inicio < m_anterior.size() &&
-               texto.at(inicio) == m_anterior.at(inicio))
+        while (inicio < fin && inicio < conservado && texto.at(inicio) == m_anterior.at(inicio))
             ++inicio;
+        if (inicio > 0 && inicio < texto.size() && texto.at(inicio).isLowSurrogate() &&
+            texto.at(inicio - 1).isHighSurrogate())
+            --inicio;
         const qsizetype resto = texto.size() - (fin - inicio);
         const QString puesto = CortarTexto(texto.mid(inicio, fin - inicio), m_maximo - resto);
         texto = texto.left(inicio) + puesto + texto.mid(fin);

@@ -2,14 +2,18 @@
 
 #include "TestSupport.h"
 #include "data/BdatosADO.h"
+#include "platform/ado/AdoConnection.h"
 #include "shell/MAIN.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QSqlQuery>
 
 const QColor kAzul(32, 64, 192);
 const QColor kRojo(192, 48, 32);
@@ -41,6 +45,7 @@ public:
 
     testing::Workspace ws;
     testing::MessageRecorder mensajes;
+    bool m_bloqueada = false;
 
     void Cabecera(int codigo, const QString& centro, const QString& direccion = QString(),
                   const QString& telefono = QString(), const QVariant& logo = QVariant())
@@ -88,6 +93,51 @@ public:
         return ruta;
     }
 
+    // The bytes a text column of header `codigo` holds, as other programs read them.
+    QByteArray Bytes(const char* columna, int codigo)
+    {
+        return ws.Db()
+            .Scalar(QStringLiteral("SELECT CAST(%1 AS BLOB) FROM CabeceraEncuesta WHERE codigo=%2")
+                        .arg(QLatin1String(columna))
+                        .arg(codigo))
+            .toByteArray();
+    }
+
+    // Makes the program's writes fail, and gives the error box that says why:
+    // "solo lectura" (the connection refuses to write, as SQLite does for a read-only
+    // file: tests may run as root, who may write any file), "disco lleno" (the
+    // database may not grow past the pages it has) or "en uso" (another program
+    // holds the write lock longer than the program waits).
+    QString ImpedirGuardar(const QString& causa)
+    {
+        QSqlQuery pragma(DM_BdatosADO->Database1->Database());
+        const QString guardar =
+            QStringLiteral("Error: No se ha podido guardar en la base de datos: ");
+        if (causa == QLatin1String("solo lectura")) {
+            pragma.exec(QStringLiteral("PRAGMA query_only=1"));
+            return guardar + "el archivo de la base de datos o su carpeta es de solo lectura.\n"
+                             "Detalle técnico: attempt to write a readonly database.";
+        }
+        if (causa == QLatin1String("disco lleno")) {
+            pragma.exec(QStringLiteral("PRAGMA max_page_count=1"));
+            return guardar + "el disco está lleno.\nDetalle técnico: database or disk is full.";
+        }
+        ws.Db().Exec(QStringLiteral("BEGIN IMMEDIATE"));
+        m_bloqueada = true;
+        return guardar + "la base de datos está en uso por otro programa. Espere a que termine o "
+                         "ciérrelo, y vuelva a intentarlo.\nDetalle técnico: database is locked.";
+    }
+
+    void PermitirGuardar()
+    {
+        QSqlQuery pragma(DM_BdatosADO->Database1->Database());
+        pragma.exec(QStringLiteral("PRAGMA query_only=0"));
+        pragma.exec(QStringLiteral("PRAGMA max_page_count=1073741823"));
+        if (m_bloqueada)
+            ws.Db().Exec(QStringLiteral("ROLLBACK"));
+        m_bloqueada = false;
+    }
+
     static QImage Bmp(const QVariant& logo)
     {
         const QByteArray bytes = logo.toByteArray();
@@ -130,4 +180,45 @@ inline bool Parecido(const QColor& a, const QColor& b, int margen = 24)
 {
     return qAbs(a.red() - b.red()) <= margen && qAbs(a.green() - b.green()) <= margen &&
            qAbs(a.blue() - b.blue()) <= margen;
+}
+
+// Two emoji of four UTF-16 units each (a thumb and its skin tone) pasted into the
+// centre box (94 units) beside an emoji, or over it, that begins with the same unit
+// as they do: the box four, three or no units short of its limit. Only the whole
+// pasted characters that fit are kept.
+inline void FilasPegadoJuntoAEmoji()
+{
+    QTest::addColumn<QString>("antes");
+    QTest::addColumn<QString>("donde"); // "delante", "detrás" or "encima" of the emoji
+    QTest::addColumn<QString>("guardado");
+    const QString cara = QStringLiteral("😀");
+    const QString pulgar = QStringLiteral("👍🏽");
+    for (int libres : {4, 3, 0}) {
+        const QString x(94 - 2 - libres, u'x');
+        const QString cabe = libres == 4 ? pulgar : QString();
+        QTest::addRow("%d libres, delante", libres) << x + cara << "delante" << x + cabe + cara;
+        QTest::addRow("%d libres, detrás", libres) << x + cara << "detrás" << x + cara + cabe;
+        QTest::addRow("%d libres, encima", libres)
+            << x + cara << "encima" << (libres == 0 ? x : x + pulgar);
+    }
+}
+
+// Pastes those two emoji as a user does, before, after or over the box's last character.
+inline void PegarJuntoAEmoji(QLineEdit* caja, const QString& donde)
+{
+    caja->setFocus();
+    QTest::keyClick(caja, Qt::Key_End);
+    if (donde == QLatin1String("delante"))
+        QTest::keyClick(caja, Qt::Key_Left);
+    else if (donde == QLatin1String("encima"))
+        QTest::keyClick(caja, Qt::Key_Left, Qt::ShiftModifier);
+    QApplication::clipboard()->setText(QStringLiteral("👍🏽👍🏽"));
+    QTest::keySequence(caja, QKeySequence::Paste);
+}
+
+inline void FilasGuardarFalla()
+{
+    QTest::addColumn<QString>("causa");
+    for (const char* causa : {"solo lectura", "disco lleno", "en uso"})
+        QTest::newRow(causa) << causa;
 }

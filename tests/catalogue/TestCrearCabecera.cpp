@@ -184,6 +184,52 @@ private slots:
         QVERIFY(filas[0][4].isNull());
     }
 
+    void pegadoJuntoAEmoji_data() { FilasPegadoJuntoAEmoji(); }
+
+    // Never half an emoji in the box, nor invalid UTF-8 in the table.
+    void pegadoJuntoAEmoji()
+    {
+        QFETCH(QString, antes);
+        QFETCH(QString, donde);
+        QFETCH(QString, guardado);
+        TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
+        f->E_Centro->setFocus();
+        QTest::keyClicks(f->E_Centro, antes.left(antes.size() - 2));
+        QApplication::clipboard()->setText(antes.right(2));
+        QTest::keySequence(f->E_Centro, QKeySequence::Paste);
+        QCOMPARE(f->E_Centro->text(), antes);
+        PegarJuntoAEmoji(f->E_Centro, donde);
+        QCOMPARE(f->E_Centro->text(), guardado);
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+        QCOMPARE(e->Bytes("centro", 1), guardado.toUtf8());
+    }
+
+    void guardarFalla_data() { FilasGuardarFalla(); }
+
+    // A header that cannot be saved says why; nothing is stored and the window keeps
+    // what it holds, to save once the cause is gone.
+    void guardarFalla()
+    {
+        QFETCH(QString, causa);
+        TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
+        f->E_Centro->setText(QStringLiteral("IES Costa"));
+        CargarLogo(f, e->Imagen("logo.jpg", EntornoCabeceras::Muestra(60, 40), "JPG"), 1);
+        const QString mensaje = e->ImpedirGuardar(causa);
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+        e->PermitirGuardar();
+        QCOMPARE(e->mensajes.Shown(), QStringList{mensaje});
+        QVERIFY(e->Filas().isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(F_CrearCabecera);
+        QCOMPARE(f->E_Centro->text(), QStringLiteral("IES Costa"));
+
+        QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
+        QCOMPARE(e->Filas().size(), 1);
+        QCOMPARE(EntornoCabeceras::Bmp(e->Filas().at(0).at(4)).size(), QSize(145, 113));
+    }
+
     void centroDuplicado_data()
     {
         QTest::addColumn<QString>("guardado");
@@ -292,6 +338,13 @@ private slots:
             << "La imagen es demasiado grande (20000 x 20000 píxeles)." << QSize();
         QTest::newRow("archivo vacío") << Escribir("vacio.jpg", {}) << 1
                                        << "La imagen no es un archivo JPEG válido." << QSize();
+        QTest::newRow("bmp vacío") << Escribir("vacio.bmp", {}) << 2
+                                   << "La imagen no es un mapa de bits válido." << QSize();
+        // A file gone between the dialog and its reading.
+        for (int filtro : {1, 2})
+            QTest::addRow("archivo que ya no está, filtro %d", filtro)
+                << "ido.jpg" << filtro
+                << "No se puede abrir el archivo '" + m_dir.filePath("ido.jpg") + "'." << QSize();
 
         if (QStandardPaths::findExecutable(QStringLiteral("convert")).isEmpty())
             QFAIL("ImageMagick's convert is not installed");
@@ -342,9 +395,45 @@ private slots:
         qToBigEndian<quint16>(30000, gigante.data() + gigante.indexOf("\xFF\xC0") + 7);
         QTest::newRow("JPEG de 30000 de ancho")
             << Escribir("gigante.jpg", gigante) << 1
-            << "La imagen JPEG no se puede leer: La imagen es demasiado grande (30000 x 200 "
-               "píxeles)."
-            << QSize();
+            << "La imagen es demasiado grande (30000 x 200 píxeles)." << QSize();
+
+        // JPEG files the decoder refuses, each for its own cause, said in Spanish with
+        // the decoder's own words after it.
+        const QString otroTipo = QStringLiteral(
+            "La imagen JPEG no se puede leer: es de un tipo de JPEG que el programa no admite. "
+            "Ábrala con un programa de imágenes, guárdela como JPEG normal y vuelva a "
+            "intentarlo.\nDetalle técnico: ");
+        const QString danado =
+            QStringLiteral("La imagen JPEG no se puede leer: el archivo está dañado.\n"
+                           "Detalle técnico: ");
+        const QByteArray jpeg = testing::Encoded(EntornoCabeceras::Muestra(80, 60), "JPG", 95);
+        const int sof = int(jpeg.indexOf("\xFF\xC0"));
+        const struct
+        {
+            const char* fila;
+            int en;    // the byte changed, from the frame header's marker
+            int valor; // its new value
+            bool tipo; // a kind the program does not read, else damaged
+            const char* detalle;
+        } cambiados[] = {
+            {"JPEG sin pérdida", 1, 0xC3, true, "Unsupported JPEG process: SOF type 0xc3."},
+            {"JPEG de 12 bits", 4, 12, true, "Unsupported JPEG data precision 12."},
+            {"JPEG de altura cero", 6, 0, true, "Empty JPEG image (DNL not supported)."},
+            {"JPEG de anchura cero", 8, 0, false, "Empty JPEG image (DNL not supported)."},
+            {"JPEG sin su tabla de cuantificación", 12, 3, false,
+             "Quantization table 0x03 was not defined."},
+        };
+        for (const auto& c : cambiados) {
+            QByteArray bytes = jpeg;
+            bytes[sof + c.en] = char(c.valor);
+            if (c.en == 6 || c.en == 8)
+                bytes[sof + c.en - 1] = 0;
+            QTest::newRow(c.fila) << Escribir(QStringLiteral("%1.jpg").arg(c.en), bytes) << 1
+                                  << (c.tipo ? otroTipo : danado) + c.detalle << QSize();
+        }
+        QTest::newRow("JPEG sin imagen")
+            << Escribir("sinimagen.jpg", "\xFF\xD8\xFF\xD9") << 1
+            << danado + "JPEG datastream contains no image." << QSize();
         QTest::newRow("PNG con el filtro bmp")
             << ImageMagick("PNG:logo.png", {}) << 2 << "La imagen no es un mapa de bits válido."
             << QSize();

@@ -249,6 +249,78 @@ private slots:
         }
     }
 
+    void pegadoJuntoAEmoji_data() { FilasPegadoJuntoAEmoji(); }
+
+    // Never half an emoji in the box, nor invalid UTF-8 in the table.
+    void pegadoJuntoAEmoji()
+    {
+        QFETCH(QString, antes);
+        QFETCH(QString, donde);
+        QFETCH(QString, guardado);
+        e->Cabecera(6, antes);
+        TF_ModificarCabeceraP2* paso = IrAPaso2(0);
+        QVERIFY(paso);
+        PegarJuntoAEmoji(paso->E_Centro, donde);
+        QCOMPARE(paso->E_Centro->text(), guardado);
+        QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
+        QCOMPARE(e->Bytes("centro", 6), guardado.toUtf8());
+    }
+
+    void guardarFalla_data() { FilasGuardarFalla(); }
+
+    // A change that cannot be saved says why and stores nothing; step 2 keeps what it
+    // holds, to save once the cause is gone.
+    void guardarFalla()
+    {
+        QFETCH(QString, causa);
+        e->Cabecera(1, QStringLiteral("Teruel"));
+        const QList<QVariantList> antes = e->Filas();
+        TF_ModificarCabeceraP2* paso = IrAPaso2(0);
+        QVERIFY(paso);
+        paso->E_Direccion->setText(QStringLiteral("Plaza 2"));
+        testing::FileDialogAnswer respuesta(
+            e->Imagen(QStringLiteral("cuadro.bmp"), EntornoCabeceras::Muestra(300, 300), "BMP"), 2);
+        QTest::mouseClick(paso->B_Imagen, Qt::LeftButton);
+        const QString mensaje = e->ImpedirGuardar(causa);
+        QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
+        e->PermitirGuardar();
+        QCOMPARE(e->mensajes.Shown(), QStringList{mensaje});
+        QCOMPARE(e->Filas(), antes);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(Pasos2(), QList<TF_ModificarCabeceraP2*>{paso});
+        QCOMPARE(paso->E_Direccion->text(), QStringLiteral("Plaza 2"));
+
+        QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
+        QCOMPARE(e->Filas().at(0).at(2).toString(), QStringLiteral("Plaza 2"));
+        QCOMPARE(EntornoCabeceras::Bmp(e->Filas().at(0).at(4)).size(), QSize(154, 114));
+    }
+
+    void borrarFalla_data()
+    {
+        QTest::addColumn<QString>("causa");
+        QTest::newRow("solo lectura") << "solo lectura";
+        QTest::newRow("en uso") << "en uso";
+    }
+
+    // A header that cannot be deleted says why and stays; so does the window.
+    void borrarFalla()
+    {
+        QFETCH(QString, causa);
+        Centros();
+        const QList<QVariantList> antes = e->Filas();
+        MainForm->Borrar1Click();
+        QPointer<TF_BorrarCabecera> f = F_BorrarCabecera.data();
+        QVERIFY(f);
+        Elegir(f->CB_Cabecera, 2);
+        const QString mensaje = e->ImpedirGuardar(causa);
+        QTest::mouseClick(f->B_Borrar, Qt::LeftButton);
+        e->PermitirGuardar();
+        QCOMPARE(e->mensajes.Shown(), QStringList{mensaje});
+        QCOMPARE(e->Filas(), antes);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(f);
+    }
+
     void modificarEnBlanco()
     {
         e->Cabecera(3, QStringLiteral("Cuenca"), QStringLiteral("Dir"), QStringLiteral("33"),

@@ -30,6 +30,17 @@ graphics::TBitmap Sized(int w, int h)
     return b;
 }
 
+// What SmoothResize says when it refuses; empty when it resizes.
+QString ResizeRefusal(graphics::TBitmap source, graphics::TBitmap dest)
+{
+    try {
+        TDM_General::SmoothResize(source, dest);
+    } catch (const graphics::EInvalidGraphic& e) {
+        return e.Message();
+    }
+    return QString();
+}
+
 QVector<QVector<int>> Values(const graphics::TBitmap& b)
 {
     QVector<QVector<int>> rows(b.Height());
@@ -90,6 +101,23 @@ private slots:
         // Only the first row's database exists where the joined path points.
         QCOMPARE(module.TerminacionSolicitada(),
                  QTest::currentDataTag() != QByteArray("leading backslashes"));
+    }
+
+    // An ini file saved on Windows, in its code page, finds a folder named with an ñ.
+    void iniSavedOnWindowsConnects()
+    {
+        testing::Workspace ws;
+        QVERIFY(QDir(ws.Dir()).mkdir(QStringLiteral("Año 2024")));
+        QVERIFY(QFile::copy(ws.DbPath(), ws.Dir() + QStringLiteral("/Año 2024/test.db")));
+        QFile ini(ws.Dir() + "/Dimarvolteca.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[Base_de_Datos]\r\nrutabd=\\A\xF1o 2024\r\narchivo=test.db\r\n");
+        ini.close();
+        testing::MessageRecorder messages;
+        TDM_BdatosADO module(ui::ApplicationObject());
+        QCOMPARE(messages.Shown(), QStringList());
+        QVERIFY(module.Database1->Connected());
+        QCOMPARE(module.RutaBD, QDir::currentPath() + QStringLiteral("\\Año 2024\\test.db"));
     }
 
     void failedConnectionWarnsAndAsksToEnd_data()
@@ -288,6 +316,16 @@ private slots:
         graphics::TBitmap dest = Sized(5, 1);
         QVERIFY_THROWS_EXCEPTION(graphics::EInvalidGraphic,
                                  TDM_General::SmoothResize(source, dest));
+        QCOMPARE(ResizeRefusal(Grey({{0, 255}}), Sized(5, 1)),
+                 QStringLiteral("Índice de línea fuera de rango."));
+        QCOMPARE(ResizeRefusal(Grey({{0, 255}}), Sized(5, 2)), QString());
+    }
+
+    void emptyBitmapRefused()
+    {
+        const QString refusal = QStringLiteral("Tamaño de mapa de bits no válido.");
+        QCOMPARE(ResizeRefusal(graphics::TBitmap(), Sized(5, 5)), refusal);
+        QCOMPARE(ResizeRefusal(Grey({{0, 255}}), graphics::TBitmap()), refusal);
     }
 };
 

@@ -190,19 +190,23 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("accents and case") << QStringList{
             "Éxito", "exito", "éxito", "Exito", "EXITO", "exitos", "éxitos", "Exíto", "ÉXITO"};
-        QTest::newRow("ñ") << QStringList{"ñu",   "nu",   "Ñu",   "nz",   "ña",
-                                          "na",   "ño",   "noño", "nono", "NOÑO"};
+        QTest::newRow("ñ") << QStringList{"ñu", "nu", "Ñu",   "nz",   "ña",
+                                          "na", "ño", "noño", "nono", "NOÑO"};
         QTest::newRow("ch and ll")
             << QStringList{"llama", "lugar", "chico", "cuna", "ciudad", "lzz", "Llave", "CHAL"};
         QTest::newRow("punctuation and blanks") << QStringList{
             "a b", "ab", "a-b", "a_b", "a.b", "a  b", " a", "¿a?", "¡a!", "a,b", "a'b", "a\tb"};
         QTest::newRow("digits, prefixes and empty")
-            << QStringList{"a",  "a1", "a10", "a2", "A", "aa", "", "medida 0001", "medida 1",
-                           "medida 01", "Medida"};
-        QTest::newRow("ignorable and combining")
-            << QStringList{QString::fromUtf8("a\u200Bb"), "ab", QString::fromUtf8("a\u00ADb"),
-                           QString::fromUtf8("a\u0301"), "á", QString::fromUtf8("n\u0303"),
-                           "ñ", "n"};
+            << QStringList{"a", "a1",          "a10",      "a2",        "A",     "aa",
+                           "",  "medida 0001", "medida 1", "medida 01", "Medida"};
+        QTest::newRow("ignorable and combining") << QStringList{QString::fromUtf8("a\u200Bb"),
+                                                                "ab",
+                                                                QString::fromUtf8("a\u00ADb"),
+                                                                QString::fromUtf8("a\u0301"),
+                                                                "á",
+                                                                QString::fromUtf8("n\u0303"),
+                                                                "ñ",
+                                                                "n"};
         // Texts drawn from the letters where Spanish order is easy to get wrong.
         const QString letras = QStringLiteral("aAáÁeéEÉnNñÑoóuüÚcClL -.,1¿?");
         QStringList mezcla;
@@ -253,6 +257,105 @@ private slots:
         QCOMPARE(texts, (QStringList{"uno0", "dos1", "tres0"}));
         table.Close();
         QVERIFY(!table.Active());
+    }
+
+    // Every refusal of the data layer itself, in Spanish, naming what it refused.
+    void usageErrorsSayWhat_data()
+    {
+        QTest::addColumn<QString>("message");
+        const char* const rows[][2] = {
+            {"unknown parameter", "Parámetro 'otro' no encontrado."},
+            {"parameter left unbound", "No se ha dado valor al parámetro 'tipo'."},
+            {"unknown field", "Campo 'noexiste' no encontrado."},
+            {"field index -1", "Índice de campo fuera de rango: -1."},
+            {"field index past the last", "Índice de campo fuera de rango: 2."},
+            {"no current row", "No hay registro actual."},
+            {"closed result",
+             "No se puede realizar esta operación con un conjunto de datos cerrado."},
+            {"no result set", "La instrucción no devuelve ningún conjunto de resultados."},
+            {"query without connection", "Falta la conexión de la consulta."},
+            {"table without connection", "Falta la conexión de la tabla."},
+            {"table name", "Nombre de tabla no válido: 'PregEncTemp; DROP'."},
+            {"second transaction", "Ya hay una transacción en curso."},
+            {"commit without transaction", "No hay ninguna transacción en curso."},
+            {"closed connection", "La conexión con la base de datos está cerrada."},
+            {"missing database", "No se encuentra el archivo de base de datos 'C:\\no\\hay.mdb'."},
+            {"not a database", "No se ha podido abrir la base de datos: el archivo no es una base "
+                               "de datos.\nDetalle técnico: file is not a database"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r[0]) << QString::fromUtf8(r[1]);
+    }
+
+    void usageErrorsSayWhat()
+    {
+        QFETCH(QString, message);
+        const QByteArray row = QTest::currentDataTag();
+        const auto open = [&](const QString& sql) {
+            Prepare(sql);
+            query->Open();
+        };
+        TADOQuery alone;
+        TADOTable table;
+        TADOConnection other;
+        QString refused;
+        try {
+            if (row == "unknown parameter") {
+                Prepare("SELECT * FROM Pregunta WHERE codigo=:codigo");
+                query->SetParam("otro", 1);
+            } else if (row == "parameter left unbound") {
+                Prepare("SELECT * FROM Pregunta WHERE codigo=:codigo AND tipo=:tipo");
+                query->SetParam("codigo", 1);
+                query->Open();
+            } else if (row == "unknown field") {
+                open("SELECT codigo, definicion FROM Criterio");
+                query->FieldByName("noexiste");
+            } else if (row == "field index -1" || row == "field index past the last") {
+                ws->Db().Exec("INSERT INTO Criterio VALUES (1,'a')");
+                open("SELECT codigo, definicion FROM Criterio");
+                QCOMPARE(query->Fields(0).AsInteger(), 1);
+                QCOMPARE(query->Fields(1).AsString(), QStringLiteral("a"));
+                query->Fields(row.endsWith("-1") ? -1 : 2);
+            } else if (row == "no current row") {
+                open("SELECT codigo FROM Criterio");
+                query->Fields(0).AsInteger();
+            } else if (row == "closed result") {
+                Prepare("SELECT codigo FROM Criterio");
+                query->RecordCount();
+            } else if (row == "no result set") {
+                open("DELETE * FROM PregEncTemp");
+            } else if (row == "query without connection") {
+                alone.SetSQL("SELECT codigo FROM Criterio");
+                alone.Open();
+            } else if (row == "table without connection" || row == "table name") {
+                if (row == "table name")
+                    table.SetConnection(conn.get());
+                table.TableName = row == "table name" ? "PregEncTemp; DROP" : "PregEncTemp";
+                table.Open();
+            } else if (row == "second transaction") {
+                conn->BeginTrans();
+                conn->BeginTrans();
+            } else if (row == "commit without transaction") {
+                conn->CommitTrans();
+            } else if (row == "closed connection") {
+                conn->Close();
+                open("SELECT codigo FROM Criterio");
+            } else {
+                QString path = "C:\\no\\hay.mdb";
+                if (row == "not a database") {
+                    QFile file(ws->Dir() + "/otra.mdb");
+                    QVERIFY(file.open(QIODevice::WriteOnly));
+                    file.write(QByteArray(8192, 'x'));
+                    path = ws->Dir() + "/otra.mdb";
+                }
+                other.ConnectionString = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path;
+                other.Open();
+            }
+        } catch (const EDatabaseError& e) {
+            refused = e.Message();
+        }
+        conn->RollbackTrans();
+        QCOMPARE(refused, message);
     }
 
     // What the user reads in the error box: whether reading or saving failed and why, in

@@ -204,6 +204,67 @@ private slots:
         QCOMPARE(jpeg ? jpegImage.Width() : bitmap.Width(), 8);
     }
 
+    void sizeLimits_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("jpeg");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("message"); // empty: read, at that size
+        const auto big = [](const QSize& s) {
+            return QStringLiteral("La imagen es demasiado grande (%1 x %2 píxeles).")
+                .arg(s.width())
+                .arg(s.height());
+        };
+        // Bitmaps of one bit per pixel: any size at the cost of a few megabytes.
+        const auto mono = [](const QSize& s) {
+            return Bmp(s.width(), s.height(), 1, 0, {kAzul, kRojo},
+                       QByteArray((s.width() + 31) / 32 * 4 * s.height(), '\0'));
+        };
+        for (const QSize& s : {QSize(16384, 4096), QSize(4096, 16384), QSize(1, 1)})
+            QTest::addRow("bmp %dx%d", s.width(), s.height()) << mono(s) << false << s << QString();
+        for (const QSize& s : {QSize(16385, 1), QSize(1, 16385), QSize(16384, 4097)})
+            QTest::addRow("bmp %dx%d", s.width(), s.height()) << mono(s) << false << s << big(s);
+        for (const QSize& s : {QSize(0, 1), QSize(1, 0)})
+            QTest::addRow("bmp %dx%d", s.width(), s.height())
+                << mono(s) << false << s << QStringLiteral("La imagen no tiene un tamaño válido.");
+
+        // The largest JPEG and the smallest, then their headers one pixel larger.
+        QImage grey(16384, 4096, QImage::Format_Grayscale8);
+        grey.fill(QColor(90, 90, 90));
+        const QByteArray largest = testing::Encoded(grey, "JPG", 10);
+        const QByteArray smallest = testing::Encoded(grey.copy(0, 0, 1, 1), "JPG", 10);
+        QTest::newRow("jpeg 16384x4096") << largest << true << grey.size() << QString();
+        QTest::newRow("jpeg 1x1") << smallest << true << QSize(1, 1) << QString();
+        for (const QSize& s : {QSize(16385, 1), QSize(1, 16385), QSize(16384, 4097)}) {
+            QByteArray file = s.width() == 16384 ? largest : smallest;
+            const int sof = int(file.indexOf(QByteArray("\xFF\xC0", 2)));
+            qToBigEndian<quint16>(quint16(s.height()), file.data() + sof + 5);
+            qToBigEndian<quint16>(quint16(s.width()), file.data() + sof + 7);
+            QTest::addRow("jpeg %dx%d", s.width(), s.height()) << file << true << s << big(s);
+        }
+    }
+
+    // Pictures up to the program's own limits are read, whatever their depth; one
+    // pixel more on a side, or in area, is refused as too large.
+    void sizeLimits()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, jpeg);
+        QFETCH(QSize, size);
+        QFETCH(QString, message);
+        graphics::TJPEGImage jpegImage;
+        graphics::TBitmap bitmap;
+        QString refused;
+        try {
+            jpeg ? jpegImage.LoadFromStream(bytes) : bitmap.LoadFromStream(bytes);
+        } catch (const graphics::EInvalidGraphic& e) {
+            refused = e.Message();
+        }
+        QCOMPARE(refused, message);
+        if (message.isEmpty())
+            QCOMPARE(jpeg ? jpegImage.ToImage().size() : bitmap.ToImage().size(), size);
+    }
+
     // A picture that comes with the program is shown when it can be read and left out
     // when it is missing or damaged.
     void pictureOfTheProgram_data()

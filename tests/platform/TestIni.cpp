@@ -44,6 +44,38 @@ private slots:
         QFETCH(QString, value);
         QCOMPARE(TIniFile::FromBytes(text.toUtf8()).ReadString(section, key), value);
     }
+
+    // Windows editors save in the system's code page: a value that is no valid UTF-8
+    // is read as Windows-1252; UTF-8, with or without its byte order mark, as UTF-8.
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        const QByteArray mixed("[a]\nansi=Espa\xF1\x61\nutf8=Espa\xC3\xB1\x61\n");
+        QTest::newRow("Windows-1252") << QByteArray("[a]\r\nk=\\datos\\A\xF1o 2024\r\n") << "k"
+                                      << QStringLiteral("\\datos\\Año 2024");
+        QTest::newRow("Windows-1252 from 0x80 to 0x9F")
+            << QByteArray("[a]\nk=\x80\x81\x8A\x93x\x94\x9F\xA0\xFF\n") << "k"
+            << QStringLiteral("€\u0081Š“x”Ÿ\u00A0ÿ");
+        QTest::newRow("UTF-8") << QByteArray(
+                                      "[a]\nk=\\Espa\xC3\xB1\x61 \xE2\x82\xAC \xF0\x9F\x98\x80\n")
+                               << "k" << QStringLiteral("\\España € 😀");
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF[a]\nk=Espa\xC3\xB1\x61\n")
+                                             << "k" << QStringLiteral("España");
+        QTest::newRow("each value on its own, Windows-1252")
+            << mixed << "ansi" << QStringLiteral("España");
+        QTest::newRow("each value on its own, UTF-8")
+            << mixed << "utf8" << QStringLiteral("España");
+    }
+
+    void encodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QCOMPARE(TIniFile::FromBytes(bytes).ReadString("A", key), value);
+    }
 };
 
 DIMARVOLTECA_TEST_MAIN(TestIni)
