@@ -21,6 +21,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 
@@ -158,6 +159,17 @@ void Escoger(QComboBox* lista, int indice)
     QTRY_VERIFY(!vista->isVisible());
     QCOMPARE(lista->currentIndex(), indice);
 }
+
+// What the user does with modification step 2's group list.
+enum Gesto
+{
+    TecleoYTab,
+    TecleoYClic,
+    FlechaCerrada,
+    RuedaCerrada,
+    AbiertaFlechasIntro,
+    Raton
+};
 
 using Filas = QList<QVariantList>;
 
@@ -858,6 +870,70 @@ private slots:
         QVERIFY(!f->MatrizChecks[2][0].CheckBox->isVisible());
         Escoger(f->CB_GI, 2);
         QVERIFY(f->MatrizChecks[2][0].CheckBox->isVisible());
+    }
+
+    void grupoSoloDeLaLista_data()
+    {
+        QTest::addColumn<bool>("antes"); // Alumnado picked from the list first
+        QTest::addColumn<int>("gesto");
+        QTest::addColumn<int>("grupo"); // the group shown afterwards; -1 none
+        QTest::newRow("tecleado, Tab") << false << int(TecleoYTab) << -1;
+        QTest::newRow("tecleado, clic fuera") << false << int(TecleoYClic) << -1;
+        QTest::newRow("tecleado sobre Alumnado, Tab") << true << int(TecleoYTab) << 0;
+        QTest::newRow("tecleado sobre Alumnado, clic fuera") << true << int(TecleoYClic) << 0;
+        QTest::newRow("flecha con la lista cerrada") << true << int(FlechaCerrada) << 0;
+        QTest::newRow("rueda con la lista cerrada") << true << int(RuedaCerrada) << 0;
+        QTest::newRow("lista abierta, flechas e Intro") << true << int(AbiertaFlechasIntro) << 2;
+        QTest::newRow("ratón") << false << int(Raton) << 2;
+    }
+
+    // Modification step 2's group list acts only on a group chosen from its dropped-down
+    // list; leaving it after typing, or arrows and the wheel on it closed, leave the
+    // choice, the boxes shown and the list's text as they were.
+    void grupoSoloDeLaLista()
+    {
+        QFETCH(bool, antes);
+        QFETCH(int, gesto);
+        QFETCH(int, grupo);
+        Catalogo();
+        TF_ModificarIRP2* f = AbrirModificacion(0);
+        QComboBox* lista = f->CB_GI;
+        if (antes)
+            Escoger(lista, 0);
+        lista->setFocus();
+        if (gesto == TecleoYTab || gesto == TecleoYClic) {
+            lista->lineEdit()->selectAll();
+            QTest::keyClicks(lista, QStringLiteral("Fam"));
+            QCOMPARE(lista->currentText(), QStringLiteral("Familias"));
+            if (gesto == TecleoYTab)
+                QTest::keyClick(lista, Qt::Key_Tab);
+            else
+                QTest::mouseClick(f->M_Definicion, Qt::LeftButton);
+            QVERIFY(!lista->hasFocus());
+        } else if (gesto == FlechaCerrada) {
+            for (Qt::Key tecla : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Up})
+                QTest::keyClick(lista, tecla);
+        } else if (gesto == RuedaCerrada) {
+            const QPointF centro = lista->rect().center();
+            QWheelEvent rueda(centro, lista->mapToGlobal(centro), {}, {0, -120}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(lista, &rueda);
+        } else if (gesto == AbiertaFlechasIntro) {
+            QTest::keyClick(lista, Qt::Key_Down, Qt::AltModifier);
+            QTRY_VERIFY(lista->view()->isVisible());
+            QTest::keyClick(lista->view(), Qt::Key_Down);
+            QTest::keyClick(lista->view(), Qt::Key_Down);
+            QTest::keyClick(lista->view(), Qt::Key_Return);
+            QTRY_VERIFY(!lista->view()->isVisible());
+        } else {
+            Escoger(lista, 2);
+        }
+        QCOMPARE(f->GIAnterior, grupo);
+        QCOMPARE(lista->currentIndex(), grupo);
+        QCOMPARE(lista->currentText(), grupo < 0 ? QString() : lista->itemText(grupo));
+        for (size_t g = 0; g < f->MatrizChecks.size(); ++g)
+            for (const TCeldaSubcriterioIR& celda : f->MatrizChecks[g])
+                QCOMPARE(celda.CheckBox->isVisible(), int(g) == grupo);
     }
 
     // The question dialog's buttons are lettered as the work windows' buttons are.
