@@ -771,7 +771,7 @@ private slots:
 
         MainForm->M_BorrarIndicador->trigger();
         QComboBox* lista = F_BorrarIR->CB_BorrarIR;
-        Elegir(lista, lista->findText(definicion));
+        Elegir(lista, lista->findData(definicion));
         QHelpEvent ayuda(QEvent::ToolTip, QPoint(4, 4), lista->mapToGlobal(QPoint(4, 4)));
         QCoreApplication::sendEvent(lista, &ayuda);
         QLabel* mostrada = nullptr;
@@ -934,6 +934,43 @@ private slots:
         for (size_t g = 0; g < f->MatrizChecks.size(); ++g)
             for (const TCeldaSubcriterioIR& celda : f->MatrizChecks[g])
                 QCOMPARE(celda.CheckBox->isVisible(), int(g) == grupo);
+    }
+
+    void nombresEnUnaLinea_data()
+    {
+        QTest::addColumn<QString>("salto");
+        QTest::newRow("CR+LF") << "\r\n";
+        QTest::newRow("LF") << "\n";
+        QTest::newRow("CR") << "\r";
+    }
+
+    // Names stored on two lines show whole on one line, the break as a blank: the list of
+    // indicators, whose tooltip keeps the name as stored, the group list and the
+    // dimension boxes.
+    void nombresEnUnaLinea()
+    {
+        QFETCH(QString, salto);
+        Catalogo();
+        const QString indicador = "Satis" + salto + "facción";
+        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=? WHERE codigo=9"),
+                        {indicador});
+        e->ws.Db().Exec(QStringLiteral("UPDATE Criterio SET definicion=? WHERE codigo=3"),
+                        {"Familias" + salto + "y tutores"});
+        e->ws.Db().Exec(QStringLiteral("UPDATE Subcriterio SET definicion=? WHERE codigo=31"),
+                        {"Familias" + salto + "1"});
+        MainForm->M_ModificarIndicador->trigger();
+        QVERIFY(F_ModificarIR);
+        QComboBox* indicadores = F_ModificarIR->CB_ModificarIR;
+        QCOMPARE(indicadores->itemText(1), QStringLiteral("Satis facción"));
+        Elegir(indicadores, 1);
+        QCOMPARE(indicadores->toolTip(), indicador);
+        QTest::mouseClick(F_ModificarIR->B_Siguiente, Qt::LeftButton);
+        TF_ModificarIRP2* f = F_ModificarIRP2;
+        QVERIFY(f);
+        QCOMPARE(f->CB_GI->itemText(2), QStringLiteral("Familias y tutores"));
+        Escoger(f->CB_GI, 2);
+        QCOMPARE(f->CB_GI->currentText(), QStringLiteral("Familias y tutores"));
+        QCOMPARE(f->MatrizChecks[2][0].CheckBox->text(), QStringLiteral("Familias 1"));
     }
 
     // The question dialog's buttons are lettered as the work windows' buttons are.
