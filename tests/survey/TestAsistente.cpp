@@ -179,6 +179,36 @@ private slots:
         QCOMPARE(ComandosHabilitados(), 10);
     }
 
+    // A stored header whose centre is blank once trimmed (control characters too) is
+    // refused in phase 2; one visible letter among the blanks goes on to step 2.
+    void centroEnBlanco_data()
+    {
+        QTest::addColumn<QString>("centro");
+        QTest::addColumn<bool>("pasa");
+        QTest::newRow("vacio") << QString() << false;
+        QTest::newRow("blancos y controles") << QStringLiteral(" \t\r\n\x1f ") << false;
+        QTest::newRow("una letra entre blancos") << QStringLiteral(" \tA\r\n") << true;
+    }
+
+    void centroEnBlanco()
+    {
+        QFETCH(QString, centro);
+        QFETCH(bool, pasa);
+        Db().Exec(QStringLiteral("UPDATE CabeceraEncuesta SET centro=? WHERE codigo=2"), {centro});
+        TF_CrearEncuestaP1* paso1 = Paso1();
+        const int item = paso1->CB_Cabecera->findText(centro);
+        QVERIFY(item >= 0);
+        Elegir(paso1->CB_Cabecera, item);
+        Pulsar(paso1->B_Siguiente);
+        QVERIFY(paso1->P_Cabecera->isVisible());
+        testing::MessageRecorder mensajes;
+        Pulsar(paso1->B_Siguiente);
+        QCOMPARE(mensajes.Texts(),
+                 pasa ? QStringList() : QStringList{"Debe insertar un nombre para el centro"});
+        QCOMPARE(bool(F_CrearEncuestaP2), pasa);
+        QCOMPARE(bool(DM_Encuesta), pasa);
+    }
+
     void avisosDelPaso2_data()
     {
         QTest::addColumn<int>("grupo");
