@@ -123,7 +123,7 @@ void TCascadaMedidas::Elegir(int nivel)
     if (indice < 0)
         return;
     // The chosen item's whole text shows as the list's tooltip.
-    lista->setToolTip(lista->itemText(indice));
+    lista->setToolTip(TextoGuardado(lista, indice));
     if (nivel == 3) {
         c.Accion->setEnabled(true);
         c.Accion->setFocus();
@@ -154,5 +154,5 @@ std::optional<int> TCascadaMedidas::MedidaElegida() const
 
 QString TCascadaMedidas::TextoMedidaElegida() const
 {
-    return c.CB_Indicador->currentText();
+    return TextoGuardado(c.CB_Indicador, c.CB_Indicador->currentIndex());
 }

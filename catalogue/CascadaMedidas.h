@@ -59,7 +59,7 @@ public:
     void CB_DimensionSelect();
     void CB_IndicadorSelect();
 
-    // The chosen measure's code and its text as listed; none while no measure is chosen.
+    // The chosen measure's code and its text as stored; none while no measure is chosen.
     std::optional<int> MedidaElegida() const;
     QString TextoMedidaElegida() const;
 

@@ -11,7 +11,6 @@
 #include "platform/ui/Connect.h"
 #include "platform/ui/Look.h"
 
-
 TF_CrearMPP2::TF_CrearMPP2(QObject* owner) : TVentanaCabecera(owner, QSize(701, 545))
 {
     setupUi(this);
@@ -52,7 +51,7 @@ void TF_CrearMPP2::CB_DimensionSelect()
     const int indice = CB_Dimension->currentIndex();
     if (indice < 0)
         return;
-    CB_Dimension->setToolTip(CB_Dimension->itemText(indice));
+    CB_Dimension->setToolTip(TextoGuardado(CB_Dimension, indice));
     MostrarCampos(true);
     B_Insertar->setEnabled(true);
     DM_BdatosADO->InicializarQuery(

@@ -17,21 +17,50 @@ QPointer<TF_ModificarIRP2> F_ModificarIRP2;
 
 namespace {
 
-// The group list takes typing, yet only a group picked from it counts: Enter after a
-// typed name would otherwise choose the group of that name.
+// The group list takes typing, yet only a group picked from its dropped-down list
+// counts. Left alone, the toolkit would also choose the group that the typed text
+// completes to, on Enter and whenever the list loses the focus (Tab, a click elsewhere,
+// the drop-down opening), and the next or previous group on an arrow key or the wheel
+// over the closed list.
 class TSoloDeLaLista : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit TSoloDeLaLista(QComboBox* lista) : QObject(lista), m_lista(lista) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* evento) override
     {
-        if (evento->type() != QEvent::KeyPress)
+        switch (evento->type()) {
+        case QEvent::KeyPress: {
+            const auto* tecla = static_cast<QKeyEvent*>(evento);
+            switch (tecla->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Up:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+                return true;
+            case Qt::Key_Down: // Alt+Down drops the list down
+                return !(tecla->modifiers() & Qt::AltModifier);
+            default:
+                return false;
+            }
+        }
+        case QEvent::Wheel:
+            return true;
+        case QEvent::FocusOut: {
+            // What was typed goes: the list shows the group chosen, or nothing.
+            const int elegido = m_lista->currentIndex();
+            m_lista->setEditText(elegido < 0 ? QString() : m_lista->itemText(elegido));
             return false;
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        return tecla == Qt::Key_Return || tecla == Qt::Key_Enter;
+        }
+        default:
+            return false;
+        }
     }
+
+private:
+    QComboBox* m_lista;
 };
 
 } // namespace

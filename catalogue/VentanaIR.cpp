@@ -97,8 +97,8 @@ QCheckBox* TVentanaIR::CreateCheckBox(int Left, int Top, int Width, const QStrin
     const QPoint origen = m_panel.SB_Dimensiones->pos();
     auto* caja = new QCheckBox(m_panel.SB_DimensionesContenido);
     caja->setGeometry(Left - origen.x(), Top - origen.y(), Width, 17);
-    // The catalogue's texts show as they are: no accelerator.
-    caja->setText(ui::SinAtajos(Caption));
+    // The catalogue's texts show as they are, on the box's one line: no accelerator.
+    caja->setText(ui::SinAtajos(ui::EnUnaLinea(Caption)));
     return caja;
 }
 

@@ -42,7 +42,7 @@ void TVentanaListaIR::ListaSelect(int indice)
 {
     if (indice < 0)
         return;
-    m_lista->setToolTip(m_lista->itemText(indice));
+    m_lista->setToolTip(TextoGuardado(m_lista, indice));
     if (!m_accion->isEnabled()) {
         m_accion->setEnabled(true);
         m_accion->setFocus();

@@ -18,7 +18,7 @@ void ElegirCentro(QComboBox* lista, int indice, QPushButton* accion)
 {
     if (indice < 0)
         return;
-    lista->setToolTip(lista->itemText(indice));
+    lista->setToolTip(TextoGuardado(lista, indice));
     accion->setEnabled(true);
     accion->setFocus();
 }

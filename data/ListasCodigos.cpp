@@ -3,6 +3,7 @@
 #include "BdatosADO.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/RadioGroup.h"
+#include "platform/ui/TextoPlano.h"
 
 #include <QComboBox>
 
@@ -25,7 +26,7 @@ void CargarListaCodigos(QComboBox* lista, std::vector<int>& codigos, int margen,
     lista->clear();
     QStringList textos;
     LeerFilasLista(textos, codigos, campo);
-    lista->addItems(textos);
+    AnadirEnUnaLinea(lista, textos);
     lista->setCurrentIndex(-1);
     lista->setUpdatesEnabled(true);
     if (margen >= 0)
@@ -36,7 +37,21 @@ void CargarListaCodigos(ui::TRadioGroup* lista, std::vector<int>& codigos)
 {
     QStringList textos;
     LeerFilasLista(textos, codigos);
+    for (QString& texto : textos)
+        texto = ui::EnUnaLinea(texto);
     lista->SetItems(textos);
+}
+
+void AnadirEnUnaLinea(QComboBox* lista, const QStringList& textos)
+{
+    for (const QString& texto : textos)
+        lista->addItem(ui::EnUnaLinea(texto), texto);
+}
+
+QString TextoGuardado(const QComboBox* lista, int indice)
+{
+    const QVariant guardado = lista->itemData(indice);
+    return guardado.isValid() ? guardado.toString() : lista->itemText(indice);
 }
 
 int CodigoElegido(const std::vector<int>& codigos, int indice)

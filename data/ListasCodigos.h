@@ -20,10 +20,18 @@ void LeerFilasLista(QStringList& textos, std::vector<int>& codigos,
                     const QString& campo = QStringLiteral("definicion"));
 
 // Refills a list, with no item chosen and no text shown. With a `margen` of zero or
-// more, its drop-down is as wide as its widest item plus `margen` pixels.
+// more, its drop-down is as wide as its widest item plus `margen` pixels. An item
+// shows its text on one line; the text as stored stays beside it.
 void CargarListaCodigos(QComboBox* lista, std::vector<int>& codigos, int margen,
                         const QString& campo = QStringLiteral("definicion"));
 void CargarListaCodigos(ui::TRadioGroup* lista, std::vector<int>& codigos);
+
+// Appends the texts as items, each shown on one line with the text as stored beside it.
+void AnadirEnUnaLinea(QComboBox* lista, const QStringList& textos);
+
+// The text of item `indice` as stored, line breaks included: what its tooltip shows and
+// what the windows hand on.
+QString TextoGuardado(const QComboBox* lista, int indice);
 
 // The code beside item `indice`; none (-1 or out of range) gives 0, which no row has.
 int CodigoElegido(const std::vector<int>& codigos, int indice);

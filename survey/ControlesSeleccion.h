@@ -11,7 +11,7 @@ class QWidget;
 // questionnaire's step 3 and the indicator report's step 2): shown at once, in "MS
 // Sans Serif" by the windowing library's positive (cell) height, as wide as the
 // caption in that font plus 20 pixels. Captions are the catalogue's texts, shown as
-// they are: no accelerator, no markup.
+// they are (no accelerator, no markup) on one line.
 
 // A check box with white bold text.
 QCheckBox* CrearCasillaSeleccion(QWidget* contenedor, int left, int top, const QString& caption,

@@ -5,6 +5,7 @@
 #include "data/Encuestas.h"
 #include "data/General.h"
 #include "data/ListaCentros.h"
+#include "data/ListasCodigos.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Connect.h"
@@ -112,7 +113,7 @@ void TF_CrearEncuestaP1::MostrarCabecera()
     ado::TADOQuery* q = DM_BdatosADO->Qquery;
     q->First();
     E_Direccion->setText(q->FieldByName(QStringLiteral("direccion")).AsString());
-    E_Centro->setText(CB_Cabecera->itemText(index));
+    E_Centro->setText(TextoGuardado(CB_Cabecera, index));
     E_Telefono->setText(q->FieldByName(QStringLiteral("telefono")).AsString());
 
     // The bitmap is reused from one centre to the next; it is emptied first so that a

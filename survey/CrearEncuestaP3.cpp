@@ -9,6 +9,7 @@
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
 #include "platform/ui/OrdenTabulacion.h"
+#include "platform/ui/TextoPlano.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -141,8 +142,8 @@ void TF_CrearEncuestaP3::CargarCBDimension()
     const QFontMetrics medida(CB_Dimension->font());
     int masAncho = 0;
     for (int i = 1; i < items.size(); ++i)
-        masAncho = qMax(masAncho, medida.horizontalAdvance(items.at(i)));
-    CB_Dimension->addItems(items);
+        masAncho = qMax(masAncho, medida.horizontalAdvance(ui::EnUnaLinea(items.at(i))));
+    AnadirEnUnaLinea(CB_Dimension, items);
     CB_Dimension->setCurrentIndex(-1);
     CB_Dimension->view()->setMinimumWidth(masAncho + 20);
     DimensionAnterior = -1;
@@ -169,7 +170,7 @@ void TF_CrearEncuestaP3::CB_DimensionSelect()
     SB_Indicadores->verticalScrollBar()->setValue(0);
     SB_Indicadores->setFocus();
     int top = 20;
-    CB_Dimension->setToolTip(CB_Dimension->itemText(k));
+    CB_Dimension->setToolTip(TextoGuardado(CB_Dimension, k));
 
     if (k >= 1) {
         DM_BdatosADO->InicializarQuery(

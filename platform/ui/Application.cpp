@@ -18,8 +18,10 @@ namespace ui {
 namespace {
 // The few texts of Qt's dialogs that its Spanish catalogue lacks (the kinds of file
 // in the file dialog's list; the double-sided printing, page list and conflict
-// warnings of the print dialog) or words otherwise than the file and print dialogs
-// users know. Asked before Qt's catalogue: a text not listed here falls through to it.
+// warnings of the print dialog), gets wrong (a paper size named as the one before it)
+// or words otherwise than the file and print dialogs users know, and than the rest of
+// the program ("fichero" for "archivo"). Asked before Qt's catalogue: a text not listed
+// here falls through to it.
 class TMissingTranslations : public QTranslator
 {
 public:
@@ -40,6 +42,20 @@ public:
             {"QAbstractFileIconProvider", "%1 File", "Archivo %1"},
             {"QFileDialog", "Look in:", "Buscar en:"},
             {"QFileDialog", "File &name:", "&Nombre de archivo:"},
+            {"QFileDialog", "Files of type:", "Archivos de tipo:"},
+            {"QFileDialog", "All Files (*)", "Todos los archivos (*)"},
+            {"QFileDialog", "%1\nFile not found.\nPlease verify the correct file name was given.",
+             "%1\nArchivo no encontrado.\nVerifique que el nombre del archivo es correcto."},
+            {"QFileDialog", "%1 already exists.\nDo you want to replace it?",
+             "El archivo %1 ya existe.\n¿Desea reemplazarlo?"},
+            {"QFileSystemModel", "Invalid filename", "Nombre de archivo no válido"},
+            {"QPrintDialog", "Print To File ...", "Imprimir a archivo..."},
+            {"QPrintDialog", "%1 is a directory.\nPlease choose a different file name.",
+             "%1 es un directorio.\nElija un nombre de archivo diferente."},
+            {"QPrintDialog", "File %1 is not writable.\nPlease choose a different file name.",
+             "No se puede escribir en el archivo %1.\nElija un nombre de archivo diferente."},
+            {"QPrintWidget", "Output &file:", "&Archivo de salida:"},
+            {"QPageSize", "Architect D", "Arquitecto D"},
             {"QPrintSettingsOutput", "Print range", "Intervalo de impresión"},
             {"QPrintSettingsOutput", "Pages", "Páginas"},
             {"QPrintSettingsOutput",

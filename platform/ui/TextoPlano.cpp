@@ -38,6 +38,15 @@ QString SinAtajos(const QString& texto)
     return QString(texto).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+QString EnUnaLinea(const QString& texto)
+{
+    QString linea = texto;
+    linea.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    linea.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    linea.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return linea;
+}
+
 QString ComoTextoPlano(const QString& texto)
 {
     QString normal = texto;

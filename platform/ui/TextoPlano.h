@@ -10,6 +10,11 @@ namespace ui {
 // shows as itself and none becomes a keyboard shortcut.
 QString SinAtajos(const QString& texto);
 
+// A stored name as a place one line high shows it: each line break (CR+LF, LF or CR)
+// as one blank, so that the whole name shows on the line instead of its first line
+// alone, or of lines squeezed into one line's height.
+QString EnUnaLinea(const QString& texto);
+
 // The rich text that shows a plain text exactly as it stands: tags, '&', runs of
 // blanks and line breaks (CR+LF, LF or CR) included.
 QString ComoTextoPlano(const QString& texto);

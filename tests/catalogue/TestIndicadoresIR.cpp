@@ -24,6 +24,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 
@@ -161,6 +162,17 @@ void Escoger(QComboBox* lista, int indice)
     QTRY_VERIFY(!vista->isVisible());
     QCOMPARE(lista->currentIndex(), indice);
 }
+
+// What the user does with modification step 2's group list.
+enum Gesto
+{
+    TecleoYTab,
+    TecleoYClic,
+    FlechaCerrada,
+    RuedaCerrada,
+    AbiertaFlechasIntro,
+    Raton
+};
 
 using Filas = QList<QVariantList>;
 
@@ -930,7 +942,7 @@ private slots:
 
         MainForm->M_BorrarIndicador->trigger();
         QComboBox* lista = F_BorrarIR->CB_BorrarIR;
-        Elegir(lista, lista->findText(definicion));
+        Elegir(lista, lista->findData(definicion));
         QHelpEvent ayuda(QEvent::ToolTip, QPoint(4, 4), lista->mapToGlobal(QPoint(4, 4)));
         QCoreApplication::sendEvent(lista, &ayuda);
         QLabel* mostrada = nullptr;
@@ -1029,6 +1041,107 @@ private slots:
         QVERIFY(!f->MatrizChecks[2][0].CheckBox->isVisible());
         Escoger(f->CB_GI, 2);
         QVERIFY(f->MatrizChecks[2][0].CheckBox->isVisible());
+    }
+
+    void grupoSoloDeLaLista_data()
+    {
+        QTest::addColumn<bool>("antes"); // Alumnado picked from the list first
+        QTest::addColumn<int>("gesto");
+        QTest::addColumn<int>("grupo"); // the group shown afterwards; -1 none
+        QTest::newRow("tecleado, Tab") << false << int(TecleoYTab) << -1;
+        QTest::newRow("tecleado, clic fuera") << false << int(TecleoYClic) << -1;
+        QTest::newRow("tecleado sobre Alumnado, Tab") << true << int(TecleoYTab) << 0;
+        QTest::newRow("tecleado sobre Alumnado, clic fuera") << true << int(TecleoYClic) << 0;
+        QTest::newRow("flecha con la lista cerrada") << true << int(FlechaCerrada) << 0;
+        QTest::newRow("rueda con la lista cerrada") << true << int(RuedaCerrada) << 0;
+        QTest::newRow("lista abierta, flechas e Intro") << true << int(AbiertaFlechasIntro) << 2;
+        QTest::newRow("ratón") << false << int(Raton) << 2;
+    }
+
+    // Modification step 2's group list acts only on a group chosen from its dropped-down
+    // list; leaving it after typing, or arrows and the wheel on it closed, leave the
+    // choice, the boxes shown and the list's text as they were.
+    void grupoSoloDeLaLista()
+    {
+        QFETCH(bool, antes);
+        QFETCH(int, gesto);
+        QFETCH(int, grupo);
+        Catalogo();
+        TF_ModificarIRP2* f = AbrirModificacion(0);
+        QComboBox* lista = f->CB_GI;
+        if (antes)
+            Escoger(lista, 0);
+        lista->setFocus();
+        if (gesto == TecleoYTab || gesto == TecleoYClic) {
+            lista->lineEdit()->selectAll();
+            QTest::keyClicks(lista, QStringLiteral("Fam"));
+            QCOMPARE(lista->currentText(), QStringLiteral("Familias"));
+            if (gesto == TecleoYTab)
+                QTest::keyClick(lista, Qt::Key_Tab);
+            else
+                QTest::mouseClick(f->M_Definicion, Qt::LeftButton);
+            QVERIFY(!lista->hasFocus());
+        } else if (gesto == FlechaCerrada) {
+            for (Qt::Key tecla : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Up})
+                QTest::keyClick(lista, tecla);
+        } else if (gesto == RuedaCerrada) {
+            const QPointF centro = lista->rect().center();
+            QWheelEvent rueda(centro, lista->mapToGlobal(centro), {}, {0, -120}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(lista, &rueda);
+        } else if (gesto == AbiertaFlechasIntro) {
+            QTest::keyClick(lista, Qt::Key_Down, Qt::AltModifier);
+            QTRY_VERIFY(lista->view()->isVisible());
+            QTest::keyClick(lista->view(), Qt::Key_Down);
+            QTest::keyClick(lista->view(), Qt::Key_Down);
+            QTest::keyClick(lista->view(), Qt::Key_Return);
+            QTRY_VERIFY(!lista->view()->isVisible());
+        } else {
+            Escoger(lista, 2);
+        }
+        QCOMPARE(f->GIAnterior, grupo);
+        QCOMPARE(lista->currentIndex(), grupo);
+        QCOMPARE(lista->currentText(), grupo < 0 ? QString() : lista->itemText(grupo));
+        for (size_t g = 0; g < f->MatrizChecks.size(); ++g)
+            for (const TCeldaSubcriterioIR& celda : f->MatrizChecks[g])
+                QCOMPARE(celda.CheckBox->isVisible(), int(g) == grupo);
+    }
+
+    void nombresEnUnaLinea_data()
+    {
+        QTest::addColumn<QString>("salto");
+        QTest::newRow("CR+LF") << "\r\n";
+        QTest::newRow("LF") << "\n";
+        QTest::newRow("CR") << "\r";
+    }
+
+    // Names stored on two lines show whole on one line, the break as a blank: the list of
+    // indicators, whose tooltip keeps the name as stored, the group list and the
+    // dimension boxes.
+    void nombresEnUnaLinea()
+    {
+        QFETCH(QString, salto);
+        Catalogo();
+        const QString indicador = "Satis" + salto + "facción";
+        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=? WHERE codigo=9"),
+                        {indicador});
+        e->ws.Db().Exec(QStringLiteral("UPDATE Criterio SET definicion=? WHERE codigo=3"),
+                        {"Familias" + salto + "y tutores"});
+        e->ws.Db().Exec(QStringLiteral("UPDATE Subcriterio SET definicion=? WHERE codigo=31"),
+                        {"Familias" + salto + "1"});
+        MainForm->M_ModificarIndicador->trigger();
+        QVERIFY(F_ModificarIR);
+        QComboBox* indicadores = F_ModificarIR->CB_ModificarIR;
+        QCOMPARE(indicadores->itemText(1), QStringLiteral("Satis facción"));
+        Elegir(indicadores, 1);
+        QCOMPARE(indicadores->toolTip(), indicador);
+        QTest::mouseClick(F_ModificarIR->B_Siguiente, Qt::LeftButton);
+        TF_ModificarIRP2* f = F_ModificarIRP2;
+        QVERIFY(f);
+        QCOMPARE(f->CB_GI->itemText(2), QStringLiteral("Familias y tutores"));
+        Escoger(f->CB_GI, 2);
+        QCOMPARE(f->CB_GI->currentText(), QStringLiteral("Familias y tutores"));
+        QCOMPARE(f->MatrizChecks[2][0].CheckBox->text(), QStringLiteral("Familias 1"));
     }
 
     // The question dialog's buttons are lettered as the work windows' buttons are.

@@ -392,6 +392,33 @@ private slots:
                  pregunta.isNull() ? 6 : 7);
     }
 
+    void medidaEnUnaLinea_data()
+    {
+        QTest::addColumn<QString>("salto");
+        QTest::newRow("CR+LF") << "\r\n";
+        QTest::newRow("LF") << "\n";
+        QTest::newRow("CR") << "\r";
+    }
+
+    // A measure stored on two lines shows whole on the list's one line, the break as a
+    // blank; the list's tooltip and step 2's memo keep both lines.
+    void medidaEnUnaLinea()
+    {
+        QFETCH(QString, salto);
+        const QString definicion = "Cale" + salto + "facción";
+        Db().Exec(QStringLiteral("UPDATE Indicador SET definicion=? WHERE codigo=1002"),
+                  {definicion});
+        MainForm->M_ModificarMedidaClick();
+        QVERIFY(F_ModificarMPP1);
+        ElegirMedida(F_ModificarMPP1->Cascada, 0);
+        const QComboBox* lista = F_ModificarMPP1->Cascada->Controles().CB_Indicador;
+        QCOMPARE(lista->itemText(0), QStringLiteral("Cale facción"));
+        QCOMPARE(lista->toolTip(), definicion);
+        Pulsar(F_ModificarMPP1->B_Siguiente);
+        QVERIFY(F_ModificarMPP2);
+        QCOMPARE(F_ModificarMPP2->M_Definicion->toPlainText(), QStringLiteral("Cale\nfacción"));
+    }
+
     void GuardarSinCambios_data() { FilasDeBlancosDeAjuste(); }
 
     // A definition and a question that wrap at blanks (after a first line that wraps at

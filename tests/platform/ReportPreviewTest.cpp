@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -255,16 +256,36 @@ private slots:
         QCOMPARE(testing::PdfPageCount(pdf), pages);
     }
 
-    // The print dialog, its options and its printer's page set-up leave no English text.
+    void printDialogsSpeakSpanish_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("confirm");
+        QTest::newRow("print") << "Print"
+                               << "Imprimir";
+        // Setting the printer up only keeps the settings: nothing prints.
+        QTest::newRow("printer setup") << "PrinterSetup"
+                                       << "Aceptar";
+    }
+
+    // The print dialog, its options and its printer's page set-up leave no English text,
+    // say "archivo" as the rest of the program does, and name each paper size once; the
+    // confirm button says what it does.
     void printDialogsSpeakSpanish()
     {
+        QFETCH(QString, action);
+        QFETCH(QString, confirm);
         auto report = NumberedReport(3);
         report->Prepare();
         report->QRPrinter()->Preview();
         TQRStandardPreview* preview = OpenPreview();
         TAskedTexts asked;
         QCoreApplication::installTranslator(&asked);
+        // The windows retranslate now, not inside the dialog, where its buttons would
+        // lose the captions the dialog gave them.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QSet<QString> shown;
+        QStringList paperSizes;
+        QString confirmShown;
         QObject row;
         // Reads the dialog on top, closes it; the print dialog first opens its
         // printer's properties, to be read in turn.
@@ -273,7 +294,13 @@ private slots:
             if (!dialog)
                 return;
             shown += TextsOf(dialog);
+            if (auto* sizes = dialog->findChild<QComboBox*>(QStringLiteral("pageSizeCombo")))
+                for (int i = 0; i < sizes->count(); ++i)
+                    paperSizes << sizes->itemText(i);
             if (auto* properties = dialog->findChild<QPushButton*>(QStringLiteral("properties"))) {
+                if (auto* buttons =
+                        dialog->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly))
+                    confirmShown = buttons->button(QDialogButtonBox::Ok)->text().remove(u'&');
                 QTimer::singleShot(0, &row, read);
                 properties->click();
             }
@@ -285,12 +312,20 @@ private slots:
             while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
                 dialog->reject();
         });
-        Click(preview, "Print");
+        Click(preview, qPrintable(action));
         QCoreApplication::removeTranslator(&asked);
         QVERIFY(shown.contains(QStringLiteral("Propiedades de impresora")));
         // A text shown as Qt asked for it is left in English.
         const QStringList english = (shown & asked.asked).values();
         QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+        QCOMPARE(confirmShown, confirm);
+        const QStringList fichero =
+            shown.values().filter(QStringLiteral("fichero"), Qt::CaseInsensitive);
+        QVERIFY2(fichero.isEmpty(), qPrintable(fichero.join(QStringLiteral(" | "))));
+        QVERIFY(paperSizes.contains(QStringLiteral("Arquitecto D")));
+        QStringList repeated = paperSizes;
+        repeated.removeDuplicates();
+        QCOMPARE(repeated.size(), paperSizes.size());
     }
 
     void theCaptionBarGoesFromTheLatestPreview()

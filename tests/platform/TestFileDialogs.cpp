@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -115,6 +116,66 @@ private slots:
         QVERIFY(r.accepted);
         QCOMPARE(r.path, m_dir.filePath(QStringLiteral("encuesta.qrp")));
         QCOMPARE(r.filterIndex, 1);
+    }
+
+    void archivoNoFichero_data()
+    {
+        QTest::addColumn<bool>("guardar");
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("abrir uno que falta") << false << "falta.jpg";
+        QTest::newRow("guardar sobre uno que existe") << true << "a.jpg";
+    }
+
+    // The dialogs, and the warnings they give before they accept a name, say "archivo"
+    // as the rest of the program does.
+    void archivoNoFichero()
+    {
+        QFETCH(bool, guardar);
+        QFETCH(QString, nombre);
+        QFile existente(m_dir.filePath(QStringLiteral("a.jpg")));
+        QVERIFY(existente.open(QIODevice::WriteOnly));
+        QStringList visto;
+        QString aviso;
+        QObject fila;
+        QTimer::singleShot(0, &fila, [&] {
+            auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialogo)
+                return;
+            visto << dialogo->windowTitle();
+            for (const QWidget* w : dialogo->findChildren<QWidget*>()) {
+                for (const char* propiedad : {"text", "toolTip"})
+                    visto << w->property(propiedad).toString();
+                if (auto* lista = qobject_cast<const QComboBox*>(w))
+                    for (int i = 0; i < lista->count(); ++i)
+                        visto << lista->itemText(i);
+            }
+            // The warning, read and answered "No" as soon as it is up.
+            QTimer::singleShot(0, &fila, [&] {
+                if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    aviso = caja->text();
+                    caja->reject();
+                }
+            });
+            dialogo->selectFile(nombre);
+            QMetaObject::invokeMethod(dialogo, "accept"); // its own button, with its checks
+            dialogo->reject();
+        });
+        ui::SaveFileRequest peticion;
+        peticion.initialDir = m_dir.path();
+        peticion.filter = QStringLiteral("Imagen jpg|*.jpg");
+        if (guardar) {
+            QVERIFY(!ui::ShowSaveFileDialog(nullptr, peticion).accepted);
+        } else {
+            ui::OpenFileRequest abrir;
+            abrir.initialDir = peticion.initialDir;
+            abrir.filter = peticion.filter;
+            abrir.fileMustExist = true;
+            QVERIFY(!ui::ShowOpenFileDialog(nullptr, abrir).accepted);
+        }
+        QVERIFY2(aviso.contains(QStringLiteral("archivo")), qPrintable(aviso));
+        visto << aviso;
+        const QStringList fichero = visto.filter(QStringLiteral("fichero"), Qt::CaseInsensitive);
+        QVERIFY2(fichero.isEmpty(), qPrintable(fichero.join(QStringLiteral(" | "))));
     }
 };
 

@@ -170,6 +170,41 @@ private slots:
         QTEST(Marcados(paso2), "claves");
     }
 
+    void nombresEnUnaLinea_data()
+    {
+        QTest::addColumn<QString>("salto");
+        QTest::newRow("CR+LF") << "\r\n";
+        QTest::newRow("LF") << "\n";
+        QTest::newRow("CR") << "\r";
+    }
+
+    // Names stored on two lines show whole on one line, the break as a blank, in step 1's
+    // list and in the panel's titles and boxes, each as wide as its caption plus 20.
+    void nombresEnUnaLinea()
+    {
+        QFETCH(QString, salto);
+        Db().Exec(QStringLiteral("UPDATE Subcriterio SET definicion=? WHERE codigo=10"),
+                  {"Satis" + salto + "facción"});
+        Db().Exec(QStringLiteral("UPDATE Dimension SET definicion=? WHERE codigo=100"),
+                  {"Aulas" + salto + "y talleres"});
+        Db().Exec(QStringLiteral("UPDATE Indicador SET definicion=? WHERE codigo=1001"),
+                  {"Ilumi" + salto + "nación"});
+        Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=? WHERE codigo=1"),
+                  {"Tasa de" + salto + "abandono"});
+        MainForm->Obtener1->trigger();
+        QVERIFY(F_ObtenerInformeP1);
+        QCOMPARE(F_ObtenerInformeP1->CB_Dimension->itemText(2), QStringLiteral("Satis facción"));
+        TF_ObtenerInformeP2* paso2 = Paso2(2);
+        QVERIFY(paso2);
+        const QString lugares = Lugares(paso2->SB_IndicadoresContenido);
+        for (const char* mostrado :
+             {"Aulas y talleres@20,20", "Ilumi nación@60,90",
+              "Indicadores de rendimiento predictores de la Satis facción@20,310",
+              "Tasa de abandono@60,380"})
+            QVERIFY2(lugares.contains(QString::fromUtf8(mostrado)), qPrintable(lugares));
+        QCOMPARE(MalMedidos(paso2->SB_IndicadoresContenido), QStringList());
+    }
+
     // The window starts on the panel's first item. The keyboard goes through the items, top
     // to bottom, where the window's order reaches the scroll box; Shift+Tab the other way.
     void tabulador()

@@ -169,6 +169,21 @@ QString Lugares(QWidget* contenido)
     return textos.join(QLatin1Char(' '));
 }
 
+QStringList MalMedidos(QWidget* contenido)
+{
+    QStringList mal;
+    for (QWidget* control : contenido->findChildren<QWidget*>()) {
+        if (!control->isVisible() ||
+            !(qobject_cast<QLabel*>(control) || qobject_cast<QCheckBox*>(control)))
+            continue;
+        const QString texto = Mostrado(control);
+        if (texto.contains(QLatin1Char('\r')) || texto.contains(QLatin1Char('\n')) ||
+            control->width() != QFontMetrics(control->font()).horizontalAdvance(texto) + 20)
+            mal << QStringLiteral("%1:%2").arg(texto).arg(control->width());
+    }
+    return mal;
+}
+
 bool HayHerramienta(const QString& programa)
 {
     if (!QStandardPaths::findExecutable(programa).isEmpty())

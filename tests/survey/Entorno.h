@@ -105,6 +105,10 @@ QWidget* Foco();
 // The shown run-time controls of a scroll box's content in reading order, as "text@x,y".
 QString Lugares(QWidget* contenido);
 
+// The shown run-time controls of a scroll box's content that break their caption's line
+// or are not as wide as it plus 20 pixels, as "text:width".
+QStringList MalMedidos(QWidget* contenido);
+
 // Whether the program `programa` is there; a test without it is skipped, or fails under
 // CI, which must have every tool.
 bool HayHerramienta(const QString& programa);

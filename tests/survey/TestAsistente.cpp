@@ -196,7 +196,7 @@ private slots:
         QFETCH(bool, pasa);
         Db().Exec(QStringLiteral("UPDATE CabeceraEncuesta SET centro=? WHERE codigo=2"), {centro});
         TF_CrearEncuestaP1* paso1 = Paso1();
-        const int item = paso1->CB_Cabecera->findText(centro);
+        const int item = paso1->CB_Cabecera->findData(centro);
         QVERIFY(item >= 0);
         Elegir(paso1->CB_Cabecera, item);
         Pulsar(paso1->B_Siguiente);

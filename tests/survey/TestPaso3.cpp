@@ -131,6 +131,47 @@ private slots:
         QVERIFY(Lugares(paso3->SB_IndicadoresContenido).startsWith(titulo + "@20,20 "));
     }
 
+    void nombresEnUnaLinea_data()
+    {
+        QTest::addColumn<QString>("salto");
+        QTest::newRow("CR+LF") << "\r\n";
+        QTest::newRow("LF") << "\n";
+        QTest::newRow("CR") << "\r";
+    }
+
+    // A name stored on two lines shows whole on the one line of each place that shows
+    // it, the break as a blank: the header list, step 2's groups and dimensions, step 3's
+    // list, titles and boxes, each as wide as its caption plus 20. What the windows hand
+    // on and the list's tooltip keep the name as stored.
+    void nombresEnUnaLinea()
+    {
+        QFETCH(QString, salto);
+        const QStringList guardados{"IES" + salto + "Zeta", "Alum" + salto + "nado",
+                                    "Satis" + salto + "facción", "Aulas" + salto + "y talleres",
+                                    "Ilumi" + salto + "nación"};
+        Db().Exec(QStringLiteral("UPDATE CabeceraEncuesta SET centro=? WHERE codigo=1;"),
+                  {guardados[0]});
+        int tabla = 1;
+        for (const char* sql : {"UPDATE Criterio SET definicion=? WHERE codigo=1",
+                                "UPDATE Subcriterio SET definicion=? WHERE codigo=10",
+                                "UPDATE Dimension SET definicion=? WHERE codigo=100",
+                                "UPDATE Indicador SET definicion=? WHERE codigo=1001"})
+            Db().Exec(QString::fromLatin1(sql), {guardados[tabla++]});
+        TF_CrearEncuestaP3* paso3 = Paso3("v1");
+        QCOMPARE(F_CrearEncuestaP1->CB_Cabecera->itemText(1), QStringLiteral("IES Zeta"));
+        QCOMPARE(F_CrearEncuestaP1->E_Centro->text(), guardados[0]);
+        QCOMPARE(Mostrado(F_CrearEncuestaP2->RG_Criterio->Button(0)), QStringLiteral("Alum nado"));
+        QCOMPARE(Mostrado(F_CrearEncuestaP2->RG_Subcriterio->Button(1)),
+                 QStringLiteral("Satis facción"));
+        QCOMPARE(paso3->CB_Dimension->itemText(1), QStringLiteral("Aulas y talleres"));
+        QCOMPARE(paso3->CB_Dimension->toolTip(), guardados[3]);
+        QCOMPARE(Mostrado(Caja(1001)), QStringLiteral("Ilumi nación"));
+        QCOMPARE(MalMedidos(paso3->SB_IndicadoresContenido), QStringList());
+        Elegir(paso3->CB_Dimension, 0);
+        QVERIFY(Lugares(paso3->SB_IndicadoresContenido).startsWith("Aulas y talleres@20,20 "));
+        QCOMPARE(MalMedidos(paso3->SB_IndicadoresContenido), QStringList());
+    }
+
     // From the scroll box, which a view change focuses, Tab goes through the view's boxes
     // top to bottom (whatever order they were made in), then on in the window's order;
     // Shift+Tab comes back the same way.

@@ -1,6 +1,8 @@
 #include "PrintDialogs.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 namespace report {
 
@@ -21,6 +23,11 @@ bool ShowPrintDialog(QWidget* parent, QPrinter& printer, TPrintDialogKind kind)
         dialog.setWindowTitle(QStringLiteral("Configurar impresora"));
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        // The dialog only keeps the settings for later: its button must not promise to print.
+        if (auto* botones =
+                dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly))
+            if (QPushButton* aceptar = botones->button(QDialogButtonBox::Ok))
+                aceptar->setText(QStringLiteral("Aceptar"));
     } else {
         dialog.setWindowTitle(QStringLiteral("Imprimir"));
         dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, true);
