@@ -285,6 +285,12 @@ quint8 FontFlags(const TQRFont& font)
     return quint8((font.Bold ? 1 : 0) | (font.Italic ? 2 : 0) | (font.Underline ? 4 : 0));
 }
 
+// The system's own words on a failure, after the cause in ours.
+QString Detail(const QString& text)
+{
+    return QStringLiteral("\nDetalle técnico: ") + text;
+}
+
 [[noreturn]] void TooBig()
 {
     throw EReportError(kTooBig);
@@ -506,8 +512,9 @@ void WriteReport(QIODevice& device, const QVector<TQRPage>& pages)
     const QByteArray body = WriteBody(pages, true);
     const QByteArray bytes = ReportFileHeader(body) + body;
     if (device.write(bytes) != bytes.size())
-        throw EReportError(
-            QStringLiteral("No se ha podido escribir el informe: %1").arg(device.errorString()));
+        throw EReportError(QStringLiteral("No se ha podido escribir el informe: puede que el "
+                                          "disco esté lleno.") +
+                           Detail(device.errorString()));
 }
 
 QVector<TQRPage> ReadReport(QIODevice& device)
@@ -548,18 +555,35 @@ void SaveReportFile(const QString& fileName, const QVector<TQRPage>& pages)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw EReportError(QStringLiteral("No se puede crear el archivo '%1'.").arg(fileName));
+        throw EReportError(QStringLiteral("No se puede crear el archivo '%1': puede que su "
+                                          "carpeta no exista o sea de solo lectura.")
+                               .arg(fileName) +
+                           Detail(file.errorString()));
     WriteReport(file, pages);
-    if (!file.commit())
-        throw EReportError(
-            QStringLiteral("No se ha podido guardar el archivo '%1'.").arg(fileName));
+    // A full disk may take part of the last bytes without a word: what reached the file is
+    // counted before it takes the place of the one there.
+    const bool flushed = file.flush();
+    const qint64 written = file.size();
+    if (!flushed || written != file.pos() || !file.commit()) {
+        const QString detail =
+            flushed && written != file.pos()
+                ? QStringLiteral("solo se han escrito %1 de %2 bytes.").arg(written).arg(file.pos())
+                : file.errorString();
+        throw EReportError(QStringLiteral("No se ha podido guardar el archivo '%1': puede que el "
+                                          "disco esté lleno.")
+                               .arg(fileName) +
+                           Detail(detail));
+    }
 }
 
 QVector<TQRPage> LoadReportFile(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EReportError(QStringLiteral("No se puede abrir el archivo '%1'.").arg(fileName));
+        throw EReportError(QStringLiteral("No se puede abrir el archivo '%1': puede que ya no "
+                                          "exista o que no se pueda leer.")
+                               .arg(fileName) +
+                           Detail(file.errorString()));
     return ReadReport(file);
 }
 

@@ -9,11 +9,15 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRegion>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTextBoundaryFinder>
 #include <QtEndian>
 #include <cmath>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace report;
 using testing::ItemsOf;
@@ -174,6 +178,29 @@ QVector<TQRPage> Elements(qint64 count)
                      .first();
     return pages;
 }
+
+// While it lives, no file of the process grows past `bytes`, as on a full disk.
+class FullDisk
+{
+public:
+    explicit FullDisk(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_before{};
+    void (*m_signal)(int) = SIG_DFL;
+};
 
 double Above(double v)
 {
@@ -551,6 +578,105 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QVERIFY_THROWS_EXCEPTION(EReportFileError, Loaded(bytes));
+    }
+
+    // What cannot be shown or printed says so: pages without a preview window to show
+    // them in, and a print that cannot start (a PDF file in a folder that is a file).
+    void whatCannotBeShownOrPrintedSaysSo()
+    {
+        SampleReport sample(3);
+        sample.report.Prepare();
+        QTemporaryFile notAFolder;
+        QVERIFY(notAFolder.open());
+        QPdfWriter pdf(notAFolder.fileName() + "/informe.pdf");
+        const std::pair<std::function<void()>, QString> failures[] = {
+            {[&] { sample.report.Preview(); }, "No hay ventana de vista previa."},
+            {[&] { sample.report.QRPrinter()->Preview(); }, "No hay ventana de vista previa."},
+            {[&] { PrintPages(pdf, sample.Pages(), 0, 0); },
+             "No se ha podido iniciar la impresión."}};
+        for (const auto& [failure, message] : failures) {
+            try {
+                failure();
+                QFAIL(qPrintable(message));
+            } catch (const EReportError& error) {
+                QCOMPARE(QString::fromUtf8(error.what()), message);
+            }
+        }
+    }
+
+    // Each failure of a saved report's file says what failed, why it may have, and (for
+    // the system's failures) the system's own words; a failed save leaves the file that
+    // was there as it was.
+    void fileFailuresSayWhy_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("message"); // %1: the file's path
+        QTest::newRow("a missing file")
+            << "missing"
+            << "No se puede abrir el archivo '%1': puede que ya no exista o que no se pueda leer.";
+        QTest::newRow("a foreign file") << "foreign"
+                                        << "El archivo no es un informe guardado.";
+        QTest::newRow("a damaged file") << "damaged"
+                                        << "El informe guardado está dañado o incompleto.";
+        QTest::newRow("a later version")
+            << "newer"
+            << "El informe guardado es de una versión más reciente del programa.";
+        QTest::newRow("a file for a folder") << "no folder"
+                                             << "No se puede crear el archivo '%1': puede que su "
+                                                "carpeta no exista o sea de solo lectura.";
+        QTest::newRow("a full disk, a short report")
+            << "full, short"
+            << "No se ha podido guardar el archivo '%1': puede que el disco esté lleno.";
+        QTest::newRow("a full disk, a long report")
+            << "full, long"
+            << "No se ha podido escribir el informe: puede que el disco esté lleno.";
+    }
+
+    void fileFailuresSayWhy()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QString path = dir.filePath("encuesta.qrp");
+        const QVector<TQRPage> pages{ElementsPage()};
+        QByteArray bytes = Saved(pages);
+        if (failure == "damaged")
+            bytes[30] = char(bytes.at(30) ^ 1);
+        if (failure == "newer")
+            bytes[9] = char(kReportFileVersion + 1);
+        if (failure == "foreign")
+            bytes = "[Base_de_Datos]\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+
+        QString error;
+        try {
+            if (failure == "missing") {
+                path = dir.filePath("otra.qrp");
+                LoadReportFile(path);
+            } else if (failure == "no folder") {
+                path += "/encuesta.qrp";
+                SaveReportFile(path, pages);
+            } else if (failure.startsWith("full")) {
+                QVector<TQRPage> report = OnePage({Text(QString(200, 'a'))});
+                if (failure == "full, long")
+                    report = QVector<TQRPage>(
+                        2, OnePage(QVector<TPageItem>(8, Text(QString(2000, 'a')))).first());
+                FullDisk full(64);
+                SaveReportFile(path, report);
+            } else {
+                LoadReportFile(path);
+            }
+        } catch (const EReportError& e) {
+            error = QString::fromUtf8(e.what());
+        }
+        const QStringList lines = error.split("\nDetalle técnico: ");
+        QCOMPARE(lines.first(), message.replace("%1", path));
+        if (!QStringList{"foreign", "damaged", "newer"}.contains(failure))
+            QVERIFY2(lines.size() == 2 && !lines.last().isEmpty(), qPrintable(error));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
     }
 
     // A saved file holds what the reports print, with room to spare, and no more: at the
