@@ -507,10 +507,20 @@ QByteArray ReportFileHeader(const QByteArray& body)
     return out.Bytes;
 }
 
-void WriteReport(QIODevice& device, const QVector<TQRPage>& pages)
+namespace {
+
+// The bytes of a file of `pages`, header and body; refuses pages a saved report may not hold.
+QByteArray FileBytes(const QVector<TQRPage>& pages)
 {
     const QByteArray body = WriteBody(pages, true);
-    const QByteArray bytes = ReportFileHeader(body) + body;
+    return ReportFileHeader(body) + body;
+}
+
+} // namespace
+
+void WriteReport(QIODevice& device, const QVector<TQRPage>& pages)
+{
+    const QByteArray bytes = FileBytes(pages);
     if (device.write(bytes) != bytes.size())
         throw EReportError(QStringLiteral("No se ha podido escribir el informe: puede que el "
                                           "disco esté lleno.") +
@@ -553,21 +563,21 @@ QVector<TQRPage> ReadReport(QIODevice& device)
 
 void SaveReportFile(const QString& fileName, const QVector<TQRPage>& pages)
 {
+    const QByteArray bytes = FileBytes(pages);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw EReportError(QStringLiteral("No se puede crear el archivo '%1': puede que su "
                                           "carpeta no exista o sea de solo lectura.")
                                .arg(fileName) +
                            Detail(file.errorString()));
-    WriteReport(file, pages);
-    // A full disk may take part of the last bytes without a word: what reached the file is
+    // A full disk may take part of the bytes without a word: what reached the file is
     // counted before it takes the place of the one there.
-    const bool flushed = file.flush();
-    const qint64 written = file.size();
-    if (!flushed || written != file.pos() || !file.commit()) {
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const qint64 size = file.size();
+    if (!written || size != bytes.size() || !file.commit()) {
         const QString detail =
-            flushed && written != file.pos()
-                ? QStringLiteral("solo se han escrito %1 de %2 bytes.").arg(written).arg(file.pos())
+            written && size != bytes.size()
+                ? QStringLiteral("solo se han escrito %1 de %2 bytes.").arg(size).arg(bytes.size())
                 : file.errorString();
         throw EReportError(QStringLiteral("No se ha podido guardar el archivo '%1': puede que el "
                                           "disco esté lleno.")

@@ -16,10 +16,9 @@
 #include <QTextBoundaryFinder>
 #include <QtEndian>
 #include <cmath>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace report;
+using testing::FullDisk;
 using testing::ItemsOf;
 using testing::Near;
 using testing::RowSource;
@@ -178,29 +177,6 @@ QVector<TQRPage> Elements(qint64 count)
                      .first();
     return pages;
 }
-
-// While it lives, no file of the process grows past `bytes`, as on a full disk.
-class FullDisk
-{
-public:
-    explicit FullDisk(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_before);
-        rlimit limit = m_before;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_before);
-        std::signal(SIGXFSZ, m_signal);
-    }
-
-private:
-    rlimit m_before{};
-    void (*m_signal)(int) = SIG_DFL;
-};
 
 double Above(double v)
 {
@@ -629,6 +605,9 @@ private slots:
             << "No se ha podido guardar el archivo '%1': puede que el disco esté lleno.";
         QTest::newRow("a full disk, a long report")
             << "full, long"
+            << "No se ha podido guardar el archivo '%1': puede que el disco esté lleno.";
+        QTest::newRow("a full device")
+            << "full device"
             << "No se ha podido escribir el informe: puede que el disco esté lleno.";
     }
 
@@ -658,6 +637,10 @@ private slots:
             } else if (failure == "no folder") {
                 path += "/encuesta.qrp";
                 SaveReportFile(path, pages);
+            } else if (failure == "full device") {
+                QFile device("/dev/full");
+                QVERIFY(device.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+                WriteReport(device, pages);
             } else if (failure.startsWith("full")) {
                 QVector<TQRPage> report = OnePage({Text(QString(200, 'a'))});
                 if (failure == "full, long")

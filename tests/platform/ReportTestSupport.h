@@ -17,6 +17,8 @@
 #include <QVector>
 #include <QWidget>
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace testing {
 
@@ -100,6 +102,29 @@ inline int PdfPageCount(const QString& path)
             ++count;
     return count;
 }
+
+// While it lives, no file of the process grows past `bytes`, as on a full disk.
+class FullDisk
+{
+public:
+    explicit FullDisk(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_before{};
+    void (*m_signal)(int) = SIG_DFL;
+};
 
 // The fullest report a saved file may hold: every limit of the format reached at once,
 // in what costs the most to read and to paint. As many pictures as a file may hold, of
