@@ -4,6 +4,9 @@
 
 #include "platform/report/Builders.h"
 #include "platform/report/QuickRep.h"
+#include "platform/report/TextMetrics.h"
+
+#include <QTextBoundaryFinder>
 
 using report::AddLabel;
 using report::AddShape;
@@ -33,6 +36,30 @@ constexpr double kLeftObjetivo = 152.40;
 constexpr double kAnchoDimension = kLeftObjetivo - 1.0 - kLeftDimension;
 // The column rules reach below a one-line row; a taller row takes them with it.
 constexpr double kAltoRaya = 13.23;
+// The header takes at most half the page between its margins: a taller name would
+// leave no room for the rows.
+constexpr double kAltoMaximoCabecera = (297.0 - 10 - 10) / 2;
+
+// The first `caben` of a name's printed `lineas`, the last one cut to end in "…"
+// within the name's space.
+QString Recortado(const QVector<report::TTextLine>& lineas, int caben,
+                  const report::TQRFont& fuente)
+{
+    QStringList textos;
+    for (int i = 0; i < caben; ++i)
+        textos << lineas.at(i).Text;
+    const QString puntos = QStringLiteral("…");
+    QString ultima = textos.last();
+    QTextBoundaryFinder letras(QTextBoundaryFinder::Grapheme, ultima);
+    letras.toEnd();
+    qsizetype hasta = ultima.size();
+    while (hasta > 0 &&
+           (ultima.at(hasta - 1).isSpace() ||
+            report::TextWidthMm(ultima.left(hasta) + puntos, fuente) > kAnchoDimension))
+        hasta = qMax<qsizetype>(0, letras.toPreviousBoundary());
+    textos.last() = ultima.left(hasta) + puntos;
+    return textos.join(QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -67,7 +94,8 @@ void TF_InformeIR::InsertarSubCriterio(int codigo)
 void TF_InformeIR::AjustarCabecera()
 {
     // Every line of the name takes its own height: the line breaks it was stored with
-    // (CR+LF, LF or CR) and, in a name too wide for its space, the wrapped lines.
+    // (CR+LF, LF or CR) and, in a name too wide for its space, the wrapped lines; those
+    // that pass the header's largest height are left out.
     QRLDimension->AutoSize = true;
     QRLDimension->WordWrap = false;
     QRLDimension->AutoStretch = true;
@@ -76,6 +104,12 @@ void TF_InformeIR::AjustarCabecera()
         QRLDimension->SetWidth(kAnchoDimension);
         QRLDimension->WordWrap = true;
     }
+    const double alto = report::FontMetricsMm(QRLDimension->Font).Height();
+    const int caben = qMax(1, int((kAltoMaximoCabecera - kAltoCabecera + kAltoDimension) / alto));
+    const QVector<report::TTextLine> lineas = report::BreakLines(
+        QRLDimension->Caption, QRLDimension->Font, kAnchoDimension, QRLDimension->WordWrap);
+    if (lineas.size() > caben)
+        QRLDimension->Caption = Recortado(lineas, caben, QRLDimension->Font);
     const double extra = qMax(0.0, QRLDimension->PrintHeight() - kAltoDimension);
     QRBand1->Height = kAltoCabecera + extra;
     QRLabel2->Top = QRLabel3->Top = kTopColumnas + extra;

@@ -17,42 +17,52 @@ namespace {
 
 constexpr char kMagic[8] = {'D', 'M', 'V', '-', 'Q', 'R', 'P', '\x1A'};
 constexpr int kHeaderSize = 8 + 2 + 2 + 4 + 4;
-constexpr quint32 kMaxBody = 256u * 1024 * 1024;
-constexpr quint32 kMaxImages = 1024;
-constexpr qint64 kMaxImagePixels = 4096LL * 4096;
-constexpr qint64 kMaxTotalPixels = 32LL * 1024 * 1024;
-constexpr quint32 kMaxPages = 100000;
-constexpr quint32 kMaxText = 1024 * 1024;
-constexpr double kMaxPlace = 100000.0;
 constexpr quint32 kNoImage = 0xFFFFFFFFu;
 // The smallest item on file: kind, empty name, four places and a colour.
 constexpr quint32 kMinItemBytes = 1 + 4 + 4 * 8 + 4;
+// The longest family name worth reading: longer ones are none of the reports'.
+constexpr quint32 kMaxFamilyName = 64;
 
 const QString kForeign = QStringLiteral("El archivo no es un informe guardado.");
 const QString kDamaged = QStringLiteral("El informe guardado está dañado o incompleto.");
 const QString kTooNew =
     QStringLiteral("El informe guardado es de una versión más reciente del programa.");
+const QString kTooBig = QStringLiteral("El informe es demasiado grande para guardarlo.");
 
 [[noreturn]] void Damaged()
 {
     throw EReportFileError(kDamaged);
 }
 
+// Eight bytes at a step ("slicing by eight"): a file is checked as fast as it is read.
 quint32 Crc32(const QByteArray& bytes)
 {
-    static const std::array<quint32, 256> table = [] {
-        std::array<quint32, 256> t{};
+    using TTable = std::array<quint32, 256>;
+    static const std::array<TTable, 8> tables = [] {
+        std::array<TTable, 8> t{};
         for (quint32 i = 0; i < 256; ++i) {
             quint32 c = i;
             for (int k = 0; k < 8; ++k)
                 c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
+            t[0][i] = c;
         }
+        for (quint32 i = 0; i < 256; ++i)
+            for (int k = 1; k < 8; ++k)
+                t[k][i] = (t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xFF];
         return t;
     }();
     quint32 crc = 0xFFFFFFFFu;
-    for (const char byte : bytes)
-        crc = table[(crc ^ quint8(byte)) & 0xFF] ^ (crc >> 8);
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    qsizetype left = bytes.size();
+    for (; left >= 8; left -= 8, p += 8) {
+        const quint32 low = crc ^ qFromLittleEndian<quint32>(p);
+        const quint32 high = qFromLittleEndian<quint32>(p + 4);
+        crc = tables[7][low & 0xFF] ^ tables[6][(low >> 8) & 0xFF] ^ tables[5][(low >> 16) & 0xFF] ^
+              tables[4][low >> 24] ^ tables[3][high & 0xFF] ^ tables[2][(high >> 8) & 0xFF] ^
+              tables[1][(high >> 16) & 0xFF] ^ tables[0][high >> 24];
+    }
+    for (; left > 0; --left, ++p)
+        crc = tables[0][(crc ^ *p) & 0xFF] ^ (crc >> 8);
     return crc ^ 0xFFFFFFFFu;
 }
 
@@ -108,22 +118,14 @@ public:
         std::memcpy(&v, &bits, sizeof v);
         return v;
     }
-    double Place()
-    {
-        const double v = F64();
-        if (!std::isfinite(v) || std::fabs(v) > kMaxPlace)
-            Damaged();
-        return v;
-    }
-    QByteArray Blob(quint32 limit)
+    QByteArrayView Bytes(quint32 limit)
     {
         const quint32 size = U32();
         if (size > limit)
             Damaged();
-        const char* p = Take(size);
-        return QByteArray(p, qsizetype(size));
+        return QByteArrayView(Take(size), qsizetype(size));
     }
-    QString Text() { return QString::fromUtf8(Blob(kMaxText)); }
+    QString Text(quint32 limit) { return QString::fromUtf8(Bytes(limit)); }
 
 private:
     const char* Take(qsizetype n)
@@ -138,6 +140,98 @@ private:
 
     const char* m_data;
     qsizetype m_left;
+};
+
+// Names repeat on every row of every page: each is made once. A file of countless
+// names has only the first few kept.
+class TNames
+{
+public:
+    QString Name(QByteArrayView bytes)
+    {
+        const QByteArray key = QByteArray::fromRawData(bytes.data(), bytes.size());
+        const auto found = m_names.constFind(key);
+        if (found != m_names.constEnd())
+            return found.value();
+        const QString name = QString::fromUtf8(bytes);
+        if (m_names.size() < 256)
+            m_names.insert(bytes.toByteArray(), name);
+        return name;
+    }
+
+private:
+    QHash<QByteArray, QString> m_names;
+};
+
+bool PlaceFits(double v)
+{
+    return std::isfinite(v) && std::fabs(v) <= kMaxPlace;
+}
+
+bool PageSizeFits(QSizeF size)
+{
+    auto side = [](double v) { return v >= kMinPageSide && v <= kMaxPageSide; };
+    return side(size.width()) && side(size.height());
+}
+
+// What an element of a saved page may be, whatever else the page holds.
+bool ItemFits(const TPageItem& item)
+{
+    if (item.Kind < TItemKind::Fill || item.Kind > TItemKind::Image)
+        return false;
+    const QRectF& r = item.Rect;
+    if (!PlaceFits(r.x()) || !PlaceFits(r.y()) || !PlaceFits(r.width()) || !PlaceFits(r.height()))
+        return false;
+    switch (item.Kind) {
+    case TItemKind::Frame:
+    case TItemKind::Line:
+        return item.PenWidth >= 0 && item.PenWidth <= kMaxPenWidth &&
+               item.PenStyle >= Qt::SolidLine && item.PenStyle <= Qt::DashDotDotLine;
+    case TItemKind::Text:
+        return PlaceFits(item.Baseline) && SavedFontFamily(item.Font.Family) &&
+               item.Font.Points > 0 && item.Font.Points <= kMaxFontPoints;
+    default:
+        return true;
+    }
+}
+
+// Adds up what a page holds, against what a saved page may hold.
+class TPageTally
+{
+public:
+    explicit TPageTally(QSizeF size) : m_inkLeft(kMaxPageInk * size.width() * size.height()) {}
+
+    // False once the page holds more than it may.
+    bool Add(const TPageItem& item)
+    {
+        const QRectF& r = item.Rect;
+        const double dashed = item.PenStyle == Qt::SolidLine ? 1.0 : kDashedInk;
+        switch (item.Kind) {
+        case TItemKind::Fill:
+            m_inkLeft -= std::fabs(r.width() * r.height());
+            break;
+        case TItemKind::Image:
+            m_inkLeft -= kPictureInk * std::fabs(r.width() * r.height());
+            break;
+        case TItemKind::Frame:
+            m_inkLeft -= dashed * Stroke(2 * (std::fabs(r.width()) + std::fabs(r.height())));
+            break;
+        case TItemKind::Line:
+            m_inkLeft -= dashed * Stroke(std::hypot(r.width(), r.height()));
+            break;
+        case TItemKind::Text:
+            m_textLeft -= item.Text.size();
+            break;
+        }
+        return ++m_items <= kMaxPageItems && m_textLeft >= 0 && m_inkLeft >= 0;
+    }
+
+private:
+    static double Stroke(double length) { return (length + kStrokeInk) * kStrokeInk; }
+
+    double m_inkLeft;
+    qint64 m_textLeft = kMaxPageText;
+    quint32 m_items = 0;
 };
 
 void WriteImage(TByteWriter& out, const QImage& image)
@@ -166,11 +260,12 @@ QImage ReadImage(TByteReader& in, qint64& pixelsLeft)
     if (pixels > kMaxImagePixels || pixels > pixelsLeft)
         Damaged();
     pixelsLeft -= pixels;
-    const QByteArray packed = in.Blob(kMaxBody);
+    const QByteArrayView packed = in.Bytes(kMaxReportBody);
     // qCompress puts the unpacked size first: check it before zlib allocates it.
-    if (packed.size() < 4 || qFromBigEndian<quint32>(packed.constData()) != quint32(pixels * 4))
+    if (packed.size() < 4 || qFromBigEndian<quint32>(packed.data()) != quint32(pixels * 4))
         Damaged();
-    const QByteArray raw = qUncompress(packed);
+    const QByteArray raw =
+        qUncompress(reinterpret_cast<const uchar*>(packed.data()), packed.size());
     if (raw.size() != pixels * 4)
         Damaged();
     QImage image(int(width), int(height), QImage::Format_ARGB32);
@@ -190,17 +285,42 @@ quint8 FontFlags(const TQRFont& font)
     return quint8((font.Bold ? 1 : 0) | (font.Italic ? 2 : 0) | (font.Underline ? 4 : 0));
 }
 
-QByteArray WriteBody(const QVector<TQRPage>& pages)
+// The system's own words on a failure, after the cause in ours.
+QString Detail(const QString& text)
 {
+    return QStringLiteral("\nDetalle técnico: ") + text;
+}
+
+[[noreturn]] void TooBig()
+{
+    throw EReportError(kTooBig);
+}
+
+// The body of a file of `pages`; with `checked`, only of pages that a saved report may
+// hold, and refusing others.
+QByteArray WriteBody(const QVector<TQRPage>& pages, bool checked)
+{
+    const auto beyond = [checked] {
+        if (checked)
+            TooBig();
+    };
+    if (quint32(pages.size()) > kMaxReportPages)
+        beyond();
     // Pictures repeat on every page: each is kept once and named by its index.
     QVector<QImage> images;
     QHash<qint64, quint32> imageIndex;
+    qint64 pixels = 0;
     for (const TQRPage& page : pages) {
         for (const TPageItem& item : page.Items) {
             if (item.Kind == TItemKind::Image && !item.Image.isNull() &&
                 !imageIndex.contains(item.Image.cacheKey())) {
                 imageIndex.insert(item.Image.cacheKey(), quint32(images.size()));
                 images.append(item.Image);
+                const qint64 size = qint64(item.Image.width()) * item.Image.height();
+                pixels += size;
+                if (size > kMaxImagePixels || pixels > kMaxTotalPixels ||
+                    quint32(images.size()) > kMaxImages)
+                    beyond();
             }
         }
     }
@@ -210,13 +330,21 @@ QByteArray WriteBody(const QVector<TQRPage>& pages)
     for (const QImage& image : images)
         WriteImage(out, image);
     out.U32(quint32(pages.size()));
+    qint64 items = 0;
     for (const TQRPage& page : pages) {
+        items += page.Items.size();
+        if (!PageSizeFits(page.Size) || items > kMaxReportItems)
+            beyond();
         out.F64(page.Size.width());
         out.F64(page.Size.height());
         out.U32(quint32(page.Items.size()));
+        TPageTally tally(page.Size);
         for (const TPageItem& item : page.Items) {
+            const QByteArray name = item.Source.toUtf8();
+            if (!ItemFits(item) || !tally.Add(item) || quint32(name.size()) > kMaxSourceName)
+                beyond();
             out.U8(quint8(item.Kind));
-            out.Text(item.Source);
+            out.Blob(name);
             out.F64(item.Rect.x());
             out.F64(item.Rect.y());
             out.F64(item.Rect.width());
@@ -242,22 +370,34 @@ QByteArray WriteBody(const QVector<TQRPage>& pages)
                 break;
             }
         }
+        // Stops a body that grows past what may be saved before it takes more memory.
+        if (out.Bytes.size() > qsizetype(kMaxReportBody))
+            beyond();
     }
+    if (out.Bytes.size() > qsizetype(kMaxReportBody))
+        beyond();
     return out.Bytes;
 }
 
-TPageItem ReadItem(TByteReader& in, const QVector<QImage>& images)
+// What ReadItem shares across the items of a file.
+struct TItemContext
+{
+    const QVector<QImage>& Images;
+    TNames Names;
+};
+
+TPageItem ReadItem(TByteReader& in, TItemContext& context)
 {
     TPageItem item;
     const quint8 kind = in.U8();
     if (kind < quint8(TItemKind::Fill) || kind > quint8(TItemKind::Image))
         Damaged();
     item.Kind = TItemKind(kind);
-    item.Source = in.Text();
-    const double x = in.Place();
-    const double y = in.Place();
-    const double w = in.Place();
-    const double h = in.Place();
+    item.Source = context.Names.Name(in.Bytes(kMaxSourceName));
+    const double x = in.F64();
+    const double y = in.F64();
+    const double w = in.F64();
+    const double h = in.F64();
     item.Rect = QRectF(x, y, w, h);
     item.Color = QColor::fromRgba(in.U32());
     switch (item.Kind) {
@@ -265,36 +405,38 @@ TPageItem ReadItem(TByteReader& in, const QVector<QImage>& images)
         break;
     case TItemKind::Frame:
     case TItemKind::Line: {
-        item.PenWidth = in.Place();
+        item.PenWidth = in.F64();
         const quint8 style = in.U8();
-        if (item.PenWidth < 0 || style < Qt::SolidLine || style > Qt::DashDotDotLine)
+        if (style < Qt::SolidLine || style > Qt::DashDotDotLine)
             Damaged();
         item.PenStyle = Qt::PenStyle(style);
         break;
     }
     case TItemKind::Text: {
-        item.Baseline = in.Place();
-        item.Font.Family = in.Text();
-        item.Font.Points = in.Place();
+        item.Baseline = in.F64();
+        item.Font.Family = context.Names.Name(in.Bytes(kMaxFamilyName));
+        item.Font.Points = in.F64();
         const quint8 flags = in.U8();
-        if (item.Font.Points <= 0 || item.Font.Points > 1000 || flags > 7)
+        if (flags > 7)
             Damaged();
         item.Font.Bold = flags & 1;
         item.Font.Italic = flags & 2;
         item.Font.Underline = flags & 4;
-        item.Text = in.Text();
+        item.Text = in.Text(quint32(kMaxPageText) * 3);
         break;
     }
     case TItemKind::Image: {
         const quint32 index = in.U32();
         if (index != kNoImage) {
-            if (index >= quint32(images.size()))
+            if (index >= quint32(context.Images.size()))
                 Damaged();
-            item.Image = images.at(int(index));
+            item.Image = context.Images.at(int(index));
         }
         break;
     }
     }
+    if (!ItemFits(item))
+        Damaged();
     return item;
 }
 
@@ -312,23 +454,29 @@ QVector<TQRPage> ReadBody(const QByteArray& body)
 
     const quint32 pageCount = in.U32();
     // A page takes at least its size and item count on file.
-    if (pageCount > kMaxPages || qint64(pageCount) * 20 > in.Left())
+    if (pageCount > kMaxReportPages || qint64(pageCount) * 20 > in.Left())
         Damaged();
     QVector<TQRPage> pages;
     pages.reserve(int(pageCount));
+    TItemContext context{images, {}};
+    quint32 itemsLeft = kMaxReportItems;
     for (quint32 p = 0; p < pageCount; ++p) {
         TQRPage page;
-        const double width = in.Place();
-        const double height = in.Place();
-        if (width <= 0 || height <= 0)
-            Damaged();
+        const double width = in.F64();
+        const double height = in.F64();
         page.Size = QSizeF(width, height);
         const quint32 itemCount = in.U32();
-        if (qint64(itemCount) * kMinItemBytes > in.Left())
+        if (!PageSizeFits(page.Size) || itemCount > kMaxPageItems || itemCount > itemsLeft ||
+            qint64(itemCount) * kMinItemBytes > in.Left())
             Damaged();
+        itemsLeft -= itemCount;
         page.Items.reserve(int(itemCount));
-        for (quint32 i = 0; i < itemCount; ++i)
-            page.Items.append(ReadItem(in, images));
+        TPageTally tally(page.Size);
+        for (quint32 i = 0; i < itemCount; ++i) {
+            page.Items.append(ReadItem(in, context));
+            if (!tally.Add(page.Items.last()))
+                Damaged();
+        }
         pages.append(std::move(page));
     }
     if (in.Left() != 0)
@@ -337,6 +485,16 @@ QVector<TQRPage> ReadBody(const QByteArray& body)
 }
 
 } // namespace
+
+bool SavedFontFamily(const QString& family)
+{
+    return family == QLatin1String("Arial") || family == QLatin1String("Book Antiqua");
+}
+
+QByteArray ReportFileBody(const QVector<TQRPage>& pages)
+{
+    return WriteBody(pages, false);
+}
 
 QByteArray ReportFileHeader(const QByteArray& body)
 {
@@ -349,15 +507,24 @@ QByteArray ReportFileHeader(const QByteArray& body)
     return out.Bytes;
 }
 
+namespace {
+
+// The bytes of a file of `pages`, header and body; refuses pages a saved report may not hold.
+QByteArray FileBytes(const QVector<TQRPage>& pages)
+{
+    const QByteArray body = WriteBody(pages, true);
+    return ReportFileHeader(body) + body;
+}
+
+} // namespace
+
 void WriteReport(QIODevice& device, const QVector<TQRPage>& pages)
 {
-    const QByteArray body = WriteBody(pages);
-    if (body.size() > qsizetype(kMaxBody))
-        throw EReportError(QStringLiteral("El informe es demasiado grande para guardarlo."));
-    const QByteArray bytes = ReportFileHeader(body) + body;
+    const QByteArray bytes = FileBytes(pages);
     if (device.write(bytes) != bytes.size())
-        throw EReportError(
-            QStringLiteral("No se ha podido escribir el informe: %1").arg(device.errorString()));
+        throw EReportError(QStringLiteral("No se ha podido escribir el informe: puede que el "
+                                          "disco esté lleno.") +
+                           Detail(device.errorString()));
 }
 
 QVector<TQRPage> ReadReport(QIODevice& device)
@@ -375,12 +542,14 @@ QVector<TQRPage> ReadReport(QIODevice& device)
     const quint32 crc = qFromBigEndian<quint32>(fields + 8);
     if (version > kReportFileVersion)
         throw EReportFileError(kTooNew);
-    if (version == 0 || flags != 0 || length > kMaxBody)
+    if (version == 0 || flags != 0 || length > kMaxReportBody)
         Damaged();
-    if (!device.isSequential() && device.bytesAvailable() < qint64(length))
-        Damaged();
-
     QByteArray body;
+    if (!device.isSequential()) {
+        if (device.bytesAvailable() < qint64(length))
+            Damaged();
+        body = device.read(length);
+    }
     while (body.size() < qsizetype(length)) {
         const QByteArray chunk = device.read(qMin<qint64>(length - body.size(), 1 << 20));
         if (chunk.isEmpty() && !device.waitForReadyRead(0))
@@ -394,20 +563,37 @@ QVector<TQRPage> ReadReport(QIODevice& device)
 
 void SaveReportFile(const QString& fileName, const QVector<TQRPage>& pages)
 {
+    const QByteArray bytes = FileBytes(pages);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw EReportError(QStringLiteral("No se puede crear el archivo '%1'.").arg(fileName));
-    WriteReport(file, pages);
-    if (!file.commit())
-        throw EReportError(
-            QStringLiteral("No se ha podido guardar el archivo '%1'.").arg(fileName));
+        throw EReportError(QStringLiteral("No se puede crear el archivo '%1': puede que su "
+                                          "carpeta no exista o sea de solo lectura.")
+                               .arg(fileName) +
+                           Detail(file.errorString()));
+    // A full disk may take part of the bytes without a word: what reached the file is
+    // counted before it takes the place of the one there.
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const qint64 size = file.size();
+    if (!written || size != bytes.size() || !file.commit()) {
+        const QString detail =
+            written && size != bytes.size()
+                ? QStringLiteral("solo se han escrito %1 de %2 bytes.").arg(size).arg(bytes.size())
+                : file.errorString();
+        throw EReportError(QStringLiteral("No se ha podido guardar el archivo '%1': puede que el "
+                                          "disco esté lleno.")
+                               .arg(fileName) +
+                           Detail(detail));
+    }
 }
 
 QVector<TQRPage> LoadReportFile(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EReportError(QStringLiteral("No se puede abrir el archivo '%1'.").arg(fileName));
+        throw EReportError(QStringLiteral("No se puede abrir el archivo '%1': puede que ya no "
+                                          "exista o que no se pueda leer.")
+                               .arg(fileName) +
+                           Detail(file.errorString()));
     return ReadReport(file);
 }
 

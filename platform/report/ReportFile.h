@@ -3,6 +3,7 @@
 #include "Page.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QVector>
 
 class QIODevice;
@@ -21,7 +22,42 @@ namespace report {
 
 constexpr quint16 kReportFileVersion = 1;
 
-// Writes the pages; throws EReportError when the device refuses the bytes.
+// What a saved report may hold. The questionnaire and the indicator report lay out A4
+// pages in "Arial" and "Book Antiqua" at 14 points at most, some hundreds of elements
+// and a few thousand characters a page, and two pictures (the fixed one and the
+// centre's logo). The limits leave room above that; a file beyond them was not written
+// by the program and is refused as damaged, and within them any file opens, and
+// paints each of its pages, at once. The writer refuses to write beyond them.
+constexpr quint32 kMaxReportBody = 32u * 1024 * 1024; // bytes
+constexpr quint32 kMaxReportPages = 10000;
+constexpr quint32 kMaxReportItems = 384 * 1024; // in the whole file
+constexpr quint32 kMaxPageItems = 4096;
+// Characters (UTF-16 units) of all the texts of one page.
+constexpr qint64 kMaxPageText = 16384;
+// What a page paints, in pages of its own size, each element weighed by what it costs to
+// paint: a fill by its area; a picture by four times its area; a line or a frame as a
+// band 4 mm wide along it and 4 mm longer, four times that when dashed or dotted.
+constexpr double kMaxPageInk = 4.0;
+constexpr double kPictureInk = 4.0;
+constexpr double kStrokeInk = 4.0; // millimetres
+constexpr double kDashedInk = 4.0;
+constexpr double kMaxFontPoints = 18.0;
+constexpr double kMinPageSide = 50.0;   // millimetres
+constexpr double kMaxPageSide = 1200.0; // millimetres
+// Every place and size of an element, in millimetres either way from the page's corner.
+constexpr double kMaxPlace = 2 * kMaxPageSide;
+constexpr double kMaxPenWidth = 1.0;   // millimetres
+constexpr quint32 kMaxSourceName = 64; // bytes of an element's name
+constexpr quint32 kMaxImages = 16;
+constexpr qint64 kMaxImagePixels = 2048LL * 2048;
+// The largest picture and room for the others.
+constexpr qint64 kMaxTotalPixels = kMaxImagePixels + 1024LL * 1024;
+
+// Whether texts in `family` may be saved: the families the reports print in.
+bool SavedFontFamily(const QString& family);
+
+// Writes the pages; throws EReportError when they hold more than a saved report may,
+// or when the device refuses the bytes.
 void WriteReport(QIODevice& device, const QVector<TQRPage>& pages);
 
 // Reads the pages written by WriteReport; throws EReportFileError otherwise.
@@ -31,6 +67,10 @@ QVector<TQRPage> ReadReport(QIODevice& device);
 // so a failed save never spoils the file that was there.
 void SaveReportFile(const QString& fileName, const QVector<TQRPage>& pages);
 QVector<TQRPage> LoadReportFile(const QString& fileName);
+
+// The body WriteReport writes for `pages`, without refusing what a saved report may not
+// hold: the tests make with it files that the program does not write.
+QByteArray ReportFileBody(const QVector<TQRPage>& pages);
 
 // The bytes WriteReport puts before a body. The loader's fuzz target frames its
 // input with it to reach the body reader past the checksum.

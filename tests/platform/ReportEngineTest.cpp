@@ -9,12 +9,16 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRegion>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTextBoundaryFinder>
 #include <QtEndian>
+#include <cmath>
 
 using namespace report;
+using testing::FullDisk;
 using testing::ItemsOf;
 using testing::Near;
 using testing::RowSource;
@@ -123,6 +127,65 @@ QByteArray U32(quint32 v)
     char b[4];
     qToBigEndian(v, b);
     return QByteArray(b, 4);
+}
+
+TPageItem Item(TItemKind kind, const QRectF& rect)
+{
+    TPageItem item;
+    item.Kind = kind;
+    item.Rect = rect;
+    return item;
+}
+
+TPageItem Text(const QString& text, double points = 10, const QString& family = "Arial")
+{
+    TPageItem item = Item(TItemKind::Text, QRectF(10, 10, 50, 5));
+    item.Baseline = 14;
+    item.Text = text;
+    item.Font.Family = family;
+    item.Font.Points = points;
+    return item;
+}
+
+TPageItem Picture(const QImage& image, const QRectF& rect = QRectF(0, 0, 1, 1))
+{
+    TPageItem item = Item(TItemKind::Image, rect);
+    item.Image = image;
+    return item;
+}
+
+QImage Pixels(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    return image;
+}
+
+// One page of `items`, A4 unless told.
+QVector<TQRPage> OnePage(const QVector<TPageItem>& items, QSizeF size = QSizeF(210, 297))
+{
+    return {TQRPage{size, items}};
+}
+
+// `count` elements that paint nothing, on as many full pages as they take.
+QVector<TQRPage> Elements(qint64 count)
+{
+    QVector<TQRPage> pages;
+    for (; count > 0; count -= kMaxPageItems)
+        pages << OnePage(QVector<TPageItem>(int(qMin<qint64>(count, kMaxPageItems)),
+                                            Item(TItemKind::Fill, QRectF())))
+                     .first();
+    return pages;
+}
+
+double Above(double v)
+{
+    return std::nextafter(v, HUGE_VAL);
+}
+
+double Below(double v)
+{
+    return std::nextafter(v, -HUGE_VAL);
 }
 
 } // namespace
@@ -491,6 +554,274 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QVERIFY_THROWS_EXCEPTION(EReportFileError, Loaded(bytes));
+    }
+
+    // What cannot be shown or printed says so: pages without a preview window to show
+    // them in, and a print that cannot start (a PDF file in a folder that is a file).
+    void whatCannotBeShownOrPrintedSaysSo()
+    {
+        SampleReport sample(3);
+        sample.report.Prepare();
+        QTemporaryFile notAFolder;
+        QVERIFY(notAFolder.open());
+        QPdfWriter pdf(notAFolder.fileName() + "/informe.pdf");
+        const std::pair<std::function<void()>, QString> failures[] = {
+            {[&] { sample.report.Preview(); }, "No hay ventana de vista previa."},
+            {[&] { sample.report.QRPrinter()->Preview(); }, "No hay ventana de vista previa."},
+            {[&] { PrintPages(pdf, sample.Pages(), 0, 0); },
+             "No se ha podido iniciar la impresión."}};
+        for (const auto& [failure, message] : failures) {
+            try {
+                failure();
+                QFAIL(qPrintable(message));
+            } catch (const EReportError& error) {
+                QCOMPARE(QString::fromUtf8(error.what()), message);
+            }
+        }
+    }
+
+    // Each failure of a saved report's file says what failed, why it may have, and (for
+    // the system's failures) the system's own words; a failed save leaves the file that
+    // was there as it was.
+    void fileFailuresSayWhy_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("message"); // %1: the file's path
+        QTest::newRow("a missing file")
+            << "missing"
+            << "No se puede abrir el archivo '%1': puede que ya no exista o que no se pueda leer.";
+        QTest::newRow("a foreign file") << "foreign"
+                                        << "El archivo no es un informe guardado.";
+        QTest::newRow("a damaged file") << "damaged"
+                                        << "El informe guardado está dañado o incompleto.";
+        QTest::newRow("a later version")
+            << "newer"
+            << "El informe guardado es de una versión más reciente del programa.";
+        QTest::newRow("a file for a folder") << "no folder"
+                                             << "No se puede crear el archivo '%1': puede que su "
+                                                "carpeta no exista o sea de solo lectura.";
+        QTest::newRow("a full disk, a short report")
+            << "full, short"
+            << "No se ha podido guardar el archivo '%1': puede que el disco esté lleno.";
+        QTest::newRow("a full disk, a long report")
+            << "full, long"
+            << "No se ha podido guardar el archivo '%1': puede que el disco esté lleno.";
+        QTest::newRow("a full device")
+            << "full device"
+            << "No se ha podido escribir el informe: puede que el disco esté lleno.";
+    }
+
+    void fileFailuresSayWhy()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QString path = dir.filePath("encuesta.qrp");
+        const QVector<TQRPage> pages{ElementsPage()};
+        QByteArray bytes = Saved(pages);
+        if (failure == "damaged")
+            bytes[30] = char(bytes.at(30) ^ 1);
+        if (failure == "newer")
+            bytes[9] = char(kReportFileVersion + 1);
+        if (failure == "foreign")
+            bytes = "[Base_de_Datos]\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+
+        QString error;
+        try {
+            if (failure == "missing") {
+                path = dir.filePath("otra.qrp");
+                LoadReportFile(path);
+            } else if (failure == "no folder") {
+                path += "/encuesta.qrp";
+                SaveReportFile(path, pages);
+            } else if (failure == "full device") {
+                QFile device("/dev/full");
+                QVERIFY(device.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+                WriteReport(device, pages);
+            } else if (failure.startsWith("full")) {
+                QVector<TQRPage> report = OnePage({Text(QString(200, 'a'))});
+                if (failure == "full, long")
+                    report = QVector<TQRPage>(
+                        2, OnePage(QVector<TPageItem>(8, Text(QString(2000, 'a')))).first());
+                FullDisk full(64);
+                SaveReportFile(path, report);
+            } else {
+                LoadReportFile(path);
+            }
+        } catch (const EReportError& e) {
+            error = QString::fromUtf8(e.what());
+        }
+        const QStringList lines = error.split("\nDetalle técnico: ");
+        QCOMPARE(lines.first(), message.replace("%1", path));
+        if (!QStringList{"foreign", "damaged", "newer"}.contains(failure))
+            QVERIFY2(lines.size() == 2 && !lines.last().isEmpty(), qPrintable(error));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+    }
+
+    // A saved file holds what the reports print, with room to spare, and no more: at the
+    // end of each limit it opens as it was saved; one past it the writer refuses to save
+    // it and the reader takes its file for a damaged one.
+    void savedFilesHoldNoMoreThanTheReportsPrint_data()
+    {
+        QTest::addColumn<QVector<TQRPage>>("pages");
+        QTest::addColumn<bool>("accepted");
+        const auto ends = [](const char* limit, const auto& make, auto end, auto past) {
+            QTest::addRow("%s: at its end", limit) << QVector<TQRPage>(make(end)) << true;
+            QTest::addRow("%s: past it", limit) << QVector<TQRPage>(make(past)) << false;
+        };
+        const auto line = [](double length, double pen = 0, Qt::PenStyle style = Qt::SolidLine) {
+            TPageItem item = Item(TItemKind::Line, QRectF(1, 1, length, 0));
+            item.PenWidth = pen;
+            item.PenStyle = style;
+            return item;
+        };
+        const auto fill = [](double left, double top, double width, double height) {
+            return Item(TItemKind::Fill, QRectF(left, top, width, height));
+        };
+
+        ends(
+            "pages", [](int n) { return QVector<TQRPage>(n, OnePage({}).first()); },
+            kMaxReportPages, kMaxReportPages + 1);
+        ends(
+            "elements on a page",
+            [=](int n) { return OnePage(QVector<TPageItem>(n, fill(0, 0, 0, 0))); }, kMaxPageItems,
+            kMaxPageItems + 1);
+        ends("elements in a file", Elements, kMaxReportItems, kMaxReportItems + 1);
+        ends(
+            "characters on a page",
+            [](int n) {
+                return OnePage({Text(QString(n / 2, 'a')), Text(QString(n - n / 2, QChar(0xF1)))});
+            },
+            int(kMaxPageText), int(kMaxPageText) + 1);
+        ends(
+            "an element's name",
+            [=](const QString& name) {
+                TPageItem item = fill(0, 0, 1, 1);
+                item.Source = name;
+                return OnePage({item});
+            },
+            QString(kMaxSourceName / 2, QChar(0xF1)),
+            QString(kMaxSourceName / 2, QChar(0xF1)) + 'a');
+        const auto sized = [](double points) { return OnePage({Text("a", points)}); };
+        ends("the largest font", sized, kMaxFontPoints, Above(kMaxFontPoints));
+        ends("the smallest font", sized, Above(0), 0.0);
+        const auto family = [](const QString& name) { return OnePage({Text("a", 10, name)}); };
+        ends("a font of the reports", family, QStringLiteral("Book Antiqua"),
+             QStringLiteral("MS Sans Serif"));
+        const auto wide = [](double side) { return OnePage({}, QSizeF(side, 297)); };
+        const auto high = [](double side) { return OnePage({}, QSizeF(210, side)); };
+        ends("the widest page", wide, kMaxPageSide, Above(kMaxPageSide));
+        ends("the narrowest page", wide, kMinPageSide, Below(kMinPageSide));
+        ends("the highest page", high, kMaxPageSide, Above(kMaxPageSide));
+        ends("the lowest page", high, kMinPageSide, Below(kMinPageSide));
+        const auto at = [=](double place) { return OnePage({fill(place, -place, 1, 1)}); };
+        ends("the farthest place", at, kMaxPlace, Above(kMaxPlace));
+        ends("the farthest place back", at, -kMaxPlace, Below(-kMaxPlace));
+        const auto pen = [=](double width) { return OnePage({line(1, width)}); };
+        ends("the widest pen", pen, kMaxPenWidth, Above(kMaxPenWidth));
+        ends("the thinnest pen", pen, 0.0, Below(0));
+
+        const auto images = [](int count) {
+            QVector<TPageItem> items;
+            for (int i = 0; i < count; ++i)
+                items << Picture(Pixels(1, 1));
+            return OnePage(items);
+        };
+        ends("pictures", images, kMaxImages, kMaxImages + 1);
+        ends(
+            "a picture's pixels",
+            [](int height) { return OnePage({Picture(Pixels(2048, height))}); }, 2048, 2049);
+        ends(
+            "all pictures' pixels",
+            [](int height) {
+                return OnePage({Picture(Pixels(2048, 2048)), Picture(Pixels(1024, height))});
+            },
+            1024, 1025);
+
+        // The ink of a 200 mm square page: 160,000 mm2, reached by each kind of element,
+        // and passed by a thousandth of a millimetre.
+        const QSizeF square(200, 200);
+        ends(
+            "ink of fills",
+            [=](double height) {
+                return OnePage({fill(0, 0, 200, 200), fill(0, 0, 200, 200), fill(0, 0, 200, 200),
+                                fill(0, 0, 200, height)},
+                               square);
+            },
+            200.0, 200.001);
+        ends(
+            "ink of pictures, four times their area",
+            [=](double height) {
+                const QImage image = Pixels(1, 1);
+                return OnePage({Picture(image, QRectF(0, 0, 100, 100)),
+                                Picture(image, QRectF(0, 0, 100, 100)),
+                                Picture(image, QRectF(0, 0, 100, 100)),
+                                Picture(image, QRectF(0, 0, 100, height))},
+                               square);
+            },
+            100.0, 100.001);
+        // A line 396 mm long counts (396 + 4) x 4 = 1,600 mm2: a hundred of them.
+        ends(
+            "ink of lines",
+            [=](double length) {
+                QVector<TPageItem> items(99, line(396, kMaxPenWidth));
+                return OnePage(items << line(length), square);
+            },
+            396.0, 396.001);
+        // A dotted frame 24 mm square counts (96 + 4) x 4 x 4 = 1,600 mm2.
+        ends(
+            "ink of dotted frames",
+            [=](double side) {
+                TPageItem frame = Item(TItemKind::Frame, QRectF(0, 0, 24, 24));
+                frame.PenStyle = Qt::DotLine;
+                QVector<TPageItem> items(99, frame);
+                frame.Rect.setWidth(side);
+                return OnePage(items << frame, square);
+            },
+            24.0, 24.001);
+    }
+
+    void savedFilesHoldNoMoreThanTheReportsPrint()
+    {
+        QFETCH(QVector<TQRPage>, pages);
+        QFETCH(bool, accepted);
+        if (accepted) {
+            QVERIFY(Loaded(Saved(pages)) == pages);
+            return;
+        }
+        try {
+            Saved(pages);
+            QFAIL("saved");
+        } catch (const EReportError& error) {
+            QCOMPARE(QString::fromUtf8(error.what()),
+                     QStringLiteral("El informe es demasiado grande para guardarlo."));
+        }
+        const QByteArray body = ReportFileBody(pages);
+        try {
+            Loaded(ReportFileHeader(body) + body);
+            QFAIL("read");
+        } catch (const EReportFileError& error) {
+            QCOMPARE(QString::fromUtf8(error.what()),
+                     QStringLiteral("El informe guardado está dañado o incompleto."));
+        }
+    }
+
+    // The fullest file that may be saved (every limit reached at once, the largest one
+    // may be) opens as it was saved; a byte more and it is refused.
+    void theFullestFileOpens()
+    {
+        QVector<TQRPage> pages = testing::FullestSavedReport();
+        const QByteArray bytes = Saved(pages);
+        QCOMPARE(bytes.size(), ReportFileHeader({}).size() + qsizetype(kMaxReportBody));
+        QVERIFY(Loaded(bytes) == pages);
+        pages.first().Items.first().Source += 'x';
+        QVERIFY_THROWS_EXCEPTION(EReportError, Saved(pages));
+        const QByteArray longer = bytes.mid(ReportFileHeader({}).size()) + 'x';
+        QVERIFY_THROWS_EXCEPTION(EReportFileError, Loaded(ReportFileHeader(longer) + longer));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/report/DataSource.h"
 #include "platform/report/Page.h"
+#include "platform/report/ReportFile.h"
 #ifdef QT_PRINTSUPPORT_LIB
 #include "platform/report/preview/PrintDialogs.h"
 #include <QPrinter>
@@ -9,12 +10,15 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QMap>
 #include <QPointer>
 #include <QProcess>
 #include <QVector>
 #include <QWidget>
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace testing {
 
@@ -97,6 +101,122 @@ inline int PdfPageCount(const QString& path)
         if (pdf.mid(at, 12) != "/Type /Pages")
             ++count;
     return count;
+}
+
+// While it lives, no file of the process grows past `bytes`, as on a full disk.
+class FullDisk
+{
+public:
+    explicit FullDisk(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_before{};
+    void (*m_signal)(int) = SIG_DFL;
+};
+
+// The fullest report a saved file may hold: every limit of the format reached at once,
+// in what costs the most to read and to paint. As many pictures as a file may hold, of
+// all the pixels it may hold. Pages of as many elements as a page may hold: texts of the
+// largest size, in eight scripts and every style, of as many characters as a page may
+// hold; and pictures, frames and lines (solid, dotted and dash-dotted) and fills that
+// paint as much as a page may. As many pages as the file may hold, every element named
+// on its own, the names as long as to make the file as large as it may be.
+inline QVector<report::TQRPage> FullestSavedReport()
+{
+    using namespace report;
+    auto picture = [](int width, int height) {
+        QImage image(width, height, QImage::Format_ARGB32);
+        for (int y = 0; y < height; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < width; ++x)
+                line[x] = qRgba(x & 255, y & 255, (x ^ y) & 255, 128 + (x & 127));
+        }
+        return image;
+    };
+    // The largest picture, and fifteen sharing the pixels left.
+    QVector<QImage> pictures{picture(2048, 2048)};
+    for (int i = 0; i < 14; ++i)
+        pictures << picture(256, 273);
+    pictures << picture(256, 274);
+
+    TQRPage page{QSizeF(210, 297), {}};
+    auto add = [&page](TItemKind kind, const QRectF& rect) -> TPageItem& {
+        TPageItem item;
+        item.Kind = kind;
+        item.Rect = rect;
+        item.Color = QColor(10, 20, 30, 200);
+        page.Items.append(item);
+        return page.Items.last();
+    };
+    // Eight characters a text, from eight scripts, emoji among them.
+    const char32_t scripts[8][2] = {{0xC0, 64},   {0x4E00, 20000}, {0x0627, 26}, {0x0915, 37},
+                                    {0x05D0, 27}, {0x0E01, 46},    {0x03B1, 25}, {0x1F600, 80}};
+    const int texts = int(kMaxPageText / 8);
+    for (int i = 0; i < texts; ++i) {
+        TPageItem& text =
+            add(TItemKind::Text, QRectF(5 + (i % 6) * 33, (i / 6) % 37 * 7.5, 33, 7.5));
+        text.Baseline = text.Rect.top() + 6;
+        text.Font.Family = i % 2 ? QStringLiteral("Book Antiqua") : QStringLiteral("Arial");
+        text.Font.Points = kMaxFontPoints;
+        text.Font.Bold = i & 1;
+        text.Font.Italic = i & 2;
+        text.Font.Underline = i & 4;
+        const auto* script = scripts[i % 8];
+        while (text.Text.size() < 8) {
+            const char32_t c = script[0] + char32_t(i * 8 + text.Text.size()) % script[1];
+            text.Text += QString::fromUcs4(&c, 1);
+        }
+    }
+    // The ink a page may paint (4 pages of 62,370 mm2): pictures over a quarter of the
+    // page and in 10 mm squares (68,370), frames 5 mm square, dotted (96,000) and solid
+    // (24,000), lines 2 mm long and dash-dotted (24,000) and 20 mm long and solid (24,000),
+    // and fills for the rest.
+    add(TItemKind::Image, QRectF(0, 0, 105, 148.5)).Image = pictures.first();
+    for (int i = 1; i < pictures.size(); ++i)
+        add(TItemKind::Image, QRectF(10 * i, 280, 10, 10)).Image = pictures.at(i);
+    for (int i = 0; i < 250; ++i) {
+        const QPointF at(i % 38 * 5, i / 38 * 20);
+        add(TItemKind::Frame, QRectF(at, QSizeF(5, 5))).PenStyle = Qt::DotLine;
+        add(TItemKind::Frame, QRectF(at + QPointF(0, 5), QSizeF(5, 5))).PenWidth = kMaxPenWidth;
+        add(TItemKind::Line, QRectF(at + QPointF(0, 10), QSizeF(2, 0))).PenStyle = Qt::DashDotLine;
+        add(TItemKind::Line, QRectF(at + QPointF(0, 15), QSizeF(20, 0))).PenWidth = 0.26;
+    }
+    const int fills = int(kMaxPageItems) - int(page.Items.size());
+    for (int i = 0; i < fills - 1; ++i)
+        add(TItemKind::Fill, QRectF(i % 80 * 2.5, i / 80 * 20, 2.5, 5));
+    add(TItemKind::Fill, QRectF(0, 0, 2.5, 89));
+
+    // As many pages as the file may hold, then names that fill it to its last byte.
+    const qint64 one = ReportFileBody({page}).size();
+    const qint64 perPage = ReportFileBody({page, page}).size() - one;
+    const qint64 none = one - perPage;
+    const int count = int(
+        qMin<qint64>(kMaxReportItems / kMaxPageItems, (qint64(kMaxReportBody) - none) / perPage));
+    QVector<TQRPage> pages(count, page);
+    const qint64 spare = qint64(kMaxReportBody) - none - count * perPage;
+    const qint64 items = qint64(count) * kMaxPageItems;
+    int n = 0;
+    for (TQRPage& each : pages) {
+        for (TPageItem& item : each.Items) {
+            const qint64 length =
+                qMin<qint64>(kMaxSourceName, spare / items + (n < spare % items ? 1 : 0));
+            item.Source =
+                QString::number(n++, 36).leftJustified(int(length), QLatin1Char('.'), true);
+        }
+    }
+    return pages;
 }
 
 #ifdef QT_PRINTSUPPORT_LIB

@@ -15,11 +15,23 @@ using testing::TextsOf;
 
 namespace {
 
+// The lines of a dimension's name that half the page holds, at 9 points.
+const int kCaben = 33;
+
 const QString kLarga = QStringLiteral(
     "Porcentaje de alumnado que, habiendo iniciado el ciclo formativo en el curso "
     "académico anterior, lo abandona antes de su finalización sin haber solicitado la "
     "anulación de matrícula ni la renuncia a la convocatoria, sobre el total de "
     "matriculados en el ciclo al comienzo del curso");
+
+// A dimension's name of `cuantas` lines, stored with CR+LF.
+QString Lineas(int cuantas)
+{
+    QStringList lineas;
+    for (int i = 1; i <= cuantas; ++i)
+        lineas << QStringLiteral("Línea %1 del nombre").arg(i);
+    return lineas.join(QStringLiteral("\r\n"));
+}
 
 // The rows' texts: `cuantas` short ones, with the long one at `larga` (-1: none).
 QStringList Textos(int cuantas, int larga)
@@ -53,21 +65,29 @@ private slots:
         QTest::addColumn<int>("filas");
         QTest::addColumn<int>("larga");
         QTest::addColumn<QString>("dimension");
+        QTest::addColumn<bool>("cortado");
         QTest::addColumn<int>("total");
-        QTest::newRow("sin filas") << 0 << -1 << "Satisfacción" << 1;
-        QTest::newRow("definición de tres líneas") << 4 << 2 << "Satisfacción" << 1;
-        QTest::newRow("varias páginas") << 80 << 10 << "Satisfacción" << 3;
+        QTest::newRow("sin filas") << 0 << -1 << "Satisfacción" << false << 1;
+        QTest::newRow("definición de tres líneas") << 4 << 2 << "Satisfacción" << false << 1;
+        QTest::newRow("varias páginas") << 80 << 10 << "Satisfacción" << false << 3;
         QTest::newRow("dimensión larga")
             << 2 << -1
             << "Grado de satisfacción del alumnado y de sus familias con la "
                "orientación académica y profesional recibida en el centro"
-            << 1;
+            << false << 1;
         // Lines stored in the name take room as wrapped ones do: 35 rows fill one page
         // under a one-line name and spill onto a second under a name of three lines.
         QTest::newRow("dimensión en dos líneas")
-            << 35 << -1 << "Satisfacción del alumnado\r\ncon el centro" << 1;
+            << 35 << -1 << "Satisfacción del alumnado\r\ncon el centro" << false << 1;
         QTest::newRow("dimensión en tres líneas")
-            << 35 << -1 << "Satisfacción\ndel alumnado\rcon el centro" << 2;
+            << 35 << -1 << "Satisfacción\ndel alumnado\rcon el centro" << false << 2;
+        // The header takes at most half the page: a name of more lines than that holds
+        // is cut on its last line, and the rows go on under it.
+        QTest::newRow("el nombre más alto que cabe") << 40 << -1 << Lineas(33) << false << 3;
+        QTest::newRow("una línea más") << 40 << -1 << Lineas(34) << true << 3;
+        QTest::newRow("dimensión de 90 líneas") << 40 << -1 << Lineas(90) << true << 3;
+        QTest::newRow("un párrafo de más de media página")
+            << 40 << -1 << QString(kLarga + ' ').repeated(20) << true << 3;
     }
 
     void paginas()
@@ -75,6 +95,7 @@ private slots:
         QFETCH(int, filas);
         QFETCH(int, larga);
         QFETCH(QString, dimension);
+        QFETCH(bool, cortado);
         QFETCH(int, total);
         Db().Exec(QStringLiteral("UPDATE Subcriterio SET definicion=? WHERE codigo=10"),
                   {dimension});
@@ -95,13 +116,21 @@ private slots:
             const TQRPage& pagina = paginas.at(p);
             QCOMPARE(TextsOf(pagina, "QRLabel1"),
                      QStringList{"MEDIDAS DE PERCEPCIÓN / INDICADORES DE RENDIMIENTO"});
-            QCOMPARE(TextsOf(pagina, "QRLDimension").join(' '), dimension.simplified());
+            // A name cut short prints as many lines as the header holds, the last ending
+            // in "…", and no word of it out of its place.
+            const QStringList nombre = TextsOf(pagina, "QRLDimension");
+            if (cortado) {
+                QCOMPARE(nombre.size(), kCaben);
+                QVERIFY(nombre.last().endsWith("…"));
+                QVERIFY(dimension.simplified().startsWith(nombre.join(' ').chopped(1)));
+            } else {
+                QCOMPARE(nombre.join(' '), dimension.simplified());
+            }
             QCOMPARE(TextsOf(pagina, "QRLabel4"),
                      QStringList{QStringLiteral("Página %1 de %2").arg(p + 1).arg(total)});
             // The name never reaches "Objetivo", and the heads sit just above the rule.
             const double raya =
-                testing::First(ItemsOf(pagina, "QRShape3", TItemKind::Line), "the rule")
-                    .Rect.top();
+                testing::First(ItemsOf(pagina, "QRShape3", TItemKind::Line), "the rule").Rect.top();
             for (const TPageItem& linea : ItemsOf(pagina, "QRLDimension", TItemKind::Text))
                 QVERIFY(linea.Rect.right() < 10 + 152.40 && linea.Rect.bottom() < raya);
             for (const char* cabeza : {"QRLabel2", "QRLabel3"}) {
@@ -112,8 +141,16 @@ private slots:
 
             // Each row from its number's top to the next one's, the rules along all of it
             // and its text within it.
+            // The header within half the page, and rows on every page, above the footer.
+            QVERIFY(raya < 10 + 277 / 2.0);
             const auto celdas = ItemsOf(pagina, "QRDBNum", TItemKind::Fill);
+            QCOMPARE(celdas.isEmpty(), filas == 0);
             QVERIFY(celdas.isEmpty() || celdas.first().Rect.top() > raya);
+            const double pie =
+                testing::First(ItemsOf(pagina, "QRLabel4", TItemKind::Text), "the footer")
+                    .Rect.top();
+            for (const TPageItem& linea : ItemsOf(pagina, "QRShape1", TItemKind::Line))
+                QVERIFY(linea.Rect.bottom() < pie);
             numeros << TextsOf(pagina, "QRDBNum");
             for (int r = 0; r < celdas.size(); ++r) {
                 const double arriba = celdas.at(r).Rect.top() - 1.06;

@@ -23,13 +23,13 @@ namespace {
 constexpr double kTolerance = 0.02;
 
 // Questions "Pregunta 1", "Pregunta 2"... whose answer scales go round the codes 0,
-// 1, none and 5.
+// 1, none, 5 and -1.
 QList<QPair<QString, QVariant>> Numeradas(int cuantas)
 {
-    const QVariant tipos[] = {0, 1, QVariant(), 5};
+    const QVariant tipos[] = {0, 1, QVariant(), 5, -1};
     QList<QPair<QString, QVariant>> preguntas;
     for (int i = 0; i < cuantas; ++i)
-        preguntas.append({QStringLiteral("Pregunta %1").arg(i + 1), tipos[i % 4]});
+        preguntas.append({QStringLiteral("Pregunta %1").arg(i + 1), tipos[i % 5]});
     return preguntas;
 }
 
@@ -287,6 +287,46 @@ private slots:
             QCOMPARE(pages[p].count(QStringLiteral("NC")) - 1,
                      pages[p].count(QStringLiteral("Pregunta ")));
         }
+    }
+
+    // A questionnaire that cannot be saved says why, and the file that was there stays as
+    // it was: a folder that is a file, and a full disk.
+    void aQuestionnaireThatCannotBeSavedSaysWhy_data()
+    {
+        QTest::addColumn<QString>("archivo"); // in the workspace
+        QTest::addColumn<QString>("aviso");   // %1: the file's path
+        QTest::newRow("a folder that is a file")
+            << "encuesta.qrp/nueva.qrp"
+            << "No se puede crear el archivo '%1': puede que su carpeta no exista o sea de "
+               "solo lectura.";
+        QTest::newRow("a full disk")
+            << "encuesta.qrp"
+            << "No se ha podido guardar el archivo '%1': puede que el disco "
+               "esté lleno.";
+    }
+
+    void aQuestionnaireThatCannotBeSavedSaysWhy()
+    {
+        QFETCH(QString, archivo);
+        QFETCH(QString, aviso);
+        const QString path = Dir() + "/" + archivo;
+        QFile antes(Dir() + QStringLiteral("/encuesta.qrp"));
+        QVERIFY(antes.open(QIODevice::WriteOnly) && antes.write("la de antes") > 0);
+        antes.close();
+        Cabecera(QDate(2024, 1, 9), QImage());
+        Preguntas(Numeradas(3));
+        testing::MessageRecorder messages;
+        Paginas(Encuesta(), [&](report::TQRStandardPreview* preview) {
+            testing::SaveFileAnswer answer(path);
+            testing::FullDisk full(archivo == "encuesta.qrp" ? 16 : RLIM_INFINITY);
+            preview->SaveReportClick();
+        });
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages.first().icon, QMessageBox::Warning);
+        QCOMPARE(messages.messages.first().text.section("\nDetalle técnico: ", 0, 0),
+                 aviso.replace("%1", path));
+        QVERIFY(antes.open(QIODevice::ReadOnly));
+        QCOMPARE(antes.readAll(), QByteArray("la de antes"));
     }
 
     // A saved questionnaire reopens in a preview of its pages, a window as any other (none
