@@ -241,6 +241,36 @@ class TestIndicadoresIR : public QObject
         return F_ModificarIRP2;
     }
 
+    // Saves indicator 9 unchanged through "MODIFICAR" and its question dialog, `veces`
+    // times, each with its definition and a question of at least `lineasPregunta` lines
+    // wrapped; the stored bytes stay those of the texts given.
+    void GuardarSinCambios(const QString& definicion, const QString& pregunta, int veces,
+                           int lineasPregunta)
+    {
+        Catalogo();
+        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=?, pregunta=? "
+                                       "WHERE codigo=9"),
+                        {definicion, pregunta});
+        for (int vez = 0; vez < veces; ++vez) {
+            QPointer<TF_ModificarIRP2> f = AbrirModificacion(1);
+            QVERIFY(f);
+            QVERIFY(LineasMemo(f->M_Definicion).size() >= 4);
+            int lineas = 0;
+            EnLaPregunta dialogo([&](TF_CrearIRPregunta* d) {
+                lineas = int(LineasMemo(d->M_Pregunta).size());
+                QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
+            });
+            QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
+            QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
+            QVERIFY(lineas >= lineasPregunta);
+            QCOMPARE(e->ws.Db().Rows(QStringLiteral("SELECT CAST(definicion AS BLOB), CAST("
+                                                    "pregunta AS BLOB) FROM IRendimiento WHERE "
+                                                    "codigo=9")),
+                     (Filas{{definicion.toUtf8(), pregunta.toUtf8()}}));
+            QVERIFY(e->Cerrada(f));
+        }
+    }
+
 private slots:
     void init() { e = std::make_unique<EntornoCabeceras>(); }
     void cleanup() { e.reset(); }
@@ -431,56 +461,15 @@ private slots:
     void guardarSinCambios()
     {
         QFETCH(QString, separador);
-        Catalogo();
-        const QString definicion = TextoAjustado(QStringLiteral("Satisfacción"), separador),
-                      pregunta = TextoAjustado(QStringLiteral("¿Está satisfecho"), separador);
-        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=?, pregunta=? "
-                                       "WHERE codigo=9"),
-                        {definicion, pregunta});
-        for (int vez = 0; vez < 2; ++vez) {
-            QPointer<TF_ModificarIRP2> f = AbrirModificacion(1);
-            QVERIFY(f);
-            QVERIFY(LineasMemo(f->M_Definicion).size() >= 4);
-            int lineas = 0;
-            EnLaPregunta dialogo([&](TF_CrearIRPregunta* d) {
-                lineas = int(LineasMemo(d->M_Pregunta).size());
-                QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
-            });
-            QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
-            QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
-            QVERIFY(lineas >= 4);
-            QCOMPARE(e->ws.Db().Rows(QStringLiteral("SELECT CAST(definicion AS BLOB), CAST("
-                                                    "pregunta AS BLOB) FROM IRendimiento WHERE "
-                                                    "codigo=9")),
-                     (Filas{{definicion.toUtf8(), pregunta.toUtf8()}}));
-            QVERIFY(e->Cerrada(f));
-        }
+        GuardarSinCambios(TextoAjustado(QStringLiteral("Satisfacción"), separador),
+                          TextoAjustado(QStringLiteral("¿Está satisfecho"), separador), 2, 4);
     }
 
     // Where a line wraps with no blank (hyphens, an address), a save adds no space.
     void guardarSinCambiosSinBlancos()
     {
-        Catalogo();
-        const QString definicion = DefinicionConGuiones(QStringLiteral("Satisfacción")),
-                      pregunta = PreguntaConDireccion();
-        e->ws.Db().Exec(QStringLiteral("UPDATE IRendimiento SET definicion=?, pregunta=? "
-                                       "WHERE codigo=9"),
-                        {definicion, pregunta});
-        QPointer<TF_ModificarIRP2> f = AbrirModificacion(1);
-        QVERIFY(f);
-        QVERIFY(LineasMemo(f->M_Definicion).size() >= 4);
-        int lineas = 0;
-        EnLaPregunta dialogo([&](TF_CrearIRPregunta* d) {
-            lineas = int(LineasMemo(d->M_Pregunta).size());
-            QTest::mouseClick(d->B_Insertar, Qt::LeftButton);
-        });
-        QTest::mouseClick(f->B_Modificar, Qt::LeftButton);
-        QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
-        QVERIFY(lineas >= 3);
-        QCOMPARE(e->ws.Db().Rows(QStringLiteral("SELECT CAST(definicion AS BLOB), CAST(pregunta "
-                                                "AS BLOB) FROM IRendimiento WHERE codigo=9")),
-                 (Filas{{definicion.toUtf8(), pregunta.toUtf8()}}));
-        QVERIFY(e->Cerrada(f));
+        GuardarSinCambios(DefinicionConGuiones(QStringLiteral("Satisfacción")),
+                          PreguntaConDireccion(), 1, 3);
     }
 
     void modificar_data()
@@ -1107,13 +1096,7 @@ private slots:
                 QCOMPARE(celda.CheckBox->isVisible(), int(g) == grupo);
     }
 
-    void nombresEnUnaLinea_data()
-    {
-        QTest::addColumn<QString>("salto");
-        QTest::newRow("CR+LF") << "\r\n";
-        QTest::newRow("LF") << "\n";
-        QTest::newRow("CR") << "\r";
-    }
+    void nombresEnUnaLinea_data() { testing::SaltosDeLinea(); }
 
     // Names stored on two lines show whole on one line, the break as a blank: the list of
     // indicators, whose tooltip keeps the name as stored, the group list and the

@@ -392,13 +392,7 @@ private slots:
                  pregunta.isNull() ? 6 : 7);
     }
 
-    void medidaEnUnaLinea_data()
-    {
-        QTest::addColumn<QString>("salto");
-        QTest::newRow("CR+LF") << "\r\n";
-        QTest::newRow("LF") << "\n";
-        QTest::newRow("CR") << "\r";
-    }
+    void medidaEnUnaLinea_data() { testing::SaltosDeLinea(); }
 
     // A measure stored on two lines shows whole on the list's one line, the break as a
     // blank; the list's tooltip and step 2's memo keep both lines.

@@ -170,13 +170,7 @@ private slots:
         QTEST(Marcados(paso2), "claves");
     }
 
-    void nombresEnUnaLinea_data()
-    {
-        QTest::addColumn<QString>("salto");
-        QTest::newRow("CR+LF") << "\r\n";
-        QTest::newRow("LF") << "\n";
-        QTest::newRow("CR") << "\r";
-    }
+    void nombresEnUnaLinea_data() { testing::SaltosDeLinea(); }
 
     // Names stored on two lines show whole on one line, the break as a blank, in step 1's
     // list and in the panel's titles and boxes, each as wide as its caption plus 20.

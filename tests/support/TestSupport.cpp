@@ -239,4 +239,12 @@ SaveFileAnswer::~SaveFileAnswer()
     ui::SetSaveFileHook(m_previous);
 }
 
+void SaltosDeLinea()
+{
+    QTest::addColumn<QString>("salto");
+    QTest::newRow("CR+LF") << "\r\n";
+    QTest::newRow("LF") << "\n";
+    QTest::newRow("CR") << "\r";
+}
+
 } // namespace testing

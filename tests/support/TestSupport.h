@@ -154,6 +154,9 @@ private:
     ui::SaveFileHook m_previous;
 };
 
+// The rows of a column "salto": each line break a stored text may hold (CR+LF, LF, CR).
+void SaltosDeLinea();
+
 } // namespace testing
 
 #define DIMARVOLTECA_TEST_MAIN(TestClass)                                                          \

@@ -131,13 +131,7 @@ private slots:
         QVERIFY(Lugares(paso3->SB_IndicadoresContenido).startsWith(titulo + "@20,20 "));
     }
 
-    void nombresEnUnaLinea_data()
-    {
-        QTest::addColumn<QString>("salto");
-        QTest::newRow("CR+LF") << "\r\n";
-        QTest::newRow("LF") << "\n";
-        QTest::newRow("CR") << "\r";
-    }
+    void nombresEnUnaLinea_data() { testing::SaltosDeLinea(); }
 
     // A name stored on two lines shows whole on the one line of each place that shows
     // it, the break as a blank: the header list, step 2's groups and dimensions, step 3's
