@@ -44,9 +44,15 @@ bool Activa(QWidget* ventana)
     return QTest::qWaitForWindowActive(marco);
 }
 
+// Shown and not wholly outside any box it lies in, a scroll box's view among them.
 bool SeVe(const QWidget* control)
 {
-    return !control->visibleRegion().isEmpty();
+    if (!control->isVisible())
+        return false;
+    QRect dentro = control->rect();
+    for (const QWidget* w = control; !w->isWindow(); w = w->parentWidget())
+        dentro = dentro.translated(w->pos()) & w->parentWidget()->rect();
+    return !dentro.isEmpty();
 }
 
 QString Nombre(const QWidget* ventana, const QWidget* w)
