@@ -41,7 +41,10 @@ bool Activa(QWidget* ventana)
     if (QApplication::activeWindow() == marco)
         return true;
     marco->activateWindow();
-    return QTest::qWaitForWindowActive(marco);
+    // A modal dialog of the offscreen platform is not given the keyboard by itself.
+    if (QApplication::activeWindow() != marco)
+        QApplication::setActiveWindow(marco);
+    return QTest::qWaitForWindowActive(marco) && QApplication::activeWindow() == marco;
 }
 
 // Shown and not wholly outside any box it lies in, a scroll box's view among them.
