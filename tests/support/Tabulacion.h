@@ -24,8 +24,8 @@ QStringList Tabular(QWidget* ventana, int veces, bool atras = false);
 // each fault as " ¡...!": the focus starts on a control that does not show; Tab does not
 // come back; Shift+Tab does not make the same stops in reverse; a radio group stops other
 // than once, on its chosen button (its first one while none is chosen); an arrow key does
-// not move the choice to a neighbour and the opposite arrow back. The arrows are tried on
-// every group that has a choice, and each group then gets its choice back by a click.
+// not move a group's choice to a neighbour and the opposite arrow back. The arrows are
+// tried last, and may leave a group after the one tried without its choice.
 QString Vuelta(QWidget* ventana);
 
 } // namespace testing
