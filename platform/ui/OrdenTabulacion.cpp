@@ -255,9 +255,11 @@ void OrdenTabulacion(QWidget* ventana, std::initializer_list<QWidget*> orden)
 
 bool Tabular(QWidget* ventana, bool adelante)
 {
+    // A window going out of sight takes the keyboard with it: the toolkit finds it another
+    // place.
     const TOrden* orden = OrdenDe(ventana);
     QWidget* foco = ventana->focusWidget();
-    if (!orden || !foco)
+    if (!orden || !foco || !ventana->isVisible())
         return false;
     QWidget* destino = Destino(ventana, *orden, foco, adelante);
     if (!destino)
