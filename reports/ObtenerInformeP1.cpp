@@ -8,6 +8,7 @@
 #include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
+#include "platform/ui/OrdenTabulacion.h"
 
 #include <QCloseEvent>
 
@@ -88,6 +89,11 @@ void TF_ObtenerInformeP1::B_SiguienteClick()
 void TF_ObtenerInformeP1::B_SalirClick()
 {
     ui::CloseForm(this);
+}
+
+bool TF_ObtenerInformeP1::focusNextPrevChild(bool next)
+{
+    return ui::Tabular(this, next) || QWidget::focusNextPrevChild(next);
 }
 
 void TF_ObtenerInformeP1::closeEvent(QCloseEvent* event)

@@ -27,6 +27,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void FormCreate();

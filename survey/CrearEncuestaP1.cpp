@@ -12,6 +12,7 @@
 #include "platform/ui/Frame.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
+#include "platform/ui/OrdenTabulacion.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -198,6 +199,11 @@ void TF_CrearEncuestaP1::EnsenyarForm()
 {
     // This step keeps the size it had.
     ui::ShowMdiChild(this);
+}
+
+bool TF_CrearEncuestaP1::focusNextPrevChild(bool next)
+{
+    return ui::Tabular(this, next) || QWidget::focusNextPrevChild(next);
 }
 
 void TF_CrearEncuestaP1::closeEvent(QCloseEvent* event)

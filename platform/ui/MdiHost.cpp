@@ -1,6 +1,7 @@
 #include "MdiHost.h"
 
 #include "Look.h"
+#include "OrdenTabulacion.h"
 #include "Ownership.h"
 
 #include <QGuiApplication>
@@ -71,6 +72,8 @@ void SetUpWorkWindow(QWidget* form, QObject* owner, Border border)
         flags |= Qt::MSWindowsFixedSizeDialogHint;
     form->setWindowFlags(flags);
     form->setFont(FontByHeight(QStringLiteral("MS Sans Serif"), -11));
+    // The keyboard goes round in the toolkit's order until the window declares its own.
+    OrdenTabulacion(form, {});
 }
 
 QWidget* FrameOf(QWidget* form)

@@ -25,7 +25,8 @@ enum class Border
 // Makes `form` a work window: destroyed with `owner`, freed when it is closed, its
 // frame with a title bar, system menu, minimise and close buttons, and no maximise
 // button, its texts in the windows' default font (which its own description may
-// change). Call it before the form's controls are made.
+// change), its keyboard kept as OrdenTabulacion says. Call it before the form's
+// controls are made.
 void SetUpWorkWindow(QWidget* form, QObject* owner, Border border = Border::Sizeable);
 
 // Shows `form` as a child of the frame, in a child window of `size` (the window's

@@ -1,10 +1,14 @@
 #include "OrdenTabulacion.h"
 
+#include <QApplication>
+#include <QButtonGroup>
 #include <QEvent>
 #include <QGroupBox>
 #include <QPointer>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QWidget>
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -12,11 +16,12 @@ namespace ui {
 
 namespace {
 
-// The order declared for a window, kept by the window itself.
+// The order of a window, kept by the window itself: the controls its description
+// declares or, while it declares none, the toolkit's order of its controls.
 class TOrden : public QObject
 {
 public:
-    explicit TOrden(QWidget* ventana) : QObject(ventana) { ventana->installEventFilter(this); }
+    explicit TOrden(QWidget* ventana);
 
     std::vector<QPointer<QWidget>> Controles;
 
@@ -32,9 +37,23 @@ TOrden* OrdenDe(const QWidget* ventana)
     return nullptr;
 }
 
+// The exclusive group a radio button belongs to; none for any other control.
+const QObject* GrupoDe(const QWidget* control)
+{
+    const auto* boton = qobject_cast<const QRadioButton*>(control);
+    if (!boton)
+        return nullptr;
+    if (const QButtonGroup* grupo = boton->group())
+        return grupo->exclusive() ? grupo : nullptr;
+    return boton->autoExclusive() ? boton->parentWidget() : nullptr;
+}
+
 bool TomaTab(const QWidget* control)
 {
-    return (control->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && control->isEnabled();
+    // The toolkit leaves Tab to the one button of a group that had the focus last; here a
+    // group is one stop, on its chosen button, so that any of its buttons may be it.
+    const Qt::FocusPolicy necesaria = GrupoDe(control) ? Qt::ClickFocus : Qt::TabFocus;
+    return (control->focusPolicy() & necesaria) == necesaria && control->isEnabled();
 }
 
 // The controls inside a scroll box or a group box stand in its place; none other holds any.
@@ -50,100 +69,175 @@ QWidget* ContenidoDe(QWidget* caja)
     return caja;
 }
 
-// The control inside `contenido` that comes right after `desde` as they read (before it,
-// going back): from top to bottom and, on one row, from left to right; without `desde`, the
-// first one (the last one). One pass over the controls that are there now, with no list
-// kept, since they may be thousands and change at every view.
-QWidget* EnLaCaja(QWidget* contenido, const QWidget* desde, bool adelante)
+// A stop of the order and the place, in the window's list of controls, of the one it
+// belongs to.
+struct TParada
+{
+    QWidget* Control;
+    int Entrada;
+};
+
+// The controls inside `contenido` that take Tab, as they read: from top to bottom and, on
+// one row, from left to right. Looked for at each key, since they may be made, moved,
+// shown and hidden at any time. A control that hands its focus on (the edit field of a
+// list) is reached through the one it hands it to.
+void AnyadirCaja(std::vector<TParada>& paradas, QWidget* contenido, int entrada)
 {
     using Lugar = std::tuple<int, int, int>;
+    std::vector<std::pair<Lugar, QWidget*>> dentro;
     const QList<QWidget*> controles = contenido->findChildren<QWidget*>();
-    const auto lugarDe = [contenido](const QWidget* control, int n) {
-        const QPoint punto = control->mapTo(contenido, QPoint(0, 0));
-        return Lugar{punto.y(), punto.x(), n};
-    };
-    Lugar partida;
-    if (desde)
-        partida = lugarDe(desde, int(controles.indexOf(const_cast<QWidget*>(desde))));
-    QWidget* elegido = nullptr;
-    Lugar lugarElegido;
     for (int n = 0; n < controles.size(); ++n) {
         QWidget* control = controles.at(n);
-        // A control that hands its focus on (the edit field of a list) is reached through
-        // the one it hands it to.
         if (!TomaTab(control) || control->focusProxy() || !control->isVisibleTo(contenido))
             continue;
-        const Lugar lugar = lugarDe(control, n);
-        if (desde && (adelante ? !(partida < lugar) : !(lugar < partida)))
-            continue;
-        if (!elegido || (adelante ? lugar < lugarElegido : lugarElegido < lugar)) {
-            elegido = control;
-            lugarElegido = lugar;
+        const QPoint punto = control->mapTo(contenido, QPoint(0, 0));
+        dentro.push_back({Lugar{punto.y(), punto.x(), n}, control});
+    }
+    std::sort(dentro.begin(), dentro.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [lugar, control] : dentro)
+        paradas.push_back({control, entrada});
+}
+
+// Every stop of the window's order as it shows now, a radio group standing once, where its
+// first button stands, on its chosen button or, while none is chosen, on that first one.
+// `entradas` receives the window's list of controls that the stops refer to.
+std::vector<TParada> Paradas(QWidget* ventana, const TOrden& orden, std::vector<QWidget*>& entradas)
+{
+    std::vector<TParada> todas;
+    if (orden.Controles.empty()) {
+        for (QWidget* w = ventana->nextInFocusChain(); w && w != ventana;
+             w = w->nextInFocusChain()) {
+            if (!ventana->isAncestorOf(w))
+                continue;
+            entradas.push_back(w);
+            if (TomaTab(w) && !w->focusProxy() && w->isVisibleTo(ventana))
+                todas.push_back({w, int(entradas.size()) - 1});
+        }
+    } else {
+        for (const QPointer<QWidget>& control : orden.Controles) {
+            entradas.push_back(control);
+            const int entrada = int(entradas.size()) - 1;
+            if (!control || !control->isVisibleTo(ventana))
+                continue;
+            if (EsCaja(control)) {
+                if (QWidget* contenido = ContenidoDe(control))
+                    AnyadirCaja(todas, contenido, entrada);
+            } else if (TomaTab(control)) {
+                todas.push_back({control, entrada});
+            }
         }
     }
-    return elegido;
+    std::vector<TParada> paradas;
+    std::vector<const QObject*> grupos;
+    for (const TParada& parada : todas) {
+        const QObject* grupo = GrupoDe(parada.Control);
+        if (!grupo) {
+            paradas.push_back(parada);
+            continue;
+        }
+        if (std::find(grupos.begin(), grupos.end(), grupo) != grupos.end())
+            continue;
+        grupos.push_back(grupo);
+        TParada elegida = parada;
+        for (const TParada& otra : todas)
+            if (GrupoDe(otra.Control) == grupo &&
+                static_cast<const QRadioButton*>(otra.Control)->isChecked())
+                elegida.Control = otra.Control;
+        paradas.push_back(elegida);
+    }
+    return paradas;
 }
 
 // Where the focus goes from `foco` in the window's order; none when the focus is on a
 // control the order leaves out, or nothing in the order takes it.
-QWidget* Destino(QWidget* ventana, const std::vector<QPointer<QWidget>>& orden, QWidget* foco,
-                 bool adelante)
+QWidget* Destino(QWidget* ventana, const TOrden& orden, QWidget* foco, bool adelante)
 {
-    const int total = int(orden.size());
-    // The declared control that the focus is on, or else the innermost one that holds it.
+    std::vector<QWidget*> entradas;
+    const std::vector<TParada> paradas = Paradas(ventana, orden, entradas);
+    if (paradas.empty())
+        return nullptr;
+    // A control that does not show takes no keys: the keyboard goes back to the start.
+    if (foco != ventana && !foco->isVisibleTo(ventana))
+        return paradas.front().Control;
+
+    const int total = int(paradas.size());
+    const QObject* grupo = GrupoDe(foco);
+    for (int k = 0; k < total; ++k)
+        if (paradas[size_t(k)].Control == foco ||
+            (grupo && GrupoDe(paradas[size_t(k)].Control) == grupo))
+            return paradas[size_t(((k + (adelante ? 1 : -1)) % total + total) % total)].Control;
+
+    // Elsewhere: the innermost control of the list that holds it; the window itself comes
+    // before them all.
     int aqui = -1;
-    for (int i = 0; i < total; ++i) {
-        QWidget* control = orden[size_t(i)];
-        if (!control)
-            continue;
-        if (control == foco) {
-            aqui = i;
-            break;
+    if (foco != ventana) {
+        for (int i = 0; i < int(entradas.size()); ++i) {
+            QWidget* entrada = entradas[size_t(i)];
+            if (entrada == foco) {
+                aqui = i;
+                break;
+            }
+            if (entrada && entrada->isAncestorOf(foco) &&
+                (aqui == -1 || entradas[size_t(aqui)]->isAncestorOf(entrada)))
+                aqui = i;
         }
-        if (control->isAncestorOf(foco) &&
-            (aqui == -1 || orden[size_t(aqui)]->isAncestorOf(control)))
-            aqui = i;
-    }
-    if (aqui == -1) {
-        if (foco != ventana)
+        if (aqui == -1)
             return nullptr;
-        // From the window itself, on to the first control or back to the last.
-        aqui = adelante ? -1 : total;
-    } else if (EsCaja(orden[size_t(aqui)])) {
-        // Inside the box, on to its next control; from the box itself, to its first.
-        QWidget* contenido = ContenidoDe(orden[size_t(aqui)]);
-        const bool dentro = contenido && contenido->isAncestorOf(foco);
-        if (contenido && (dentro || adelante))
-            if (QWidget* siguiente = EnLaCaja(contenido, dentro ? foco : nullptr, adelante))
-                return siguiente;
     }
-    for (int paso = 1; paso <= total; ++paso) {
-        const int i = ((aqui + (adelante ? paso : -paso)) % total + total) % total;
-        QWidget* control = orden[size_t(i)];
-        if (!control || !control->isVisibleTo(ventana))
-            continue;
-        if (EsCaja(control)) {
-            QWidget* contenido = ContenidoDe(control);
-            if (QWidget* dentro = contenido ? EnLaCaja(contenido, nullptr, adelante) : nullptr)
-                return dentro;
-        } else if (TomaTab(control)) {
-            return control;
+    // From a box itself, Tab goes on to the first control inside it.
+    const bool caja = aqui >= 0 && !orden.Controles.empty() && EsCaja(entradas[size_t(aqui)]);
+    if (adelante) {
+        for (const TParada& parada : paradas)
+            if (parada.Entrada > aqui || (caja && parada.Entrada == aqui))
+                return parada.Control;
+        return paradas.front().Control;
+    }
+    for (auto parada = paradas.rbegin(); parada != paradas.rend(); ++parada)
+        if (parada->Entrada < aqui)
+            return parada->Control;
+    return paradas.back().Control;
+}
+
+// The focus that lands on a control of a shown window which does not show, whatever put it
+// there, goes on to the window's first control that does.
+void VigilarFoco()
+{
+    static bool vigilado = false;
+    if (vigilado || !qApp)
+        return;
+    vigilado = true;
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* ahora) {
+        for (QWidget* ventana = ahora ? ahora->parentWidget() : nullptr; ventana;
+             ventana = ventana->parentWidget()) {
+            const TOrden* orden = OrdenDe(ventana);
+            if (!orden)
+                continue;
+            if (ventana->isVisible() && !ahora->isVisibleTo(ventana))
+                if (QWidget* primero = Destino(ventana, *orden, ahora, true))
+                    primero->setFocus(Qt::OtherFocusReason);
+            return;
         }
-    }
-    return nullptr;
+    });
+}
+
+TOrden::TOrden(QWidget* ventana) : QObject(ventana)
+{
+    ventana->installEventFilter(this);
+    VigilarFoco();
 }
 
 bool TOrden::eventFilter(QObject* objeto, QEvent* evento)
 {
-    // A window shown with the focus nowhere in it starts on its first control. The frame
-    // of the work area gives a child window its focus as it takes it in, before the window
-    // itself shows, but after it is polished.
+    // A window shown with the focus nowhere in it, or on a control that no longer shows,
+    // starts on its first control. The frame of the work area gives a child window its
+    // focus as it takes it in, before the window itself shows, but after it is polished.
     if ((evento->type() == QEvent::Polish || evento->type() == QEvent::ShowToParent) &&
         objeto == parent()) {
         auto* ventana = static_cast<QWidget*>(objeto);
         QWidget* foco = ventana->focusWidget();
-        if (!foco || foco == ventana)
-            if (QWidget* primero = Destino(ventana, Controles, ventana, true))
+        if (!foco || foco == ventana || !foco->isVisibleTo(ventana))
+            if (QWidget* primero = Destino(ventana, *this, ventana, true))
                 primero->setFocus(Qt::OtherFocusReason);
     }
     return false;
@@ -161,11 +255,13 @@ void OrdenTabulacion(QWidget* ventana, std::initializer_list<QWidget*> orden)
 
 bool Tabular(QWidget* ventana, bool adelante)
 {
+    // A window going out of sight takes the keyboard with it: the toolkit finds it another
+    // place.
     const TOrden* orden = OrdenDe(ventana);
     QWidget* foco = ventana->focusWidget();
-    if (!orden || !foco)
+    if (!orden || !foco || !ventana->isVisible())
         return false;
-    QWidget* destino = Destino(ventana, orden->Controles, foco, adelante);
+    QWidget* destino = Destino(ventana, *orden, foco, adelante);
     if (!destino)
         return false;
     destino->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);

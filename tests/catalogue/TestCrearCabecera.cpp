@@ -1,4 +1,5 @@
 #include "EntornoCabeceras.h"
+#include "Tabulacion.h"
 
 #include "catalogue/CrearCabecera.h"
 #include "data/Encuestas.h"
@@ -113,6 +114,28 @@ private slots:
         QCOMPARE(e->Filas().size(), guardadas.size() + 1);
         QCOMPARE(e->mensajes.Shown(), QStringList{"Información: " + kInsertada});
         QTRY_VERIFY(F_CrearCabecera.isNull());
+    }
+
+    // The keyboard round as the window opens and once a logo is loaded.
+    void teclado_data()
+    {
+        QTest::addColumn<bool>("logo");
+        QTest::addColumn<QString>("vuelta");
+        const QString campos = "E_Centro, E_Direccion, E_Telefono, B_Imagen";
+        QTest::newRow("nueva") << false
+                               << campos.mid(10) + ", B_Borrar, B_Insertar, B_Salir, E_Centro";
+        QTest::newRow("con logo") << true << "B_Borrar, B_Insertar, B_Salir, " + campos;
+    }
+
+    void teclado()
+    {
+        QFETCH(bool, logo);
+        QFETCH(QString, vuelta);
+        TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
+        if (logo)
+            CargarLogo(f, e->Imagen("logo.jpg", EntornoCabeceras::Muestra(60, 40), "JPG"), 1);
+        QCOMPARE(testing::Vuelta(f), vuelta);
     }
 
     void textos_data()

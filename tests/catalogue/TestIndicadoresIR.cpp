@@ -1015,6 +1015,79 @@ private slots:
         QCOMPARE(barra->value(), desplazada);
     }
 
+    // The keyboard round of each indicator window in each state: `pasos` are what the user
+    // did, "g" + N choosing the group at N, "E" choosing "Encuesta", "i" + N the indicator at
+    // N (the one at 1 gathered by "Encuesta"), "P" the question dialog.
+    void teclado_data()
+    {
+        QTest::addColumn<QString>("ventana");
+        QTest::addColumn<QStringList>("pasos");
+        QTest::addColumn<QString>("vuelta");
+        const QString datos = "ChB_Clave, CB_GI, RB_Datos, B_%1, B_Salir, M_Definicion";
+        const QString encuesta = "B_%1, B_Salir, M_Definicion, ChB_Clave, CB_GI, RB_Encuesta";
+        QTest::newRow("creación") << "crear" << QStringList{} << datos.arg("Insertar");
+        QTest::newRow("creación, grupo")
+            << "crear" << QStringList{"g2"}
+            << "Familias 1, Familias 2, B_Insertar, B_Salir, M_Definicion, ChB_Clave, CB_GI, "
+               "RB_Datos";
+        QTest::newRow("creación, Encuesta")
+            << "crear" << QStringList{"E"} << encuesta.arg("Insertar");
+        QTest::newRow("modificación 1")
+            << "modificar" << QStringList{} << "B_Salir, CB_ModificarIR";
+        QTest::newRow("modificación 1, indicador")
+            << "modificar" << QStringList{"i1"} << "B_Salir, CB_ModificarIR, B_Siguiente";
+        QTest::newRow("modificación 2, Datos")
+            << "modificar" << QStringList{"i0", "S"} << datos.arg("Modificar");
+        // Loaded as "Encuesta", the indicator's type is the group's stop.
+        QTest::newRow("modificación 2, Encuesta")
+            << "modificar" << QStringList{"i1", "S"}
+            << "ChB_Clave, CB_GI, RB_Encuesta, B_Modificar, B_Salir, M_Definicion";
+        QTest::newRow("modificación 2, Encuesta y grupo")
+            << "modificar" << QStringList{"i1", "S", "g2"}
+            << "Familias 1, Familias 2, " + encuesta.arg("Modificar");
+        QTest::newRow("pregunta") << "modificar" << QStringList{"i1", "S", "P"}
+                                  << "CB_TResp, B_Insertar, B_Salir, M_Pregunta";
+        QTest::newRow("borrado") << "borrar" << QStringList{} << "B_Salir, CB_BorrarIR";
+        QTest::newRow("borrado, indicador")
+            << "borrar" << QStringList{"i0"} << "B_Salir, CB_BorrarIR, B_Borrar";
+    }
+
+    void teclado()
+    {
+        QFETCH(QString, ventana);
+        QFETCH(QStringList, pasos);
+        QFETCH(QString, vuelta);
+        Catalogo();
+        QAction* orden = ventana == "crear"       ? MainForm->Crear3
+                         : ventana == "modificar" ? MainForm->M_ModificarIndicador
+                                                  : MainForm->M_BorrarIndicador;
+        orden->trigger();
+        QWidget* w = ventana == "crear"       ? static_cast<QWidget*>(F_CrearIR)
+                     : ventana == "modificar" ? static_cast<QWidget*>(F_ModificarIR)
+                                              : F_BorrarIR;
+        QString visto;
+        for (const QString& paso : pasos) {
+            QVERIFY(w);
+            if (paso == "P") {
+                EnLaPregunta dialogo([&](TF_CrearIRPregunta* d) {
+                    visto = testing::Vuelta(d);
+                    QTest::mouseClick(d->B_Salir, Qt::LeftButton);
+                });
+                QTest::mouseClick(w->findChild<QPushButton*>("B_Modificar"), Qt::LeftButton);
+                QVERIFY2(dialogo.Fallo().isEmpty(), qPrintable(dialogo.Fallo()));
+            } else if (paso == "S") {
+                QTest::mouseClick(w->findChild<QPushButton*>("B_Siguiente"), Qt::LeftButton);
+                w = F_ModificarIRP2;
+            } else if (paso == "E") {
+                QTest::mouseClick(w->findChild<QRadioButton*>("RB_Encuesta"), Qt::LeftButton);
+            } else {
+                auto* lista = w->findChild<QComboBox*>(paso[0] == 'g' ? "CB_GI" : nullptr);
+                Escoger(lista, paso.mid(1).toInt());
+            }
+        }
+        QCOMPARE(pasos.contains("P") ? visto : testing::Vuelta(w), vuelta);
+    }
+
     // Modification step 2's group list acts only on a choice from it: a group's name
     // typed and Enter show none of its boxes.
     void grupoTecleado()

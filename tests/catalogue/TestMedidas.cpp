@@ -698,6 +698,99 @@ private slots:
         QTest::qWait(150);
         QCOMPARE(grupos->ItemIndex(), 0);
     }
+
+    // The keyboard round of each measure window, and of questionnaire step 2, in each
+    // state: `elecciones` are the items chosen from the first list or group down (-1: the
+    // Down key, which moves the focus while nothing is chosen).
+    void Teclado_data()
+    {
+        QTest::addColumn<QString>("ventana");
+        QTest::addColumn<QList<int>>("elecciones");
+        QTest::addColumn<QString>("vuelta");
+        for (const QString v : {"crear", "cuestionario"}) {
+            const QString botones =
+                v == "crear" ? "B_Siguiente, B_Salir, " : "B_Atras, B_Siguiente, B_Salir, ";
+            QTest::addRow("%s, nada", qPrintable(v)) << v << QList<int>{} << botones + "Alumnado";
+            QTest::addRow("%s, flecha", qPrintable(v))
+                << v << QList<int>{-1} << botones + "Alumnado";
+            QTest::addRow("%s, grupo", qPrintable(v))
+                << v << QList<int>{1} << "Comunicación, " + botones + "Familias";
+            QTest::addRow("%s, grupo y dimensión", qPrintable(v))
+                << v << QList<int>{0, 1} << botones + "Alumnado, Satisfacción";
+        }
+        QTest::newRow("cuestionario, de vuelta del paso 3")
+            << "cuestionario" << QList<int>{0, 1, 3}
+            << "B_Siguiente, B_Salir, Alumnado, Satisfacción, B_Atras";
+        QTest::newRow("crear 2, nada") << "crear 2" << QList<int>{} << "B_Salir, CB_Dimension";
+        const QString ficha = "ChB_Clave, M_Pregunta, CB_TResp, %1, B_Salir, ";
+        QTest::newRow("crear 2, subdimensión")
+            << "crear 2" << QList<int>{2} << ficha.arg("B_Insertar") + "CB_Dimension, M_Definicion";
+        QTest::newRow("modificar 2")
+            << "modificar 2" << QList<int>{} << ficha.arg("B_Modificar") + "M_Definicion";
+        const QStringList listas{"CB_Personal", "CB_MP", "CB_Dimension", "CB_Indicador"};
+        for (const char* v : {"modificar", "borrar"})
+            for (int n = 0; n <= 4; ++n)
+                QTest::addRow("%s, %d listas", v, n)
+                    << v << QList<int>{0, 1, 2, 0}.mid(0, n)
+                    << "B_Salir, " + listas.mid(0, qMin(n + 1, 4)).join(", ") +
+                           (n < 4         ? ""
+                            : v[0] == 'm' ? ", B_Siguiente"
+                                          : ", B_Borrar");
+    }
+
+    void Teclado()
+    {
+        QFETCH(QString, ventana);
+        QFETCH(QList<int>, elecciones);
+        QFETCH(QString, vuelta);
+        MedidasPropias();
+        QWidget* w = nullptr;
+        TCascadaMedidas* cascada = nullptr;
+        if (ventana == "cuestionario") {
+            w = HastaPaso(2);
+        } else if (ventana == "modificar 2") {
+            w = ModificarPaso2();
+        } else if (ventana.startsWith("crear")) {
+            MainForm->M_CrearMedidaClick();
+            w = F_CrearMPP1;
+        } else if (ventana == "modificar") {
+            MainForm->M_ModificarMedidaClick();
+            w = F_ModificarMPP1, cascada = F_ModificarMPP1->Cascada;
+        } else {
+            MainForm->M_BorrarMedidaClick();
+            w = F_BorrarMPP1, cascada = F_BorrarMPP1->Cascada;
+        }
+        QVERIFY(w);
+        if (ventana == "crear 2") {
+            Pulsar(F_CrearMPP1->RG_Criterio->Button(0));
+            Pulsar(F_CrearMPP1->RG_Subcriterio->Button(1));
+            Pulsar(F_CrearMPP1->B_Siguiente);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            for (QWidget* otra : QApplication::allWidgets())
+                if (auto* paso2 = qobject_cast<TF_CrearMPP2*>(otra))
+                    w = paso2, cascada = nullptr;
+            QVERIFY(qobject_cast<TF_CrearMPP2*>(w));
+        }
+        QList<QComboBox*> listas;
+        if (cascada)
+            listas = {cascada->Controles().CB_Personal, cascada->Controles().CB_MP,
+                      cascada->Controles().CB_Dimension, cascada->Controles().CB_Indicador};
+        else if (auto* paso2 = qobject_cast<TF_CrearMPP2*>(w))
+            listas = {paso2->CB_Dimension};
+        for (int i = 0; i < elecciones.size(); ++i) {
+            if (elecciones[i] == -1)
+                QTest::keyClick(Foco(), Qt::Key_Down);
+            else if (!listas.isEmpty())
+                Elegir(listas[i], elecciones[i]);
+            else if (i == 2) // on to step 3 and back
+                Pulsar(w->findChild<QPushButton*>("B_Siguiente")),
+                    Pulsar(F_CrearEncuestaP3->B_Atras);
+            else
+                Pulsar(w->findChild<ui::TRadioGroup*>(i ? "RG_Subcriterio" : "RG_Criterio")
+                           ->Button(elecciones[i]));
+        }
+        QCOMPARE(testing::Vuelta(w), vuelta);
+    }
 };
 
 DIMARVOLTECA_TEST_MAIN(TestMedidas)

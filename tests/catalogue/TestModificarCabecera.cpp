@@ -1,4 +1,5 @@
 #include "EntornoCabeceras.h"
+#include "Tabulacion.h"
 
 #include "catalogue/BorrarCabecera.h"
 #include "catalogue/ModificarCabeceraP1.h"
@@ -174,6 +175,39 @@ private slots:
         QTRY_VERIFY(vigilado.isNull());
         QCOMPARE(e->mensajes.Texts(), QStringList{"La cabecera ha sido modificada con éxito"});
         QCOMPARE(e->Filas(), antes);
+    }
+
+    // The keyboard round of both list windows before and after the choice of a centre,
+    // and of modification step 2.
+    void teclado_data()
+    {
+        QTest::addColumn<bool>("borrado");
+        QTest::addColumn<int>("elecciones");
+        QTest::addColumn<QString>("vuelta");
+        QTest::newRow("modificación") << false << 0 << "B_Salir, CB_Cabecera";
+        QTest::newRow("modificación, centro") << false << 1 << "B_Salir, CB_Cabecera, B_Siguiente";
+        QTest::newRow("modificación, paso 2")
+            << false << 2
+            << "E_Direccion, E_Telefono, B_Imagen, B_Borrar, B_Insertar, B_Salir, E_Centro";
+        QTest::newRow("borrado") << true << 0 << "B_Salir, CB_Cabecera";
+        QTest::newRow("borrado, centro") << true << 1 << "B_Salir, CB_Cabecera, B_Borrar";
+    }
+
+    void teclado()
+    {
+        QFETCH(bool, borrado);
+        QFETCH(int, elecciones);
+        QFETCH(QString, vuelta);
+        Centros();
+        QWidget* ventana = elecciones == 2 ? IrAPaso2(1) : nullptr;
+        if (!ventana) {
+            const Lista lista = AbrirLista(borrado);
+            ventana = lista.ventana;
+            if (elecciones == 1)
+                Elegir(lista.lista, 1);
+        }
+        QVERIFY(ventana);
+        QCOMPARE(testing::Vuelta(ventana), vuelta);
     }
 
     void modificar_data()

@@ -215,6 +215,45 @@ private slots:
         QCOMPARE(Tabular(paso2, int(ida.size()), true), ida);
     }
 
+    // The keyboard round of step 1 before and after its choice, and of step 2 as it opens
+    // and after a selection box is ticked.
+    void teclado_data()
+    {
+        QTest::addColumn<int>("paso");
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QString>("vuelta");
+        const QString panel = "Iluminación, Calefacción, Horario, Fondos, "
+                              "Índice de inserción laboral, Tasa de abandono, B_Aceptar, "
+                              "B_Salir, CB_SoloClave, ";
+        QTest::newRow("paso 1") << 0 << ""
+                                << "B_Salir, CB_Dimension";
+        QTest::newRow("paso 1, dimensión") << 1 << ""
+                                           << "B_Siguiente, B_Salir, CB_Dimension";
+        QTest::newRow("paso 2") << 2 << "" << panel + "CB_Todos, Limpieza";
+        QTest::newRow("paso 2, solo claves") << 2 << "S"
+                                             << "CB_Todos, Limpieza, " + panel.chopped(2);
+    }
+
+    void teclado()
+    {
+        QFETCH(int, paso);
+        QFETCH(QString, caja);
+        QFETCH(QString, vuelta);
+        QWidget* ventana;
+        if (paso == 2) {
+            TF_ObtenerInformeP2* paso2 = Paso2();
+            ventana = paso2;
+            if (caja == "S")
+                Pulsar(paso2->CB_SoloClave);
+        } else {
+            MainForm->Obtener1->trigger();
+            ventana = F_ObtenerInformeP1;
+            if (paso == 1)
+                Elegir(F_ObtenerInformeP1->CB_Dimension, 2);
+        }
+        QCOMPARE(testing::Vuelta(ventana), vuelta);
+    }
+
     // Steps: S and T click the two boxes, CODE an item (iCODE an indicator).
     void seleccion_data()
     {

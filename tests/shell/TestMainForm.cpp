@@ -1,3 +1,4 @@
+#include "Tabulacion.h"
 #include "TestSupport.h"
 
 #include "data/BdatosADO.h"
@@ -229,6 +230,18 @@ private slots:
             QVERIFY(F_Acercade.isNull());
         }
         QCOMPARE(Enabled(kWorkItems), kWorkItems);
+    }
+
+    // The about box's keyboard round: its one button.
+    void aboutBoxKeyboard()
+    {
+        QString round;
+        QTimer::singleShot(0, [&] {
+            round = testing::Vuelta(F_Acercade);
+            F_Acercade->close();
+        });
+        Item("HelpAboutItem")->trigger();
+        QCOMPARE(round, QStringLiteral("BitBtn1"));
     }
 
     void statusTextOfHighlightedItem_data()

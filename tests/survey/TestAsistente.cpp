@@ -287,6 +287,46 @@ private slots:
         QVERIFY(vacio->SB_IndicadoresContenido->children().isEmpty());
         QCOMPARE(ComandosHabilitados(), 0);
     }
+
+    // Step 1's keyboard round in each phase, before and after the choice of a centre, and
+    // as it comes back from step 2. `pasos`: what the user did, the buttons by keyboard.
+    void teclado_data()
+    {
+        QTest::addColumn<QStringList>("pasos");
+        QTest::addColumn<QString>("vuelta");
+        const QString fase2 = "CB_IncluirFecha, B_Atras, B_Siguiente, B_Salir, ";
+        QTest::newRow("lista") << QStringList{} << "B_Salir, CB_Cabecera";
+        QTest::newRow("centro elegido")
+            << QStringList{"centro"} << "B_Salir, CB_Cabecera, B_Siguiente";
+        QTest::newRow("cabecera") << QStringList{"centro", "B_Siguiente"}
+                                  << "B_Salir, qt_calendar_calendarview, " + fase2.chopped(11);
+        // The focus left on the hidden list goes to the first control that shows.
+        QTest::newRow("de vuelta del paso 2")
+            << QStringList{"centro", "B_Siguiente", "B_Siguiente", "paso 2"}
+            << fase2 + "qt_calendar_calendarview";
+        // ATRAS hides itself: the list takes the focus.
+        QTest::newRow("de vuelta a la lista") << QStringList{"centro", "B_Siguiente", "B_Atras"}
+                                              << "B_Siguiente, B_Salir, CB_Cabecera";
+    }
+
+    void teclado()
+    {
+        QFETCH(QStringList, pasos);
+        QFETCH(QString, vuelta);
+        TF_CrearEncuestaP1* paso1 = Paso1();
+        for (const QString& paso : pasos) {
+            QWidget* boton = paso == "paso 2" ? F_CrearEncuestaP2->B_Atras
+                                              : paso1->findChild<QPushButton*>(paso);
+            if (!boton) {
+                Elegir(paso1->CB_Cabecera, 1);
+                continue;
+            }
+            Foco();
+            boton->setFocus();
+            QTest::keyClick(boton, Qt::Key_Space);
+        }
+        QCOMPARE(testing::Vuelta(paso1), vuelta);
+    }
 };
 
 DIMARVOLTECA_TEST_MAIN(TestAsistente)

@@ -194,6 +194,42 @@ private slots:
         QCOMPARE(Tabular(paso3, int(ida.size()), true), ida);
     }
 
+    // The keyboard round before any view, in each kind of view, after a choice made in
+    // one and once the step comes back from step 2 (`pasos` as Paso3 takes them, "A" for
+    // ATRAS and SIGUIENTE of step 2).
+    void teclado_data()
+    {
+        QTest::addColumn<QString>("pasos");
+        QTest::addColumn<QString>("vuelta");
+        const QString aulas = "Calefacción, Iluminación, Limpieza, ";
+        const QString botones = "B_Atras, B_Aceptar, B_Salir, CB_Todos";
+        const QString resto = botones + ", CB_Dimension, CB_SoloClave";
+        QTest::newRow("sin vista") << ""
+                                   << "B_Atras, B_Aceptar, B_Salir, CB_Dimension";
+        QTest::newRow("Aulas") << "v1" << aulas + resto;
+        QTest::newRow("Aulas, todos") << "v1 T"
+                                      << "CB_Dimension, CB_SoloClave, " + aulas + botones;
+        QTest::newRow("Todas, una marcada")
+            << "v0 m1002"
+            << "Iluminación, Limpieza, Fondos, Horario, " + resto + ", Calefacción";
+        QTest::newRow("Comedor") << "v3" << resto;
+        QTest::newRow("Aulas, de vuelta") << "v1 A"
+                                          << "CB_SoloClave, " + aulas + botones + ", CB_Dimension";
+    }
+
+    void teclado()
+    {
+        QFETCH(QString, pasos);
+        QFETCH(QString, vuelta);
+        const bool atras = pasos.endsWith(QLatin1Char('A'));
+        TF_CrearEncuestaP3* paso3 = Paso3(atras ? pasos.chopped(2) : pasos);
+        if (atras) {
+            Pulsar(paso3->B_Atras);
+            Pulsar(F_CrearEncuestaP2->B_Siguiente);
+        }
+        QCOMPARE(testing::Vuelta(paso3), vuelta);
+    }
+
     // Each control is made the first time its item shows and is then only moved, shown
     // and hidden; a tick made in one view is there in the other.
     void controlesHechosUnaVez()
