@@ -75,14 +75,13 @@ void Medir(const char* nombre, const QString& archivo)
     bench::Esperar();
     QWidget* pagina = vista.findChild<QScrollArea*>(QStringLiteral("PageArea"))->widget();
     const double primera = Tiempo([pagina] { pagina->repaint(); });
-    double zooms[3];
-    void (report::TQRStandardPreview::*ordenes[3])() = {
-        &report::TQRStandardPreview::ZoomToFitClick, &report::TQRStandardPreview::ZoomTo100Click,
-        &report::TQRStandardPreview::ZoomToWidthClick};
-    for (int i = 0; i < 3; ++i) {
-        (vista.*ordenes[i])();
+    QList<double> zooms;
+    for (const auto orden :
+         {&report::TQRStandardPreview::ZoomToFitClick, &report::TQRStandardPreview::ZoomTo100Click,
+          &report::TQRStandardPreview::ZoomToWidthClick}) {
+        (vista.*orden)();
         bench::Esperar();
-        zooms[i] = MedianaDe(5, [pagina] { pagina->repaint(); });
+        zooms << MedianaDe(5, [pagina] { pagina->repaint(); });
     }
     qint64 elementos = 0;
     for (const TQRPage& hoja : leidas)
