@@ -1,4 +1,5 @@
 #include "ReportTestSupport.h"
+#include "Tabulacion.h"
 #include "TestSupport.h"
 #include "platform/report/QuickRep.h"
 #include "platform/report/ReportFile.h"
@@ -174,6 +175,19 @@ private slots:
         Click(preview, "ZoomToFit");
         QVERIFY(area->widget()->height() <= area->maximumViewportSize().height());
         QVERIFY(preview->PixelsPerMm() < preview->logicalDpiX() / 25.4);
+    }
+
+    // Tab stops on the page alone, the tool bar's buttons being the mouse's (as in the
+    // preview users know), and Shift+Tab agrees.
+    void tabGoesRoundThePreview()
+    {
+        auto report = NumberedReport(60);
+        report->Prepare();
+        report->QRPrinter()->Preview();
+        TQRStandardPreview* preview = OpenPreview();
+        QVERIFY(preview);
+        preview->activateWindow();
+        QCOMPARE(testing::Vuelta(preview), QStringLiteral("PageArea"));
     }
 
     void saveAndLoadGoThroughTheirDialogs()
