@@ -217,6 +217,16 @@ private slots:
         QCOMPARE(messages.messages.last().text, messages.messages.first().text);
     }
 
+    // What is thrown that is no error of the program's kinds still ends at the handler.
+    void unknownErrorLeavingAHandlerSaysSo()
+    {
+        testing::MessageRecorder messages;
+        QPushButton button;
+        ui::Connect(&button, &QPushButton::clicked, &button, [] { throw 42; });
+        QVERIFY_THROWS_NO_EXCEPTION(button.click());
+        QCOMPARE(messages.Shown(), QStringList{"Error: Error desconocido."});
+    }
+
     // The real box shows a stored text as it stands: tags, '&' and line breaks.
     void messageBoxShowsPlainText()
     {
