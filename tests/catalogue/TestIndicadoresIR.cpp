@@ -891,20 +891,25 @@ private slots:
     void filasDesplegadas_data()
     {
         QTest::addColumn<bool>("borrar");
-        QTest::newRow("borrado") << true;
-        QTest::newRow("modificación") << false;
+        QTest::addColumn<int>("indicadores");
+        for (const bool borrar : {true, false})
+            for (const int indicadores : {20, 21, 31})
+                QTest::addRow("%s, %d", borrar ? "borrado" : "modificación", indicadores)
+                    << borrar << indicadores;
     }
 
-    // A list of 31 indicators drops down 20 rows, the rest behind a scroll bar.
+    // A list drops down 20 rows at most: 20 indicators show whole, a 21st sits behind a
+    // scroll bar.
     void filasDesplegadas()
     {
         QFETCH(bool, borrar);
-        for (int k = 1; k <= 31; ++k)
+        QFETCH(int, indicadores);
+        for (int k = 1; k <= indicadores; ++k)
             e->ws.Db().Exec(QStringLiteral("INSERT INTO IRendimiento VALUES (?,?,0,1,0,NULL,NULL)"),
                             {k, QStringLiteral("Indicador %1").arg(k)});
         (borrar ? MainForm->M_BorrarIndicador : MainForm->M_ModificarIndicador)->trigger();
         QComboBox* lista = borrar ? F_BorrarIR->CB_BorrarIR : F_ModificarIR->CB_ModificarIR;
-        QCOMPARE(lista->count(), 31);
+        QCOMPARE(lista->count(), indicadores);
         lista->showPopup();
         QAbstractItemView* vista = lista->view();
         QTRY_VERIFY(vista->isVisible());
@@ -913,7 +918,7 @@ private slots:
             vistas += vista->visualRect(vista->model()->index(i, 0))
                           .intersects(vista->viewport()->rect());
         QCOMPARE(vistas, 20);
-        QVERIFY(vista->verticalScrollBar()->isVisible());
+        QCOMPARE(vista->verticalScrollBar()->isVisible(), indicadores > 20);
         lista->hidePopup();
     }
 
