@@ -9,7 +9,6 @@
 #include "platform/ui/Look.h"
 #include "platform/ui/MdiHost.h"
 #include "platform/ui/OrdenTabulacion.h"
-#include "platform/ui/TextoPlano.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -138,14 +137,10 @@ void TF_CrearEncuestaP3::CargarCBDimension()
     CodSubcriterio = q->Eof() ? 0 : q->FieldByName(QStringLiteral("cod_subcriterio")).AsInteger();
     QStringList items{QStringLiteral("--------Todas--------")};
     LeerFilasLista(items, VCodDimension);
-    // The drop-down fits the subdimensions' names; the first item is not one.
-    const QFontMetrics medida(CB_Dimension->font());
-    int masAncho = 0;
-    for (int i = 1; i < items.size(); ++i)
-        masAncho = qMax(masAncho, medida.horizontalAdvance(ui::EnUnaLinea(items.at(i))));
     AnadirEnUnaLinea(CB_Dimension, items);
     CB_Dimension->setCurrentIndex(-1);
-    CB_Dimension->view()->setMinimumWidth(masAncho + 20);
+    // The drop-down fits the subdimensions' names; the first item is not one.
+    ui::WidenDropDown(CB_Dimension, 20, 1);
     DimensionAnterior = -1;
 
     VIndicadores.assign(size_t(n), {});

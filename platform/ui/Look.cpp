@@ -88,11 +88,11 @@ void SetListColors(QComboBox* combo, const QColor& background, const QColor& tex
                              .arg(colors, DisabledTextColor().name()));
 }
 
-void WidenDropDown(QComboBox* combo, int margin)
+void WidenDropDown(QComboBox* combo, int margin, int first)
 {
     const QFontMetrics metrics(combo->font());
     int widest = 0;
-    for (int i = 0; i < combo->count(); ++i)
+    for (int i = first; i < combo->count(); ++i)
         widest = qMax(widest, metrics.horizontalAdvance(combo->itemText(i)));
     combo->view()->setMinimumWidth(widest + margin);
 }

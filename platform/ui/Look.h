@@ -61,8 +61,8 @@ void SetTextLook(QWidget* widget, int height, bool bold = true, const QColor& co
 // texts grey while the list is disabled. The font stays the widget's own.
 void SetListColors(QComboBox* combo, const QColor& background, const QColor& text = Qt::white);
 
-// The lookup lists' drop-down: as wide as the widest item in the combo's own font
-// plus `margin` pixels.
-void WidenDropDown(QComboBox* combo, int margin);
+// The lookup lists' drop-down: as wide as the widest item from `first` on in the combo's
+// own font plus `margin` pixels.
+void WidenDropDown(QComboBox* combo, int margin, int first = 0);
 
 } // namespace ui
