@@ -20,12 +20,12 @@ void TADOTable::Open()
     if (!plainName.match(TableName).hasMatch())
         throw EDatabaseError(QStringLiteral("Nombre de tabla no válido: '%1'.").arg(TableName));
 
+    const QString what = QStringLiteral("No se ha podido leer la tabla %1").arg(TableName);
     QSqlQuery query(m_connection->Database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(TableName)))
-        throw DriverError(QStringLiteral("No se ha podido leer la tabla %1").arg(TableName),
-                          query.lastError());
-    Fill(query, QStringLiteral("No se ha podido leer la tabla %1").arg(TableName));
+        throw DriverError(what, query.lastError());
+    Fill(query, what);
 }
 
 void TADOTable::Close()
