@@ -13,13 +13,16 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QSet>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QTranslator>
 #include <functional>
 
@@ -108,10 +111,29 @@ class ReportPreviewTest : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<TQuickRep> m_report;
+
+    // The preview of a report of three pages, on its first page, the active window.
+    TQRStandardPreview* Opened()
+    {
+        m_report = NumberedReport(60);
+        m_report->Prepare();
+        m_report->QRPrinter()->Preview();
+        TQRStandardPreview* preview = OpenPreview();
+        QApplication::setActiveWindow(preview);
+        if (!QTest::qWaitForWindowActive(preview))
+            qWarning("the preview does not become the active window");
+        return preview;
+    }
+
 private slots:
     void initTestCase() { InstallStandardPreview(); }
 
-    void cleanup() { testing::DeletePreviews(); }
+    void cleanup()
+    {
+        testing::DeletePreviews();
+        m_report.reset();
+    }
 
     void previewWaitsForItsWindowAndTellsWhenItCloses()
     {
@@ -177,17 +199,150 @@ private slots:
         QVERIFY(preview->PixelsPerMm() < preview->logicalDpiX() / 25.4);
     }
 
-    // Tab stops on the page alone, the tool bar's buttons being the mouse's (as in the
-    // preview users know), and Shift+Tab agrees.
+    // The Tab round goes over the tool bar's buttons and the page, the same on every page
+    // and at every zoom, and Shift+Tab retraces it; the button with the focus shows it.
+    void tabGoesRoundThePreview_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::newRow("first page") << QStringList();
+        QTest::newRow("middle page") << QStringList{"NextPage"};
+        QTest::newRow("last page") << QStringList{"LastPage"};
+        QTest::newRow("100 %") << QStringList{"NextPage", "ZoomTo100"};
+        QTest::newRow("width") << QStringList{"NextPage", "ZoomToWidth"};
+        QTest::newRow("fit again") << QStringList{"ZoomToWidth", "ZoomToFit"};
+        QTest::newRow("maximised without caption bar") << QStringList{"NextPage", "NoCaption"};
+    }
+
     void tabGoesRoundThePreview()
     {
-        auto report = NumberedReport(60);
-        report->Prepare();
-        report->QRPrinter()->Preview();
-        TQRStandardPreview* preview = OpenPreview();
-        QVERIFY(preview);
-        preview->activateWindow();
-        QCOMPARE(testing::Vuelta(preview), QStringLiteral("PageArea"));
+        QFETCH(QStringList, clicks);
+        TQRStandardPreview* preview = Opened();
+        for (const QString& click : clicks)
+            click == QLatin1String("NoCaption") ? HidePreviewCaptionBar()
+                                                : Click(preview, qPrintable(click));
+        QCOMPARE(testing::Vuelta(preview),
+                 QStringLiteral("ZoomToFit, ZoomTo100, ZoomToWidth, FirstPage, PrevPage, "
+                                "NextPage, LastPage, PrinterSetup, Print, SaveReport, "
+                                "LoadReport, Exit, PageArea"));
+        QStringList unmarked;
+        for (auto* button : preview->findChildren<QToolButton*>()) {
+            if (!button->isVisible())
+                continue;
+            preview->findChild<QScrollArea*>()->setFocus(Qt::TabFocusReason);
+            const QImage plain = button->grab().toImage();
+            button->setFocus(Qt::TabFocusReason);
+            if (button->grab().toImage() == plain)
+                unmarked << button->objectName();
+        }
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(u' ')));
+    }
+
+    // Each button works from the keyboard, from page 2 of 3 where all can act: by its key,
+    // which its tooltip names, and by Space or Enter once Tab has reached it.
+    void keysWorkTheirButtons_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("tip");   // the keys as the menus name them
+        QTest::addColumn<QString>("shown"); // after it, from page 2 at width
+        QTest::newRow("fit") << "Ctrl+1"
+                             << "ZoomToFit"
+                             << "Ver la página entera (Control+1)"
+                             << "página 2, Fit";
+        QTest::newRow("100 %") << "Ctrl+2"
+                               << "ZoomTo100"
+                               << "Ver a tamaño real (Control+2)"
+                               << "página 2, Full";
+        QTest::newRow("first") << "Ctrl+Home"
+                               << "FirstPage"
+                               << "Primera página (Control+Inicio)"
+                               << "página 1, Width";
+        QTest::newRow("previous") << "PgUp"
+                                  << "PrevPage"
+                                  << "Página anterior (Re Pág)"
+                                  << "página 1, Width";
+        QTest::newRow("next") << "PgDown"
+                              << "NextPage"
+                              << "Página siguiente (Av Pág)"
+                              << "página 3, Width";
+        QTest::newRow("last") << "Ctrl+End"
+                              << "LastPage"
+                              << "Última página (Control+Fin)"
+                              << "página 3, Width";
+        QTest::newRow("set-up") << "Ctrl+Shift+P"
+                                << "PrinterSetup"
+                                << "Configurar la impresora (Control+Mayúsculas+P)"
+                                << "página 2, Width, configurar";
+        QTest::newRow("print") << "Ctrl+P"
+                               << "Print"
+                               << "Imprimir el informe (Control+P)"
+                               << "página 2, Width, imprimir";
+        QTest::newRow("save") << "Ctrl+S"
+                              << "SaveReport"
+                              << "Guardar el informe en un archivo (Control+S)"
+                              << "página 2, Width, guardar";
+        QTest::newRow("open") << "Ctrl+O"
+                              << "LoadReport"
+                              << "Abrir un informe guardado (Control+O)"
+                              << "página 2, Width, abrir";
+        QTest::newRow("close") << "Esc"
+                               << "Exit"
+                               << "Cerrar la vista previa (Escape)"
+                               << "cerrada";
+        QTest::newRow("close, as the desktop does") << "Ctrl+W"
+                                                    << "Exit"
+                                                    << "Cerrar la vista previa (Escape)"
+                                                    << "cerrada";
+    }
+
+    void keysWorkTheirButtons()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, button);
+        QFETCH(QString, tip);
+        QFETCH(QString, shown);
+        QStringList asked;
+        auto previous = SetPrintDialogHook([&](QPrinter&, TPrintDialogKind kind) {
+            asked << (kind == TPrintDialogKind::Setup ? "configurar" : "imprimir");
+            return false;
+        });
+        auto restore = qScopeGuard([&] { SetPrintDialogHook(previous); });
+        testing::SaveFileAnswer save = testing::SaveFileAnswer::Cancel();
+        testing::FileDialogAnswer open = testing::FileDialogAnswer::Cancel();
+        for (const QString& how :
+             {QStringLiteral("key"), QStringLiteral("Space"), QStringLiteral("Enter")}) {
+            asked.clear();
+            save.requests.clear();
+            open.requests.clear();
+            QPointer<TQRStandardPreview> preview = Opened();
+            Click(preview, "NextPage");
+            Click(preview, "ZoomToWidth");
+            QCOMPARE(preview->findChild<QAction*>(button)->toolTip(), tip);
+            if (how == QLatin1String("key")) {
+                QTest::keySequence(preview, QKeySequence(key));
+            } else {
+                // From the page, where the preview starts, round the buttons.
+                for (int i = 0; i < 13 && QApplication::focusWidget()->objectName() != button; ++i)
+                    testing::Tabular(preview, 1);
+                QCOMPARE(QApplication::focusWidget()->objectName(), button);
+                QTest::keyClick(QApplication::focusWidget(),
+                                how == QLatin1String("Space") ? Qt::Key_Space : Qt::Key_Return);
+            }
+            if (!save.requests.isEmpty())
+                asked << "guardar";
+            if (!open.requests.isEmpty())
+                asked << "abrir";
+            const QString now =
+                !preview || preview->IsClosed()
+                    ? QStringLiteral("cerrada")
+                    : QStringLiteral("página %1, %2")
+                          .arg(preview->CurrentPage())
+                          .arg(QMetaEnum::fromType<TQRStandardPreview::TZoom>().valueToKey(
+                              int(preview->ZoomMode())));
+            QCOMPARE((QStringList{how, now} + asked).join(QStringLiteral(", ")),
+                     how + ", " + shown);
+            testing::DeletePreviews();
+        }
     }
 
     void saveAndLoadGoThroughTheirDialogs()

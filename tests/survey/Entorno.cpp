@@ -248,6 +248,16 @@ bool ConVistaPrevia(const std::function<void()>& accion,
     return vista;
 }
 
+bool CerrarConTecla(report::TQRStandardPreview* vista, const QString& tecla)
+{
+    QApplication::setActiveWindow(vista);
+    if (!QTest::qWaitForWindowActive(vista))
+        return false;
+    const QPointer<report::TQRStandardPreview> sigue = vista;
+    QTest::keySequence(vista, QKeySequence(tecla));
+    return !sigue || sigue->IsClosed();
+}
+
 bool Finalizar(QWidget* boton, const std::function<void(report::TQRStandardPreview*)>& mientras)
 {
     return ConVistaPrevia([boton] { Pulsar(boton); }, mientras);
