@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMetaEnum>
+#include <QPageSize>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -425,15 +426,108 @@ private slots:
         QCOMPARE(testing::PdfPageCount(pdf), pages);
     }
 
+    // The paper and orientation confirmed in the printer set-up stay for the next set-up
+    // and the next print, which prints each page whole on that paper, as large as the
+    // paper holds it and centred; without a set-up a page prints 1:1 on its own paper.
+    void printerSetUpKeepsThePaper_data()
+    {
+        QTest::addColumn<int>("paper"); // chosen in the set-up; -1: no set-up
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<QString>("dialogs"); // the paper each dialog is shown
+        QTest::addColumn<QSizeF>("sheet");    // points
+        QTest::addColumn<QRectF>("ink");      // the page on the sheet, in millimetres
+        QTest::newRow("own paper")
+            << -1 << false << "Imprimir: A4 Vertical" << QSizeF(595, 842) << QRectF(0, 0, 210, 297);
+        QTest::newRow("Letter, landscape")
+            << int(QPageSize::Letter) << true
+            << "Configurar: A4 Vertical, Configurar: Carta / ANSI A Apaisado, Imprimir: Carta / "
+               "ANSI A Apaisado"
+            << QSizeF(792, 612)
+            << QRectF((279.4 - 210 * 215.9 / 297) / 2, 0, 210 * 215.9 / 297, 215.9);
+        QTest::newRow("A3, portrait") << int(QPageSize::A3) << false
+                                      << "Configurar: A4 Vertical, Configurar: A3 Vertical, "
+                                         "Imprimir: A3 Vertical"
+                                      << QSizeF(842, 1191) << QRectF(0, 0, 297, 420);
+    }
+
+    void printerSetUpKeepsThePaper()
+    {
+        QFETCH(int, paper);
+        QFETCH(bool, landscape);
+        QFETCH(QString, dialogs);
+        QFETCH(QSizeF, sheet);
+        QFETCH(QRectF, ink);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("informe.pdf"));
+        TQRStandardPreview* preview = Opened();
+        // Pages all ink, to find them whole on the sheet.
+        TQRPage page{QSizeF(210, 297), {}};
+        page.Items << TPageItem{TItemKind::Fill, QString(), QRectF(0, 0, 210, 297)};
+        preview->SetPages({page, page});
+        QStringList shown;
+        auto previous = SetPrintDialogHook([&](QPrinter& printer, TPrintDialogKind kind) {
+            const QPageLayout layout = printer.pageLayout();
+            shown << QStringLiteral("%1: %2 %3")
+                         .arg(kind == TPrintDialogKind::Setup ? "Configurar" : "Imprimir",
+                              layout.pageSize().name(),
+                              layout.orientation() == QPageLayout::Landscape ? "Apaisado"
+                                                                             : "Vertical");
+            if (kind == TPrintDialogKind::Setup && shown.size() == 1) {
+                printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+                printer.setPageOrientation(landscape ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait);
+            } else if (kind == TPrintDialogKind::Print) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdf);
+            }
+            return true;
+        });
+        auto restore = qScopeGuard([&] { SetPrintDialogHook(previous); });
+        if (paper >= 0) {
+            Click(preview, "PrinterSetup");
+            Click(preview, "PrinterSetup");
+        }
+        Click(preview, "Print");
+        QCOMPARE(shown.join(QStringLiteral(", ")), dialogs);
+        QCOMPARE(testing::PdfSheets(pdf), QList<QSizeF>({sheet, sheet}));
+        if (!testing::HasTool(QStringLiteral("pdftoppm")))
+            return;
+        const int dpi = 30;
+        for (int p = 1; p <= 2; ++p) {
+            const QImage picture = testing::PdfPicture(pdf, p, dpi);
+            QVERIFY2(!picture.isNull(), "pdftoppm painted nothing");
+            QRect painted;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (qGray(picture.pixel(x, y)) < 128)
+                        painted |= QRect(x, y, 1, 1);
+            const double pixels = dpi / 25.4;
+            const QRectF expected(ink.topLeft() * pixels, ink.size() * pixels);
+            for (const auto& [got, want] : {std::pair{painted.left(), expected.left()},
+                                            {painted.top(), expected.top()},
+                                            {painted.right() + 1, expected.right()},
+                                            {painted.bottom() + 1, expected.bottom()}})
+                QVERIFY2(qAbs(got - want) < 1.5,
+                         qPrintable(QStringLiteral("page %1 painted at %2,%3 %4x%5 px")
+                                        .arg(p)
+                                        .arg(painted.left())
+                                        .arg(painted.top())
+                                        .arg(painted.width())
+                                        .arg(painted.height())));
+        }
+    }
+
     void printDialogsSpeakSpanish_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("confirm");
+        QTest::addColumn<bool>("range"); // offers the pages to print
         QTest::newRow("print") << "Print"
-                               << "Imprimir";
-        // Setting the printer up only keeps the settings: nothing prints.
+                               << "Imprimir" << true;
+        // Setting the printer up only keeps the settings: nothing prints, and which pages
+        // print is asked at each print.
         QTest::newRow("printer setup") << "PrinterSetup"
-                                       << "Aceptar";
+                                       << "Aceptar" << false;
     }
 
     // The print dialog, its options and its printer's page set-up leave no English text,
@@ -443,6 +537,7 @@ private slots:
     {
         QFETCH(QString, action);
         QFETCH(QString, confirm);
+        QFETCH(bool, range);
         auto report = NumberedReport(3);
         report->Prepare();
         report->QRPrinter()->Preview();
@@ -455,6 +550,7 @@ private slots:
         QSet<QString> shown;
         QStringList paperSizes;
         QString confirmShown;
+        bool rangeShown = false;
         QObject row;
         // Reads the dialog on top, closes it; the print dialog first opens its
         // printer's properties, to be read in turn.
@@ -467,6 +563,9 @@ private slots:
                 for (int i = 0; i < sizes->count(); ++i)
                     paperSizes << sizes->itemText(i);
             if (auto* properties = dialog->findChild<QPushButton*>(QStringLiteral("properties"))) {
+                // The options pane shows it once it is opened.
+                rangeShown =
+                    !dialog->findChild<QWidget*>(QStringLiteral("gbPrintRange"))->isHidden();
                 if (auto* buttons =
                         dialog->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly))
                     confirmShown = buttons->button(QDialogButtonBox::Ok)->text().remove(u'&');
@@ -488,6 +587,7 @@ private slots:
         const QStringList english = (shown & asked.asked).values();
         QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
         QCOMPARE(confirmShown, confirm);
+        QCOMPARE(rangeShown, range);
         const QStringList fichero =
             shown.values().filter(QStringLiteral("fichero"), Qt::CaseInsensitive);
         QVERIFY2(fichero.isEmpty(), qPrintable(fichero.join(QStringLiteral(" | "))));

@@ -295,7 +295,7 @@ QPrinter& TQRStandardPreview::Printer()
         m_printer->setFullPage(true);
         m_printer->setDocName(QStringLiteral("Informe"));
     }
-    if (!m_pages.isEmpty()) {
+    if (!m_paperChosen && !m_pages.isEmpty()) {
         const QSizeF size = m_pages.first().Size;
         const bool wide = size.width() > size.height();
         m_printer->setPageOrientation(wide ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -307,7 +307,8 @@ QPrinter& TQRStandardPreview::Printer()
 
 void TQRStandardPreview::PrinterSetupClick()
 {
-    ShowPrintDialog(this, Printer(), TPrintDialogKind::Setup);
+    if (ShowPrintDialog(this, Printer(), TPrintDialogKind::Setup))
+        m_paperChosen = true;
 }
 
 void TQRStandardPreview::PrintClick()
@@ -319,6 +320,7 @@ void TQRStandardPreview::PrintClick()
     printer.setPrintRange(QPrinter::AllPages);
     if (!ShowPrintDialog(this, printer, TPrintDialogKind::Print))
         return;
+    m_paperChosen = true;
     int first = 0;
     int last = PageCount() - 1;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {

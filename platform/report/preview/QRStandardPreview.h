@@ -88,6 +88,7 @@ private:
     TPageView* m_view = nullptr;
     QLabel* m_pageLabel = nullptr;
     std::unique_ptr<QPrinter> m_printer;
+    bool m_paperChosen = false; // the printer's paper is the user's, not the pages' own
     bool m_closed = false;
 };
 
