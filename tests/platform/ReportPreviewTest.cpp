@@ -246,54 +246,26 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("tip");   // the keys as the menus name them
         QTest::addColumn<QString>("shown"); // after it, from page 2 at width
-        QTest::newRow("fit") << "Ctrl+1"
-                             << "ZoomToFit"
-                             << "Ver la página entera (Control+1)"
-                             << "página 2, Fit";
-        QTest::newRow("100 %") << "Ctrl+2"
-                               << "ZoomTo100"
-                               << "Ver a tamaño real (Control+2)"
-                               << "página 2, Full";
-        QTest::newRow("first") << "Ctrl+Home"
-                               << "FirstPage"
-                               << "Primera página (Control+Inicio)"
-                               << "página 1, Width";
-        QTest::newRow("previous") << "PgUp"
-                                  << "PrevPage"
-                                  << "Página anterior (Re Pág)"
-                                  << "página 1, Width";
-        QTest::newRow("next") << "PgDown"
-                              << "NextPage"
-                              << "Página siguiente (Av Pág)"
-                              << "página 3, Width";
-        QTest::newRow("last") << "Ctrl+End"
-                              << "LastPage"
-                              << "Última página (Control+Fin)"
-                              << "página 3, Width";
-        QTest::newRow("set-up") << "Ctrl+Shift+P"
-                                << "PrinterSetup"
-                                << "Configurar la impresora (Control+Mayúsculas+P)"
-                                << "página 2, Width, configurar";
-        QTest::newRow("print") << "Ctrl+P"
-                               << "Print"
-                               << "Imprimir el informe (Control+P)"
-                               << "página 2, Width, imprimir";
-        QTest::newRow("save") << "Ctrl+S"
-                              << "SaveReport"
-                              << "Guardar el informe en un archivo (Control+S)"
-                              << "página 2, Width, guardar";
-        QTest::newRow("open") << "Ctrl+O"
-                              << "LoadReport"
-                              << "Abrir un informe guardado (Control+O)"
-                              << "página 2, Width, abrir";
-        QTest::newRow("close") << "Esc"
-                               << "Exit"
-                               << "Cerrar la vista previa (Escape)"
-                               << "cerrada";
-        QTest::newRow("close, as the desktop does") << "Ctrl+W"
-                                                    << "Exit"
-                                                    << "Cerrar la vista previa (Escape)"
-                                                    << "cerrada";
+        const auto row = [](const char* key, const char* button, const char* tip,
+                            const char* shown) {
+            QTest::newRow(key) << key << button << tip << shown;
+        };
+        row("Ctrl+1", "ZoomToFit", "Ver la página entera (Control+1)", "página 2, Fit");
+        row("Ctrl+2", "ZoomTo100", "Ver a tamaño real (Control+2)", "página 2, Full");
+        row("Ctrl+Home", "FirstPage", "Primera página (Control+Inicio)", "página 1, Width");
+        row("PgUp", "PrevPage", "Página anterior (Re Pág)", "página 1, Width");
+        row("PgDown", "NextPage", "Página siguiente (Av Pág)", "página 3, Width");
+        row("Ctrl+End", "LastPage", "Última página (Control+Fin)", "página 3, Width");
+        row("Ctrl+Shift+P", "PrinterSetup", "Configurar la impresora (Control+Mayúsculas+P)",
+            "página 2, Width, configurar");
+        row("Ctrl+P", "Print", "Imprimir el informe (Control+P)", "página 2, Width, imprimir");
+        row("Ctrl+S", "SaveReport", "Guardar el informe en un archivo (Control+S)",
+            "página 2, Width, guardar");
+        row("Ctrl+O", "LoadReport", "Abrir un informe guardado (Control+O)",
+            "página 2, Width, abrir");
+        row("Esc", "Exit", "Cerrar la vista previa (Escape)", "cerrada");
+        // As the desktop closes a document.
+        row("Ctrl+W", "Exit", "Cerrar la vista previa (Escape)", "cerrada");
     }
 
     void keysWorkTheirButtons()
@@ -501,19 +473,13 @@ private slots:
                 for (int x = 0; x < picture.width(); ++x)
                     if (qGray(picture.pixel(x, y)) < 128)
                         painted |= QRect(x, y, 1, 1);
-            const double pixels = dpi / 25.4;
-            const QRectF expected(ink.topLeft() * pixels, ink.size() * pixels);
-            for (const auto& [got, want] : {std::pair{painted.left(), expected.left()},
-                                            {painted.top(), expected.top()},
-                                            {painted.right() + 1, expected.right()},
-                                            {painted.bottom() + 1, expected.bottom()}})
-                QVERIFY2(qAbs(got - want) < 1.5,
-                         qPrintable(QStringLiteral("page %1 painted at %2,%3 %4x%5 px")
-                                        .arg(p)
-                                        .arg(painted.left())
-                                        .arg(painted.top())
-                                        .arg(painted.width())
-                                        .arg(painted.height())));
+            const QRectF want(ink.topLeft() * dpi / 25.4, ink.size() * dpi / 25.4);
+            const QLineF off(QRectF(painted).topLeft() - want.topLeft(),
+                             QRectF(painted).bottomRight() + QPointF(1, 1) - want.bottomRight());
+            QVERIFY2(off.p1().manhattanLength() < 3 && off.p2().manhattanLength() < 3,
+                     qPrintable(QStringLiteral("page %1 painted %2 px off")
+                                    .arg(p)
+                                    .arg(off.p1().manhattanLength() + off.p2().manhattanLength())));
         }
     }
 
