@@ -161,35 +161,31 @@ void PrintPages(QPagedPaintDevice& device, const QVector<TQRPage>& pages, int fi
     last = qMin(last, int(pages.size()) - 1);
     if (first > last)
         return;
-    // Paper sizes are named upright; a wide page is an upright sheet turned.
-    auto setSheet = [&device](const TQRPage& page) {
-        const bool wide = page.Size.width() > page.Size.height();
-        const QSizeF upright = wide ? page.Size.transposed() : page.Size;
-        device.setPageOrientation(wide ? QPageLayout::Landscape : QPageLayout::Portrait);
-        device.setPageSize(
-            QPageSize(upright, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
-    };
     device.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    setSheet(pages.at(first));
 
     QPainter painter;
     if (!painter.begin(&device))
         throw EReportError(QStringLiteral("No se ha podido iniciar la impresión."));
     for (int i = first; i <= last; ++i) {
-        if (i > first) {
-            setSheet(pages.at(i));
+        if (i > first)
             device.newPage();
-        }
         // The device may keep margins of its own: the sheet starts that far up and left.
-        // The page prints at its own size: the sheet's is rounded to whole points, a
-        // fraction of a millimetre that only the blank margin feels.
         const QPageLayout layout = device.pageLayout();
         const int dpi = device.logicalDpiX();
-        const QRect full = layout.fullRectPixels(dpi);
+        const QRectF full = layout.fullRectPixels(dpi);
         const QRect paint = layout.paintRectPixels(dpi);
-        const QRectF sheet(QPointF(full.left() - paint.left(), full.top() - paint.top()),
-                           pages.at(i).Size * (dpi / kMmPerInch));
-        PaintPage(painter, pages.at(i), sheet);
+        const QSizeF page = pages.at(i).Size * (dpi / kMmPerInch);
+        // The whole page, as large as the sheet holds it. A sheet of the page's own size
+        // holds it 1:1: its size is rounded to whole points, a fraction of a millimetre
+        // that only the blank margin feels.
+        double scale = qMin(full.width() / page.width(), full.height() / page.height());
+        if (qAbs(scale - 1) < 0.005)
+            scale = 1;
+        const QSizeF size = page * scale;
+        const QPointF corner =
+            full.topLeft() - paint.topLeft() +
+            QPointF(full.width() - size.width(), full.height() - size.height()) / 2;
+        PaintPage(painter, pages.at(i), QRectF(corner, size));
     }
     painter.end();
 }

@@ -92,9 +92,10 @@ struct TQRPage
 // coordinates.
 void PaintPage(QPainter& painter, const TQRPage& page, const QRectF& target);
 
-// Paints pages `first` to `last` (0-based, inclusive) on a printer or a PDF
-// writer, one sheet each, sized as the page. Throws EReportError when the device
-// cannot start.
+// Paints pages `first` to `last` (0-based, inclusive) on a printer or a PDF writer, one
+// sheet each, of the size and orientation the device is set to: each page whole, as
+// large as the sheet holds it and centred on it, 1:1 on a sheet of its own size. Throws
+// EReportError when the device cannot start.
 void PrintPages(QPagedPaintDevice& device, const QVector<TQRPage>& pages, int first, int last);
 
 } // namespace report

@@ -658,6 +658,8 @@ private slots:
         QCOMPARE(lines.first(), message.replace("%1", path));
         if (!QStringList{"foreign", "damaged", "newer"}.contains(failure))
             QVERIFY2(lines.size() == 2 && !lines.last().isEmpty(), qPrintable(error));
+        // The system's words say "archivo" too, as the program does.
+        QVERIFY2(!error.contains(QStringLiteral("fichero")), qPrintable(error));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytes);
     }

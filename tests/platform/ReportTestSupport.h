@@ -14,6 +14,9 @@
 #include <QMap>
 #include <QPointer>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
 #include <QVector>
 #include <QWidget>
 #include <algorithm>
@@ -84,6 +87,47 @@ inline QString PdfText(const QString& path)
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return QString();
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Whether the program `tool` is installed. Under CI a missing one fails the test, naming it
+// (the set-up script installs it); elsewhere it skips the test.
+inline bool HasTool(const QString& tool)
+{
+    if (!QStandardPaths::findExecutable(tool).isEmpty())
+        return true;
+    if (qEnvironmentVariableIsSet("CI"))
+        QTest::qFail(qPrintable(tool + QStringLiteral(" is missing: scripts/setup installs it")),
+                     __FILE__, __LINE__);
+    else
+        QTest::qSkip(qPrintable(tool + QStringLiteral(" is not installed")), __FILE__, __LINE__);
+    return false;
+}
+
+// The sheets of a PDF's pages, in points, as their media boxes give them.
+inline QList<QSizeF> PdfSheets(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression box(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])"));
+    QList<QSizeF> sheets;
+    for (const QRegularExpressionMatch& m : box.globalMatch(QString::fromLatin1(file.readAll())))
+        sheets << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    return sheets;
+}
+
+// Page `page` (from 1) of a PDF as poppler's pdftoppm paints it, at `dpi`.
+inline QImage PdfPicture(const QString& path, int page, int dpi)
+{
+    const QString prefix = path + QStringLiteral("-%1").arg(page);
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
+                   QString::number(dpi), QStringLiteral("-f"), QString::number(page),
+                   QStringLiteral("-l"), QString::number(page), path, prefix});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QImage();
+    return QImage(prefix + QStringLiteral(".png"));
 }
 
 // How many pages a PDF file has.

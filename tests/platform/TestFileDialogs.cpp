@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -126,8 +127,8 @@ private slots:
         QTest::newRow("guardar sobre uno que existe") << true << "a.jpg";
     }
 
-    // The dialogs, and the warnings they give before they accept a name, say "archivo"
-    // as the rest of the program does.
+    // The dialogs, their context menus and the warnings they give before they accept a
+    // name say "archivo" as the rest of the program does.
     void archivoNoFichero()
     {
         QFETCH(bool, guardar);
@@ -149,6 +150,8 @@ private slots:
                     for (int i = 0; i < lista->count(); ++i)
                         visto << lista->itemText(i);
             }
+            for (const QAction* orden : dialogo->findChildren<QAction*>())
+                visto << orden->text();
             // The warning, read and answered "No" as soon as it is up.
             QTimer::singleShot(0, &fila, [&] {
                 if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -174,6 +177,9 @@ private slots:
         }
         QVERIFY2(aviso.contains(QStringLiteral("archivo")), qPrintable(aviso));
         visto << aviso;
+        // Access keys split words: "fic&heros".
+        visto.replaceInStrings(QStringLiteral("&"), QString());
+        QVERIFY(visto.contains(QStringLiteral("Mostrar los archivos ocultos")));
         const QStringList fichero = visto.filter(QStringLiteral("fichero"), Qt::CaseInsensitive);
         QVERIFY2(fichero.isEmpty(), qPrintable(fichero.join(QStringLiteral(" | "))));
     }

@@ -196,6 +196,24 @@ private slots:
                 QVERIFY2(palabras.contains(palabra), qPrintable(palabra));
         }
     }
+
+    // Escape closes the report's preview, which has no caption bar, as its button does:
+    // the scratch table is emptied and the report window goes.
+    void escapeClosesThePreview()
+    {
+        Filas(Textos(3, -1));
+        F_InformeIR = new TF_InformeIR(ui::ApplicationObject());
+        F_InformeIR->InsertarSubCriterio(10);
+        bool cerrada = false;
+        PaginasDe([] { F_InformeIR->QR_InformeIR->Preview(); },
+                  [&](report::TQRStandardPreview* vista) {
+                      QVERIFY(vista->windowFlags().testFlag(Qt::FramelessWindowHint));
+                      cerrada = CerrarConTecla(vista, QStringLiteral("Esc"));
+                  });
+        QVERIFY(cerrada);
+        QVERIFY(!F_InformeIR);
+        QCOMPARE(Db().Scalar(QStringLiteral("SELECT COUNT(*) FROM PregEncTemp")).toInt(), 0);
+    }
 };
 
 DIMARVOLTECA_TEST_MAIN(TestInformeIR)

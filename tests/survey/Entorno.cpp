@@ -4,7 +4,6 @@
 
 #include <QAbstractItemView>
 #include <QKeySequence>
-#include <QStandardPaths>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -186,16 +185,7 @@ QStringList MalMedidos(QWidget* contenido)
 
 bool HayHerramienta(const QString& programa)
 {
-    if (!QStandardPaths::findExecutable(programa).isEmpty())
-        return true;
-    if (qEnvironmentVariableIsSet("CI"))
-        QTest::qFail(
-            qPrintable(programa + QStringLiteral(" is missing: scripts/setup installs it")),
-            __FILE__, __LINE__);
-    else
-        QTest::qSkip(qPrintable(programa + QStringLiteral(" is not installed")), __FILE__,
-                     __LINE__);
-    return false;
+    return testing::HasTool(programa);
 }
 
 QSet<int> Marcadas()
@@ -246,6 +236,16 @@ bool ConVistaPrevia(const std::function<void()>& accion,
     reloj.stop();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return vista;
+}
+
+bool CerrarConTecla(report::TQRStandardPreview* vista, const QString& tecla)
+{
+    QApplication::setActiveWindow(vista);
+    if (!QTest::qWaitForWindowActive(vista))
+        return false;
+    const QPointer<report::TQRStandardPreview> sigue = vista;
+    QTest::keySequence(vista, QKeySequence(tecla));
+    return !sigue || sigue->IsClosed();
 }
 
 bool Finalizar(QWidget* boton, const std::function<void(report::TQRStandardPreview*)>& mientras)

@@ -125,6 +125,9 @@ report::TQRStandardPreview* VistaPrevia();
 // True when a preview showed.
 bool ConVistaPrevia(const std::function<void()>& accion,
                     const std::function<void(report::TQRStandardPreview*)>& mientras = {});
+// Presses `tecla` ("Esc", "Ctrl+W"...) in the preview `vista`, made the active window;
+// true when that closed it.
+bool CerrarConTecla(report::TQRStandardPreview* vista, const QString& tecla);
 // Presses a wizard's FINALIZAR `boton`, and `mientras` with the preview it opens.
 bool Finalizar(QWidget* boton,
                const std::function<void(report::TQRStandardPreview*)>& mientras = {});

@@ -381,6 +381,45 @@ private slots:
         }
         QVERIFY(messages.messages.isEmpty());
     }
+
+    // Its keys close the preview as its button does: the questionnaire's empties the
+    // scratch table and lets the report window go, a reopened one's leaves both.
+    void theKeysCloseThePreview_data()
+    {
+        QTest::addColumn<bool>("reabierta");
+        QTest::addColumn<QString>("tecla");
+        QTest::newRow("Escape") << false << "Esc";
+        QTest::newRow("Ctrl+W") << false << "Ctrl+W";
+        QTest::newRow("reopened, Escape") << true << "Esc";
+        QTest::newRow("reopened, Ctrl+W") << true << "Ctrl+W";
+    }
+
+    void theKeysCloseThePreview()
+    {
+        QFETCH(bool, reabierta);
+        QFETCH(QString, tecla);
+        const QString path = Dir() + QStringLiteral("/encuesta.qrp");
+        Cabecera(QDate(2024, 1, 9), QImage());
+        Preguntas(Numeradas(3));
+        bool cerrada = false;
+        Paginas(Encuesta(), [&](report::TQRStandardPreview* preview) {
+            testing::SaveFileAnswer answer(path);
+            preview->SaveReportClick();
+            cerrada = reabierta || CerrarConTecla(preview, tecla);
+        });
+        QVERIFY(cerrada);
+        QVERIFY(!F_Encuesta);
+        Preguntas(reabierta ? Numeradas(1) : QList<QPair<QString, QVariant>>());
+        if (reabierta) {
+            testing::FileDialogAnswer answer(path, 1);
+            AbrirEncuestaGuardada(nullptr);
+            QVERIFY(VistaPrevia() && CerrarConTecla(VistaPrevia(), tecla));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(F_Encuesta);
+        }
+        QCOMPARE(Db().Scalar(QStringLiteral("SELECT COUNT(*) FROM PregEncTemp")).toInt(),
+                 reabierta ? 1 : 0);
+    }
 };
 
 DIMARVOLTECA_TEST_MAIN(FEncuestaTest)

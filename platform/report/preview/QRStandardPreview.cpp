@@ -8,10 +8,12 @@
 #include "platform/ui/Connect.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/OrdenTabulacion.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
@@ -19,6 +21,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace report {
@@ -84,44 +87,52 @@ TQRStandardPreview::TQRStandardPreview(QWidget* parent) : QWidget(parent, Qt::Wi
     auto* tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("ToolBar"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto add = [&](const QString& name, const QString& text, const QString& tip, auto slot) {
-        QAction* action = AddAction(name, text, tip);
+    // Every button is also a key, named in its tooltip, and a stop of the window's Tab
+    // round: the preview works without a mouse.
+    auto add = [&](const QString& name, const QString& text, const QString& tip,
+                   const QList<QKeySequence>& keys, auto slot) {
+        QAction* action = AddAction(name, text, tip, keys);
         ui::Connect(action, &QAction::triggered, this, slot);
         tools->addAction(action);
-        return action;
+        QWidget* button = tools->widgetForAction(action);
+        button->setObjectName(name);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->installEventFilter(this);
     };
     add(QStringLiteral("ZoomToFit"), QStringLiteral("Ajustar"),
-        QStringLiteral("Ver la página entera"), &TQRStandardPreview::ZoomToFitClick);
+        QStringLiteral("Ver la página entera"), {QKeySequence(Qt::CTRL | Qt::Key_1)},
+        &TQRStandardPreview::ZoomToFitClick);
     add(QStringLiteral("ZoomTo100"), QStringLiteral("100 %"), QStringLiteral("Ver a tamaño real"),
-        &TQRStandardPreview::ZoomTo100Click);
+        {QKeySequence(Qt::CTRL | Qt::Key_2)}, &TQRStandardPreview::ZoomTo100Click);
     add(QStringLiteral("ZoomToWidth"), QStringLiteral("Ancho"),
-        QStringLiteral("Ajustar al ancho de la página"), &TQRStandardPreview::ZoomToWidthClick);
+        QStringLiteral("Ajustar al ancho de la página"), {QKeySequence(Qt::CTRL | Qt::Key_3)},
+        &TQRStandardPreview::ZoomToWidthClick);
     tools->addSeparator();
     add(QStringLiteral("FirstPage"), QStringLiteral("|<"), QStringLiteral("Primera página"),
-        &TQRStandardPreview::FirstPageClick)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));
+        {QKeySequence(Qt::CTRL | Qt::Key_Home)}, &TQRStandardPreview::FirstPageClick);
     add(QStringLiteral("PrevPage"), QStringLiteral("<"), QStringLiteral("Página anterior"),
-        &TQRStandardPreview::PrevPageClick)
-        ->setShortcut(QKeySequence(Qt::Key_PageUp));
+        {QKeySequence(Qt::Key_PageUp)}, &TQRStandardPreview::PrevPageClick);
     add(QStringLiteral("NextPage"), QStringLiteral(">"), QStringLiteral("Página siguiente"),
-        &TQRStandardPreview::NextPageClick)
-        ->setShortcut(QKeySequence(Qt::Key_PageDown));
+        {QKeySequence(Qt::Key_PageDown)}, &TQRStandardPreview::NextPageClick);
     add(QStringLiteral("LastPage"), QStringLiteral(">|"), QStringLiteral("Última página"),
-        &TQRStandardPreview::LastPageClick)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
+        {QKeySequence(Qt::CTRL | Qt::Key_End)}, &TQRStandardPreview::LastPageClick);
     tools->addSeparator();
     add(QStringLiteral("PrinterSetup"), QStringLiteral("Impresora"),
-        QStringLiteral("Configurar la impresora"), &TQRStandardPreview::PrinterSetupClick);
+        QStringLiteral("Configurar la impresora"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+        &TQRStandardPreview::PrinterSetupClick);
     add(QStringLiteral("Print"), QStringLiteral("Imprimir"), QStringLiteral("Imprimir el informe"),
-        &TQRStandardPreview::PrintClick)
-        ->setShortcut(QKeySequence::Print);
+        {QKeySequence(Qt::CTRL | Qt::Key_P)}, &TQRStandardPreview::PrintClick);
     tools->addSeparator();
     add(QStringLiteral("SaveReport"), QStringLiteral("Guardar"),
-        QStringLiteral("Guardar el informe en un archivo"), &TQRStandardPreview::SaveReportClick);
+        QStringLiteral("Guardar el informe en un archivo"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+        &TQRStandardPreview::SaveReportClick);
     add(QStringLiteral("LoadReport"), QStringLiteral("Abrir"),
-        QStringLiteral("Abrir un informe guardado"), &TQRStandardPreview::LoadReportClick);
+        QStringLiteral("Abrir un informe guardado"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
+        &TQRStandardPreview::LoadReportClick);
     tools->addSeparator();
+    // The questionnaire's preview has no caption bar to close it by.
     add(QStringLiteral("Exit"), QStringLiteral("Cerrar"), QStringLiteral("Cerrar la vista previa"),
+        {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)},
         &TQRStandardPreview::ExitClick);
 
     m_scroll = new QScrollArea(this);
@@ -141,19 +152,49 @@ TQRStandardPreview::TQRStandardPreview(QWidget* parent) : QWidget(parent, Qt::Wi
     layout->addWidget(tools);
     layout->addWidget(m_scroll, 1);
     layout->addWidget(m_pageLabel);
+    // A button that did not fit would hide in the tool bar's overflow menu, out of the
+    // Tab round.
+    setMinimumWidth(tools->sizeHint().width());
     resize(800, 600);
     UpdateView();
+    // The toolkit's order: the buttons from left to right, then the page, where the
+    // window starts so that the arrows scroll it at once.
+    ui::OrdenTabulacion(this, {});
+    m_scroll->setFocus(Qt::OtherFocusReason);
 }
 
 TQRStandardPreview::~TQRStandardPreview() = default;
 
-QAction* TQRStandardPreview::AddAction(const QString& name, const QString& text, const QString& tip)
+QAction* TQRStandardPreview::AddAction(const QString& name, const QString& text, const QString& tip,
+                                       const QList<QKeySequence>& keys)
 {
     auto* action = new QAction(text, this);
     action->setObjectName(name);
-    action->setToolTip(tip);
+    action->setShortcuts(keys);
+    action->setToolTip(
+        QStringLiteral("%1 (%2)").arg(tip, keys.value(0).toString(QKeySequence::NativeText)));
     addAction(action);
     return action;
+}
+
+bool TQRStandardPreview::focusNextPrevChild(bool next)
+{
+    return ui::Tabular(this, next) || QWidget::focusNextPrevChild(next);
+}
+
+bool TQRStandardPreview::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter presses the button with the focus, as Space does.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QToolButton*>(watched);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TQRStandardPreview::ShowPrinter(TQRPrinter* printer)
@@ -254,7 +295,7 @@ QPrinter& TQRStandardPreview::Printer()
         m_printer->setFullPage(true);
         m_printer->setDocName(QStringLiteral("Informe"));
     }
-    if (!m_pages.isEmpty()) {
+    if (!m_paperChosen && !m_pages.isEmpty()) {
         const QSizeF size = m_pages.first().Size;
         const bool wide = size.width() > size.height();
         m_printer->setPageOrientation(wide ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -266,7 +307,8 @@ QPrinter& TQRStandardPreview::Printer()
 
 void TQRStandardPreview::PrinterSetupClick()
 {
-    ShowPrintDialog(this, Printer(), TPrintDialogKind::Setup);
+    if (ShowPrintDialog(this, Printer(), TPrintDialogKind::Setup))
+        m_paperChosen = true;
 }
 
 void TQRStandardPreview::PrintClick()
@@ -278,6 +320,7 @@ void TQRStandardPreview::PrintClick()
     printer.setPrintRange(QPrinter::AllPages);
     if (!ShowPrintDialog(this, printer, TPrintDialogKind::Print))
         return;
+    m_paperChosen = true;
     int first = 0;
     int last = PageCount() - 1;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {

@@ -2,6 +2,8 @@
 
 #include "platform/report/Page.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QPointer>
 #include <QVector>
 #include <QWidget>
@@ -40,6 +42,7 @@ public:
         Full,
         Width
     };
+    Q_ENUM(TZoom)
     TZoom ZoomMode() const { return m_zoom; }
     double PixelsPerMm() const;
 
@@ -65,10 +68,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QAction* AddAction(const QString& name, const QString& text, const QString& tip);
+    QAction* AddAction(const QString& name, const QString& text, const QString& tip,
+                       const QList<QKeySequence>& keys);
     void ShowPage(int index);
     void UpdateView();
     QPrinter& Printer();
@@ -82,6 +88,7 @@ private:
     TPageView* m_view = nullptr;
     QLabel* m_pageLabel = nullptr;
     std::unique_ptr<QPrinter> m_printer;
+    bool m_paperChosen = false; // the printer's paper is the user's, not the pages' own
     bool m_closed = false;
 };
 
