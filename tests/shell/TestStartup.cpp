@@ -7,6 +7,8 @@
 #include "shell/Startup.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -83,6 +85,40 @@ private slots:
         // The scratch table starts empty.
         QCOMPARE(ws.Db().Scalar("SELECT count(*) FROM PregEncTemp").toInt(), 0);
         QVERIFY(messages.messages.isEmpty());
+    }
+
+    void iniSavedOnWindowsReachesTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("carpeta");
+        QTest::addColumn<QByteArray>("ini");
+        QTest::newRow("ñ, CR+LF")
+            << "datosñ"
+            << QByteArray("[Base_de_Datos]\r\nrutabd=\\datos\xF1\r\narchivo=test.db\r\n");
+        QTest::newRow("é, LF, after a mark")
+            << "café"
+            << QByteArray("\xEF\xBB\xBF[Base_de_Datos]\narchivo=test.db\nrutabd=\\caf\xE9\n");
+    }
+
+    // A folder whose name ends in a letter of the Windows code page, as an ini file
+    // saved on Windows names it.
+    void iniSavedOnWindowsReachesTheMainWindow()
+    {
+        QFETCH(QString, carpeta);
+        QFETCH(QByteArray, ini);
+        testing::Workspace ws;
+        QVERIFY(QDir(ws.Dir()).rename(QStringLiteral("datos"), carpeta));
+        QFile file(ws.Dir() + QStringLiteral("/Dimarvolteca.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(ini);
+        file.close();
+        testing::MessageRecorder messages;
+        SplashRecorder splash;
+
+        const bool started = shell::StartApplication();
+
+        QCOMPARE(messages.Shown(), QStringList());
+        QVERIFY(started && !MainForm.isNull());
+        QCOMPARE(DM_BdatosADO->RutaBD, QDir::currentPath() + "\\" + carpeta + "\\test.db");
     }
 
     void failedConnectionEndsWithoutMainWindow()
