@@ -5,7 +5,10 @@
 #include "data/Encuestas.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>
@@ -214,18 +217,78 @@ private slots:
     {
         QFETCH(QString, antes);
         QFETCH(QString, donde);
+        QFETCH(QString, pegado);
         QFETCH(QString, guardado);
         TF_CrearCabecera* f = Abrir();
         QVERIFY(f);
         f->E_Centro->setFocus();
-        QTest::keyClicks(f->E_Centro, antes.left(antes.size() - 2));
-        QApplication::clipboard()->setText(antes.right(2));
+        const qsizetype letras = antes.lastIndexOf(u'x') + 1;
+        QTest::keyClicks(f->E_Centro, antes.left(letras));
+        QApplication::clipboard()->setText(antes.mid(letras));
         QTest::keySequence(f->E_Centro, QKeySequence::Paste);
         QCOMPARE(f->E_Centro->text(), antes);
-        PegarJuntoAEmoji(f->E_Centro, donde);
+        PegarJuntoAEmoji(f->E_Centro, donde, pegado);
         QCOMPARE(f->E_Centro->text(), guardado);
         QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
         QCOMPARE(e->Bytes("centro", 1), guardado.toUtf8());
+    }
+
+    // A paste or typing that the limit cuts undoes as in a box without a limit: a paste
+    // as a step of its own, typing with the typing before it; redo brings it back.
+    void deshacer_data()
+    {
+        QTest::addColumn<QString>("como");
+        QTest::addColumn<int>("letras"); // typed first
+        QTest::addColumn<QString>("anadido");
+        QTest::addColumn<QString>("queda"); // what the limit leaves of it
+        for (const char* como : {"pegado", "menú", "método de entrada"})
+            QTest::newRow(como) << como << 90 << "😀😀😀"
+                                << "😀😀";
+        QTest::newRow("tecleado") << "tecleado" << 90 << "abcde"
+                                  << "abcd";
+        QTest::newRow("tecleado, en el límite") << "tecleado" << 94 << "e"
+                                                << "";
+    }
+
+    void deshacer()
+    {
+        QFETCH(QString, como);
+        QFETCH(int, letras);
+        QFETCH(QString, anadido);
+        QFETCH(QString, queda);
+        TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
+        QLineEdit* caja = f->E_Centro;
+        caja->setFocus();
+        const QString tecleado(letras, u'x');
+        QTest::keyClicks(caja, tecleado);
+        QApplication::clipboard()->setText(anadido);
+        QInputMethodEvent metodo;
+        metodo.setCommitString(anadido);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, caja->mapToGlobal(QPoint()));
+        if (como == "pegado") {
+            QTest::keySequence(caja, QKeySequence::Paste);
+        } else if (como == "menú") {
+            QApplication::sendEvent(caja, &menu);
+            QVERIFY2(caja->findChild<QMenu*>(), "the box's menu did not open");
+            QTest::keyClick(caja->findChild<QMenu*>(), Qt::Key_P); // "&Pegar"
+        } else if (como == "método de entrada") {
+            QApplication::sendEvent(caja, &metodo);
+        } else {
+            QTest::keyClicks(caja, anadido);
+        }
+        QCOMPARE(caja->text(), tecleado + queda);
+        const QStringList pasos =
+            como.startsWith(u'p') || como == "menú" ? QStringList{tecleado, ""} : QStringList{""};
+        QStringList deshechos;
+        while (caja->isUndoAvailable() && deshechos.size() <= pasos.size()) {
+            QTest::keySequence(caja, QKeySequence::Undo);
+            deshechos << caja->text();
+        }
+        QCOMPARE(deshechos, pasos);
+        for (int i = 0; i < pasos.size(); ++i)
+            QTest::keySequence(caja, QKeySequence::Redo);
+        QCOMPARE(caja->text(), tecleado + queda);
     }
 
     void guardarFalla_data() { FilasGuardarFalla(); }
