@@ -476,7 +476,9 @@ private slots:
         const QByteArray progresivo = Leer("progresivo.jpg");
         QTest::newRow("JPEG progresivo cortado")
             << Escribir("pcortado.jpg", progresivo.left(progresivo.size() / 2)) << 1
-            << "La imagen JPEG está incompleta o dañada." << QSize();
+            << "La imagen JPEG está incompleta o dañada.\nDetalle técnico: Premature end of JPEG "
+               "file."
+            << QSize();
         QByteArray gigante = Leer("base.jpg");
         qToBigEndian<quint16>(30000, gigante.data() + gigante.indexOf("\xFF\xC0") + 7);
         QTest::newRow("JPEG de 30000 de ancho")
