@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -119,6 +121,48 @@ private slots:
         QCOMPARE(messages.Shown(), QStringList());
         QVERIFY(started && !MainForm.isNull());
         QCOMPARE(DM_BdatosADO->RutaBD, QDir::currentPath() + "\\" + carpeta + "\\test.db");
+    }
+
+    void withoutGraphicalSession_data()
+    {
+        QTest::addColumn<QString>("display"); // empty: none at all
+        int libre = 4242;
+        while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(libre)))
+            ++libre;
+        QTest::newRow("no DISPLAY") << QString();
+        QTest::newRow("DISPLAY with no server") << QStringLiteral(":%1").arg(libre);
+    }
+
+    // The program says in Spanish that it needs a graphical session, and fails, instead
+    // of the toolkit's English abort.
+    void withoutGraphicalSession()
+    {
+        QFETCH(QString, display);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        if (!display.isEmpty())
+            env.insert(QStringLiteral("DISPLAY"), display);
+        QTemporaryDir dir;
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(dir.path());
+        program.start(QStringLiteral(DIMARVOLTECA_PROGRAM), QStringList());
+        if (!program.waitForFinished(20000)) {
+            program.kill();
+            program.waitForFinished();
+            QFAIL("the program did not end: a display answered, or it hangs");
+        }
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        const QString expected = QStringLiteral("Dimarvolteca necesita una sesión gráfica y no ha "
+                                                "podido abrir la pantalla. Inícielo desde el "
+                                                "escritorio.\nDetalle técnico: could not "
+                                                "connect to display") +
+                                 (display.isEmpty() ? QString() : u' ' + display) + u'\n';
+        QVERIFY2(err.startsWith(expected), qPrintable(err));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
     }
 
     void failedConnectionEndsWithoutMainWindow()
