@@ -126,14 +126,16 @@ private:
                        {"redo()", &QLineEdit::redo, true}};
         const QMetaObject& caja = QLineEdit::staticMetaObject;
         for (QAction* accion : menu->actions())
-            for (const auto& p : propias)
+            for (const auto& p : propias) {
+                const QMetaMethod ranura = caja.method(caja.indexOfSlot(p.ranura));
                 if (QObject::disconnect(accion, &QAction::triggered, m_caja, p.accion) ||
                     QObject::disconnect(accion, QMetaMethod::fromSignal(&QAction::triggered),
-                                        m_caja, caja.method(caja.indexOfSlot(p.ranura))))
-                    connect(accion, &QAction::triggered, this, [this, p] {
-                        const auto cambio = [this, p] { (m_caja->*p.accion)(); };
-                        p.libre ? Libre(cambio) : Editar(cambio);
+                                        m_caja, ranura))
+                    connect(accion, &QAction::triggered, this, [this, ranura, libre = p.libre] {
+                        const auto cambio = [this, &ranura] { ranura.invoke(m_caja); };
+                        libre ? Libre(cambio) : Editar(cambio);
                     });
+            }
         menu->popup(donde);
     }
 
