@@ -83,11 +83,15 @@ public:
         QObject* caja = m_caja;
         switch (evento->type()) {
         case QEvent::KeyPress: {
+            // Only keys that put text in: Tab, Enter and the arrows take their usual way.
             const auto* tecla = static_cast<QKeyEvent*>(evento);
             if (tecla->matches(QKeySequence::Undo) || tecla->matches(QKeySequence::Redo)) {
                 Libre([&] { caja->event(evento); });
                 return true;
             }
+            if (!tecla->matches(QKeySequence::Paste) &&
+                (tecla->text().isEmpty() || !tecla->text().at(0).isPrint()))
+                return false;
             break;
         }
         case QEvent::InputMethod:
