@@ -19,9 +19,7 @@ namespace {
 // and cutting the text here would lose part of it on "MODIFICAR". Shown from its start.
 void MostrarTexto(QLineEdit* caja, const QString& texto)
 {
-    if (texto.size() > ui::LongitudMaxima(caja))
-        ui::LimitarLongitud(caja, int(texto.size()));
-    caja->setText(texto);
+    ui::MostrarTextoGuardado(caja, texto);
     caja->setCursorPosition(0);
 }
 

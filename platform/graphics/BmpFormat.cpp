@@ -131,9 +131,14 @@ void CheckDimensions(qint64 width, qint64 height)
     if (width <= 0 || height <= 0)
         throw EInvalidGraphic(QStringLiteral("La imagen no tiene un tamaño válido."));
     if (width > kMaxSide || height > kMaxSide || width * height > kMaxPixels)
-        throw EInvalidGraphic(QStringLiteral("La imagen es demasiado grande (%1 x %2 píxeles).")
-                                  .arg(width)
-                                  .arg(height));
+        throw EInvalidGraphic(TooLargeMessage(width, height));
+}
+
+QString TooLargeMessage(qint64 width, qint64 height)
+{
+    return QStringLiteral("La imagen es demasiado grande (%1 x %2 píxeles).")
+        .arg(width)
+        .arg(height);
 }
 
 QImage ReadBmp(const QByteArray& bytes)

@@ -19,4 +19,7 @@ inline constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 
 void CheckDimensions(qint64 width, qint64 height);
 
+// What CheckDimensions says of a picture too large.
+QString TooLargeMessage(qint64 width, qint64 height);
+
 } // namespace graphics

@@ -80,10 +80,9 @@ bool UnsupportedKind(int code, unsigned width, unsigned height)
     }
 }
 
-// Decodes into `image`; returns false with the error's text on failure, and
-// `damaged` set when the data was cut short or corrupt. Kept free of C++ objects
-// with destructors between setjmp and longjmp.
-bool Decode(const QByteArray& bytes, QImage* image, QString* error, bool* damaged)
+// Decodes into `image`; returns false with the error's text on failure. Kept free of
+// C++ objects with destructors between setjmp and longjmp.
+bool Decode(const QByteArray& bytes, QImage* image, QString* error)
 {
     jpeg_decompress_struct info;
     ErrorManager manager;
@@ -100,17 +99,24 @@ bool Decode(const QByteArray& bytes, QImage* image, QString* error, bool* damage
     if (setjmp(manager.jump)) {
         jpeg_destroy_decompress(&info);
         delete[] row;
+        // Past the library's own limit on a side (65,500 pixels), as past the program's.
+        if (manager.code == JERR_IMAGE_TOO_BIG) {
+            *error = TooLargeMessage(manager.width, manager.height);
+            return false;
+        }
         QString detail = QString::fromLocal8Bit(manager.message).trimmed();
         if (!detail.endsWith(QLatin1Char('.')))
             detail += QLatin1Char('.');
-        *error = QStringLiteral("La imagen JPEG no se puede leer: ") +
-                 (UnsupportedKind(manager.code, manager.width, manager.height)
-                      ? QStringLiteral("es de un tipo de JPEG que el programa no admite. Ábrala "
-                                       "con un programa de imágenes, guárdela como JPEG normal "
-                                       "y vuelva a intentarlo.")
-                      : QStringLiteral("el archivo está dañado.")) +
+        *error = (manager.damaged
+                      ? QStringLiteral("La imagen JPEG está incompleta o dañada.")
+                      : QStringLiteral("La imagen JPEG no se puede leer: ") +
+                            (UnsupportedKind(manager.code, manager.width, manager.height)
+                                 ? QStringLiteral("es de un tipo de JPEG que el programa no "
+                                                  "admite. Ábrala con un programa de imágenes, "
+                                                  "guárdela como JPEG normal y vuelva a "
+                                                  "intentarlo.")
+                                 : QStringLiteral("el archivo está dañado."))) +
                  QStringLiteral("\nDetalle técnico: ") + detail;
-        *damaged = manager.damaged;
         return false;
     }
 
@@ -182,12 +188,8 @@ QImage DecodeJpeg(const QByteArray& bytes)
         throw EInvalidGraphic(QStringLiteral("La imagen no es un archivo JPEG válido."));
     QImage image;
     QString error;
-    bool damaged = false;
-    if (!Decode(bytes, &image, &error, &damaged)) {
-        if (damaged)
-            throw EInvalidGraphic(QStringLiteral("La imagen JPEG está incompleta o dañada."));
+    if (!Decode(bytes, &image, &error))
         throw EInvalidGraphic(error);
-    }
     return image;
 }
 

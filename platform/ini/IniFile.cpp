@@ -19,14 +19,15 @@ const char16_t kWindows1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x202
                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Text as UTF-8 when it is valid UTF-8, else as Windows-1252: Windows editors save
-// an ini file in the system's code page unless told otherwise.
+// an ini file in the system's code page unless told otherwise. The whole text must be
+// valid: a decoder takes a last byte that opens a sequence (the ñ of "\datosñ" in
+// Windows-1252) for one that goes on in the next chunk, and reports no error.
 QString Decoded(const char* text)
 {
     const QByteArray bytes(text ? text : "");
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    const QString decoded = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return decoded;
+    if (bytes.isValidUtf8())
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+            .decode(bytes);
     QString windows(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const uchar c = uchar(bytes.at(i));

@@ -190,21 +190,34 @@ inline void FilasPegadoJuntoAEmoji()
 {
     QTest::addColumn<QString>("antes");
     QTest::addColumn<QString>("donde"); // "delante", "detrás" or "encima" of the emoji
+    QTest::addColumn<QString>("pegado");
     QTest::addColumn<QString>("guardado");
     const QString cara = QStringLiteral("😀");
     const QString pulgar = QStringLiteral("👍🏽");
     for (int libres : {4, 3, 0}) {
         const QString x(94 - 2 - libres, u'x');
         const QString cabe = libres == 4 ? pulgar : QString();
-        QTest::addRow("%d libres, delante", libres) << x + cara << "delante" << x + cabe + cara;
-        QTest::addRow("%d libres, detrás", libres) << x + cara << "detrás" << x + cara + cabe;
+        const QString p = pulgar + pulgar;
+        QTest::addRow("%d libres, delante", libres)
+            << x + cara << "delante" << p << x + cabe + cara;
+        QTest::addRow("%d libres, detrás", libres) << x + cara << "detrás" << p << x + cara + cabe;
         QTest::addRow("%d libres, encima", libres)
-            << x + cara << "encima" << (libres == 0 ? x : x + pulgar);
+            << x + cara << "encima" << p << (libres == 0 ? x : x + pulgar);
     }
+    // A sequence pasted over the character it starts with, just fitting and one unit
+    // too long: what does not fit goes whole, never leaving that character and a joiner.
+    const QString familia = QStringLiteral("👨‍👩‍👧"),
+                  bandera = QStringLiteral("🏳️‍🌈");
+    for (const QString& s : {familia, bandera})
+        for (int n : {94 - int(s.size()), 95 - int(s.size())})
+            QTest::addRow("%s sobre su comienzo, %d letras", s == familia ? "familia" : "bandera",
+                          n)
+                << QString(n, u'x') + s.left(s == familia ? 2 : 3) << "encima" << s
+                << QString(n, u'x') + (n + s.size() <= 94 ? s : QString());
 }
 
-// Pastes those two emoji as a user does, before, after or over the box's last character.
-inline void PegarJuntoAEmoji(QLineEdit* caja, const QString& donde)
+// Pastes `pegado` as a user does, before, after or over the box's last character.
+inline void PegarJuntoAEmoji(QLineEdit* caja, const QString& donde, const QString& pegado)
 {
     caja->setFocus();
     QTest::keyClick(caja, Qt::Key_End);
@@ -212,7 +225,7 @@ inline void PegarJuntoAEmoji(QLineEdit* caja, const QString& donde)
         QTest::keyClick(caja, Qt::Key_Left);
     else if (donde == QLatin1String("encima"))
         QTest::keyClick(caja, Qt::Key_Left, Qt::ShiftModifier);
-    QApplication::clipboard()->setText(QStringLiteral("👍🏽👍🏽"));
+    QApplication::clipboard()->setText(pegado);
     QTest::keySequence(caja, QKeySequence::Paste);
 }
 

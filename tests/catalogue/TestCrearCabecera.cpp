@@ -5,7 +5,10 @@
 #include "data/Encuestas.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>
@@ -214,18 +217,78 @@ private slots:
     {
         QFETCH(QString, antes);
         QFETCH(QString, donde);
+        QFETCH(QString, pegado);
         QFETCH(QString, guardado);
         TF_CrearCabecera* f = Abrir();
         QVERIFY(f);
         f->E_Centro->setFocus();
-        QTest::keyClicks(f->E_Centro, antes.left(antes.size() - 2));
-        QApplication::clipboard()->setText(antes.right(2));
+        const qsizetype letras = antes.lastIndexOf(u'x') + 1;
+        QTest::keyClicks(f->E_Centro, antes.left(letras));
+        QApplication::clipboard()->setText(antes.mid(letras));
         QTest::keySequence(f->E_Centro, QKeySequence::Paste);
         QCOMPARE(f->E_Centro->text(), antes);
-        PegarJuntoAEmoji(f->E_Centro, donde);
+        PegarJuntoAEmoji(f->E_Centro, donde, pegado);
         QCOMPARE(f->E_Centro->text(), guardado);
         QTest::mouseClick(f->B_Insertar, Qt::LeftButton);
         QCOMPARE(e->Bytes("centro", 1), guardado.toUtf8());
+    }
+
+    // A paste or typing that the limit cuts undoes as in a box without a limit: a paste
+    // as a step of its own, typing with the typing before it; redo brings it back.
+    void deshacer_data()
+    {
+        QTest::addColumn<QString>("como");
+        QTest::addColumn<QString>("anadido");
+        QTest::addColumn<QString>("queda"); // what the limit leaves of it
+        QTest::addColumn<int>("pasos");     // undo steps back to the empty box
+        for (const char* como : {"pegado", "menú"})
+            QTest::newRow(como) << como << "😀😀😀"
+                                << "😀😀" << 2;
+        QTest::newRow("método de entrada") << "método de entrada"
+                                           << "😀😀😀"
+                                           << "😀😀" << 1;
+        QTest::newRow("tecleado") << "tecleado"
+                                  << "abcdef"
+                                  << "abcd" << 1;
+    }
+
+    void deshacer()
+    {
+        QFETCH(QString, como);
+        QFETCH(QString, anadido);
+        QFETCH(QString, queda);
+        QFETCH(int, pasos);
+        TF_CrearCabecera* f = Abrir();
+        QVERIFY(f);
+        QLineEdit* caja = f->E_Centro;
+        const QString x90(90, u'x');
+        caja->setFocus();
+        QTest::keyClicks(caja, x90);
+        QApplication::clipboard()->setText(anadido);
+        QInputMethodEvent metodo;
+        metodo.setCommitString(anadido);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, caja->mapToGlobal(QPoint()));
+        if (como == "tecleado")
+            QTest::keyClicks(caja, anadido);
+        else if (como == "pegado")
+            QTest::keySequence(caja, QKeySequence::Paste);
+        else
+            QApplication::sendEvent(caja, como == "menú" ? static_cast<QEvent*>(&menu) : &metodo);
+        if (como == "menú") {
+            QVERIFY2(caja->findChild<QMenu*>(), "the box's menu did not open");
+            QTest::keyClick(caja->findChild<QMenu*>(), Qt::Key_P); // "&Pegar"
+        }
+        QCOMPARE(caja->text(), x90 + queda);
+        QStringList deshechos;
+        while (caja->isUndoAvailable() && deshechos.size() < 3) {
+            QTest::keySequence(caja, QKeySequence::Undo);
+            deshechos << caja->text();
+        }
+        const QStringList esperados = pasos == 2 ? QStringList{x90, ""} : QStringList{""};
+        QCOMPARE(deshechos, esperados);
+        for (int i = 0; i < pasos; ++i)
+            QTest::keySequence(caja, QKeySequence::Redo);
+        QCOMPARE(caja->text(), x90 + queda);
     }
 
     void guardarFalla_data() { FilasGuardarFalla(); }
@@ -413,7 +476,9 @@ private slots:
         const QByteArray progresivo = Leer("progresivo.jpg");
         QTest::newRow("JPEG progresivo cortado")
             << Escribir("pcortado.jpg", progresivo.left(progresivo.size() / 2)) << 1
-            << "La imagen JPEG está incompleta o dañada." << QSize();
+            << "La imagen JPEG está incompleta o dañada.\nDetalle técnico: Premature end of JPEG "
+               "file."
+            << QSize();
         QByteArray gigante = Leer("base.jpg");
         qToBigEndian<quint16>(30000, gigante.data() + gigante.indexOf("\xFF\xC0") + 7);
         QTest::newRow("JPEG de 30000 de ancho")

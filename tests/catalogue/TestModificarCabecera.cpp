@@ -290,14 +290,50 @@ private slots:
     {
         QFETCH(QString, antes);
         QFETCH(QString, donde);
+        QFETCH(QString, pegado);
         QFETCH(QString, guardado);
         e->Cabecera(6, antes);
         TF_ModificarCabeceraP2* paso = IrAPaso2(0);
         QVERIFY(paso);
-        PegarJuntoAEmoji(paso->E_Centro, donde);
+        PegarJuntoAEmoji(paso->E_Centro, donde, pegado);
         QCOMPARE(paso->E_Centro->text(), guardado);
         QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
         QCOMPARE(e->Bytes("centro", 6), guardado.toUtf8());
+    }
+
+    // A stored centre of 100 characters, longer than the box takes, edited at its end:
+    // it may shrink, never grow again, and an undo brings back what was deleted.
+    void textoGuardadoLargo_data()
+    {
+        QTest::addColumn<int>("borrados");     // Backspace presses at the end
+        QTest::addColumn<QString>("tecleado"); // then typed, or "^Z" for an undo
+        QTest::addColumn<int>("largo");        // what remains
+        QTest::newRow("tecleado sin borrar") << 0 << "c" << 100;
+        QTest::newRow("6 borrados, 8 tecleados") << 6 << "cccccccc" << 94;
+        QTest::newRow("7 borrados, 8 tecleados") << 7 << "cccccccc" << 94;
+        QTest::newRow("6 borrados, deshechos") << 6 << "^Z" << 100;
+    }
+
+    void textoGuardadoLargo()
+    {
+        QFETCH(int, borrados);
+        QFETCH(QString, tecleado);
+        QFETCH(int, largo);
+        const QString guardado = QString(50, u'a') + QString(50, u'b');
+        e->Cabecera(6, guardado);
+        TF_ModificarCabeceraP2* paso = IrAPaso2(0);
+        QVERIFY(paso);
+        paso->E_Centro->setFocus();
+        QTest::keyClick(paso->E_Centro, Qt::Key_End);
+        for (int i = 0; i < borrados; ++i)
+            QTest::keyClick(paso->E_Centro, Qt::Key_Backspace);
+        tecleado == "^Z" ? QTest::keySequence(paso->E_Centro, QKeySequence::Undo)
+                         : QTest::keyClicks(paso->E_Centro, tecleado);
+        const QString esperado =
+            tecleado == "^Z" ? guardado : (guardado.left(100 - borrados) + tecleado).left(largo);
+        QCOMPARE(paso->E_Centro->text(), esperado);
+        QTest::mouseClick(paso->B_Insertar, Qt::LeftButton);
+        QCOMPARE(e->Filas().at(0).at(1).toString(), esperado);
     }
 
     void guardarFalla_data() { FilasGuardarFalla(); }

@@ -16,7 +16,8 @@ const QRgb kAzul = qRgb(0, 0, 200);
 const QRgb kFondo = qRgb(10, 10, 10);
 
 const QString kBmpDanado = QStringLiteral("El mapa de bits está incompleto o dañado.");
-const QString kJpegDanado = QStringLiteral("La imagen JPEG está incompleta o dañada.");
+const QString kJpegDanado =
+    QStringLiteral("La imagen JPEG está incompleta o dañada.\nDetalle técnico: ");
 
 QImage Sample(int w, int h, QImage::Format format = QImage::Format_RGB888)
 {
@@ -132,12 +133,15 @@ private slots:
                 gradient.setPixelColor(x, y, QColor(2 * x, 3 * y, 100));
         const QByteArray jpeg = testing::Encoded(gradient, "JPG");
         const int eoi = int(jpeg.lastIndexOf("\xFF\xD9"));
-        QTest::newRow("jpeg cut in half") << jpeg.left(jpeg.size() / 2) << true << kJpegDanado;
-        QTest::newRow("jpeg end marker missing") << jpeg.left(eoi - 16) << true << kJpegDanado;
+        QTest::newRow("jpeg cut in half")
+            << jpeg.left(jpeg.size() / 2) << true << kJpegDanado + "Premature end of JPEG file.";
+        QTest::newRow("jpeg end marker missing")
+            << jpeg.left(eoi - 16) << true << kJpegDanado + "Premature end of JPEG file.";
         QByteArray marker = jpeg;
         marker[eoi - 200] = char(0xFF);
         marker[eoi - 199] = char(0xD0);
-        QTest::newRow("jpeg marker inside the data") << marker << true << kJpegDanado;
+        QTest::newRow("jpeg marker inside the data")
+            << marker << true << kJpegDanado + "Corrupt JPEG data: premature end of data segment.";
         QTest::newRow("jpeg garbage after marker")
             << QByteArray("\xFF\xD8\xFF\x00garbage", 12) << true << QString();
         QTest::newRow("bmp given as jpeg")
@@ -235,7 +239,10 @@ private slots:
         const QByteArray smallest = testing::Encoded(grey.copy(0, 0, 1, 1), "JPG", 10);
         QTest::newRow("jpeg 16384x4096") << largest << true << grey.size() << QString();
         QTest::newRow("jpeg 1x1") << smallest << true << QSize(1, 1) << QString();
-        for (const QSize& s : {QSize(16385, 1), QSize(1, 16385), QSize(16384, 4097)}) {
+        // Past the decoder's own limit of 65,500 pixels a side too.
+        for (const QSize& s :
+             {QSize(16385, 1), QSize(1, 16385), QSize(16384, 4097), QSize(65500, 1),
+              QSize(65501, 1), QSize(1, 65501), QSize(65535, 65535)}) {
             QByteArray file = s.width() == 16384 ? largest : smallest;
             const int sof = int(file.indexOf(QByteArray("\xFF\xC0", 2)));
             qToBigEndian<quint16>(quint16(s.height()), file.data() + sof + 5);

@@ -67,6 +67,25 @@ private slots:
             << mixed << "ansi" << QStringLiteral("España");
         QTest::newRow("each value on its own, UTF-8")
             << mixed << "utf8" << QStringLiteral("España");
+        // A Windows-1252 letter at the very end looks like the start of an unfinished
+        // UTF-8 sequence (0xF1 of four bytes, 0xE1 0xA0 of three): it is kept all the same.
+        const struct
+        {
+            const char* fila;
+            QByteArray bytes;
+            const char* value;
+        } finales[] = {{"ñ", "\\datos\xF1", "\\datosñ"},
+                       {"é", "caf\xE9", "café"},
+                       {"Ñ", "\\\xD1", "\\Ñ"},
+                       {"á and a non-breaking space", "\\x\xE1\xA0", "\\xá"}};
+        for (const auto& f : finales)
+            for (const char* fin : {"\r\n", "\n"})
+                QTest::addRow("Windows-1252 ending in %s, %s", f.fila,
+                              fin[0] == '\r' ? "CR+LF" : "LF")
+                    << QByteArray("[a]") + fin + "k=" + f.bytes + fin + "j=1" + fin << "k"
+                    << QString::fromUtf8(f.value);
+        QTest::newRow("Windows-1252 ending in ñ, after a mark")
+            << QByteArray("\xEF\xBB\xBF[a]\nk=\\datos\xF1") << "k" << QStringLiteral("\\datosñ");
     }
 
     void encodings()

@@ -7,7 +7,10 @@
 #include "shell/Startup.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -83,6 +86,55 @@ private slots:
         // The scratch table starts empty.
         QCOMPARE(ws.Db().Scalar("SELECT count(*) FROM PregEncTemp").toInt(), 0);
         QVERIFY(messages.messages.isEmpty());
+    }
+
+    // An ini file saved on Windows names a folder that ends in a letter of its code page.
+    void iniSavedOnWindowsReachesTheMainWindow()
+    {
+        testing::Workspace ws;
+        QVERIFY(QDir(ws.Dir()).rename(QStringLiteral("datos"), QStringLiteral("datosñ")));
+        QFile ini(ws.Dir() + QStringLiteral("/Dimarvolteca.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Base_de_Datos]\r\nrutabd=\\datos\xF1\r\narchivo=test.db\r\n");
+        ini.close();
+        testing::MessageRecorder messages;
+        SplashRecorder splash;
+        const bool started = shell::StartApplication();
+        QCOMPARE(messages.Shown(), QStringList());
+        QVERIFY(started && MainForm);
+    }
+
+    void withoutGraphicalSession_data()
+    {
+        QTest::addColumn<QString>("display"); // empty: none at all
+        int free = 4242;
+        while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(free)))
+            ++free;
+        QTest::newRow("no DISPLAY") << QString();
+        QTest::newRow("DISPLAY with no server") << QStringLiteral(":%1").arg(free);
+    }
+
+    // The program says in Spanish that it needs a graphical session, and fails, instead
+    // of the toolkit's English abort.
+    void withoutGraphicalSession()
+    {
+        QFETCH(QString, display);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        display.isEmpty() ? env.remove(QStringLiteral("DISPLAY"))
+                          : env.insert(QStringLiteral("DISPLAY"), display);
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(DIMARVOLTECA_PROGRAM), QStringList());
+        QVERIFY2(program.waitForFinished(10000), "the program did not end: a display answered");
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()).section(u'\n', 0, 1),
+                 QStringLiteral("Dimarvolteca necesita una sesión gráfica y no ha podido abrir la "
+                                "pantalla. Inícielo desde el escritorio.\nDetalle técnico: could "
+                                "not connect to display") +
+                     (display.isEmpty() ? QString() : u' ' + display));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
     }
 
     void failedConnectionEndsWithoutMainWindow()
