@@ -968,9 +968,9 @@ private slots:
         QTest::newRow("modificación") << true;
     }
 
-    // Tab goes from the dimension area through the shown group's boxes, top to bottom
-    // and scrolled into sight, then on through the window in its order; Shift+Tab back.
-    // A box clicked where it shows in part stays where it is.
+    // A group chosen puts the focus on its first box; Tab goes from there through the
+    // group's boxes, top to bottom and scrolled into sight, then on through the window in
+    // its order; Shift+Tab back. A box clicked where it shows in part stays where it is.
     void tabulacion()
     {
         QFETCH(bool, modificar);
@@ -991,9 +991,9 @@ private slots:
                  ventana->findChild<QWidget*>(QStringLiteral("M_Definicion")));
         Escoger(grupos, 2);
         Escoger(grupos, 0);
-        QCOMPARE(QApplication::focusWidget(), area);
+        QCOMPARE(testing::Mostrado(QApplication::focusWidget()), QStringLiteral("Alumnado 1"));
         QStringList esperado;
-        for (int k = 1; k <= 7; ++k)
+        for (int k = 2; k <= 7; ++k)
             esperado << QStringLiteral("Alumnado %1").arg(k);
         esperado += QStringList{modificar ? "B_Modificar" : "B_Insertar",
                                 "B_Salir",
@@ -1001,7 +1001,8 @@ private slots:
                                 "ChB_Clave",
                                 "CB_GI",
                                 "RB_Datos",
-                                "Alumnado 1"};
+                                "Alumnado 1",
+                                "Alumnado 2"};
         QCOMPARE(testing::Tabular(ventana, int(esperado.size())), esperado);
         QCOMPARE(testing::Tabular(ventana, int(esperado.size()) - 1, true),
                  esperado.mid(0, esperado.size() - 1));
@@ -1033,8 +1034,8 @@ private slots:
         QTest::newRow("creación") << "crear" << QStringList{} << datos.arg("Insertar");
         QTest::newRow("creación, grupo")
             << "crear" << QStringList{"g2"}
-            << "Familias 1, Familias 2, B_Insertar, B_Salir, M_Definicion, ChB_Clave, CB_GI, "
-               "RB_Datos";
+            << "Familias 2, B_Insertar, B_Salir, M_Definicion, ChB_Clave, CB_GI, RB_Datos, "
+               "Familias 1";
         QTest::newRow("creación, Encuesta")
             << "crear" << QStringList{"E"} << encuesta.arg("Insertar");
         QTest::newRow("modificación 1")
@@ -1049,7 +1050,7 @@ private slots:
             << "ChB_Clave, CB_GI, RB_Encuesta, B_Modificar, B_Salir, M_Definicion";
         QTest::newRow("modificación 2, Encuesta y grupo")
             << "modificar" << QStringList{"i1", "S", "g2"}
-            << "Familias 1, Familias 2, " + encuesta.arg("Modificar");
+            << "Familias 2, " + encuesta.arg("Modificar") + ", Familias 1";
         QTest::newRow("pregunta") << "modificar" << QStringList{"i1", "S", "P"}
                                   << "CB_TResp, B_Insertar, B_Salir, M_Pregunta";
         QTest::newRow("borrado") << "borrar" << QStringList{} << "B_Salir, CB_BorrarIR";

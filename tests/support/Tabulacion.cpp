@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
 
 namespace testing {
 
@@ -168,9 +169,9 @@ QString Vuelta(QWidget* ventana)
     if (!Activa(ventana))
         return QStringLiteral("(la ventana no se activa)");
     QStringList faltas;
-    if (QWidget* foco = QApplication::focusWidget();
-        foco && ventana->isAncestorOf(foco) && !SeVe(foco))
-        faltas << QStringLiteral("el foco está en %1, que no se ve").arg(foco->objectName());
+    QWidget* inicio = QApplication::focusWidget();
+    if (inicio && ventana->isAncestorOf(inicio) && !SeVe(inicio))
+        faltas << QStringLiteral("el foco está en %1, que no se ve").arg(inicio->objectName());
 
     // A round longer than this does not come back.
     const int kMaximo = 60;
@@ -185,6 +186,11 @@ QString Vuelta(QWidget* ventana)
     }
     if (paradas.isEmpty() || paradas.first() != QApplication::focusWidget())
         faltas << QStringLiteral("Tab no vuelve al principio");
+    else if (inicio && ventana->isAncestorOf(inicio) && !paradas.contains(inicio) &&
+             !(GrupoDe(inicio) && std::any_of(paradas.cbegin(), paradas.cend(), [&](QWidget* w) {
+                   return GrupoDe(w) == GrupoDe(inicio); // a radio group is one stop
+               })))
+        faltas << QStringLiteral("el foco está en %1, que no es parada").arg(inicio->objectName());
     const QStringList atras = Tabular(ventana, int(paradas.size()), true);
     if (atras != nombres)
         faltas << QStringLiteral("Mayús+Tab: ") + atras.join(QStringLiteral(", "));

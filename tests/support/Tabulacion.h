@@ -21,8 +21,8 @@ QStringList Tabular(QWidget* ventana, int veces, bool atras = false);
 // The keyboard round of `ventana` as it stands: the controls Tab stops on, from the one
 // after the control with the focus until it comes back to the first, named as Tabular
 // names them and joined by ", ". What breaks a rule of every round is added at the end,
-// each fault as " ¡...!": the focus starts on a control that does not show; Tab does not
-// come back; Shift+Tab does not make the same stops in reverse; a radio group stops other
+// each fault as " ¡...!": the focus starts on a control that does not show, or on one that
+// is no stop of the round; Tab does not come back; Shift+Tab does not make the same stops in reverse; a radio group stops other
 // than once, on its chosen button (its first one while none is chosen); an arrow key does
 // not move a group's choice to a neighbour and the opposite arrow back. The arrows are
 // tried last, and may leave a group after the one tried without its choice.
