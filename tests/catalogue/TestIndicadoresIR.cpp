@@ -1021,6 +1021,63 @@ private slots:
         QCOMPARE(barra->value(), desplazada);
     }
 
+    // A group chosen in any way puts the focus on its first box, or leaves it on the list
+    // for a group without dimensions; the round from there comes home and Shift+Tab
+    // retraces it. A click where the area holds no box leaves the focus where it is.
+    void focoTrasElegir_data()
+    {
+        QTest::addColumn<bool>("modificar");
+        QTest::addColumn<int>("antes"); // the group shown first; -1 none
+        QTest::addColumn<int>("como");
+        QTest::addColumn<int>("grupo");
+        QTest::addColumn<QString>("vuelta");
+        const QString resto = "B_%1, B_Salir, M_Definicion, ChB_Clave, CB_GI, RB_Datos";
+        const QString insertar = resto.arg("Insertar"), modificar = resto.arg("Modificar");
+        const int teclas = int(testing::Eleccion::Teclas), raton = int(testing::Eleccion::Raton),
+                  cerrada = int(testing::Eleccion::Cerrada);
+        QTest::newRow("creación, ratón")
+            << false << -1 << raton << 2 << "Familias 2, " + insertar + ", Familias 1";
+        QTest::newRow("creación, teclas")
+            << false << -1 << teclas << 0
+            << "Alumnado 2, Alumnado 3, Alumnado 4, Alumnado 5, Alumnado 6, Alumnado 7, " +
+                   insertar + ", Alumnado 1";
+        QTest::newRow("creación, flecha abajo")
+            << false << 1 << cerrada << 2 << "Familias 2, " + insertar + ", Familias 1";
+        QTest::newRow("creación, flecha arriba, sin dimensiones")
+            << false << 2 << cerrada << 1
+            << "RB_Datos, B_Insertar, B_Salir, M_Definicion, "
+               "ChB_Clave, CB_GI";
+        QTest::newRow("modificación, ratón, sin dimensiones")
+            << true << 0 << raton << 1
+            << "RB_Datos, B_Modificar, B_Salir, M_Definicion, ChB_Clave, CB_GI";
+        QTest::newRow("modificación, teclas")
+            << true << -1 << teclas << 2 << "Familias 2, " + modificar + ", Familias 1";
+    }
+
+    void focoTrasElegir()
+    {
+        QFETCH(bool, modificar);
+        QFETCH(int, antes);
+        QFETCH(int, como);
+        QFETCH(int, grupo);
+        QFETCH(QString, vuelta);
+        Catalogo();
+        if (!modificar)
+            MainForm->Crear3->trigger();
+        QWidget* ventana = modificar ? static_cast<QWidget*>(AbrirModificacion(0)) : F_CrearIR;
+        QVERIFY(ventana);
+        auto* grupos = ventana->findChild<QComboBox*>(QStringLiteral("CB_GI"));
+        if (antes >= 0)
+            Escoger(grupos, antes);
+        QVERIFY(testing::ElegirEn(grupos, grupo, testing::Eleccion(como)));
+        QCOMPARE(testing::Vuelta(ventana), vuelta);
+        QWidget* foco = QApplication::focusWidget();
+        QWidget* area =
+            ventana->findChild<QScrollArea*>(QStringLiteral("SB_Dimensiones"))->viewport();
+        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() - 4, area->height() - 4));
+        QCOMPARE(QApplication::focusWidget(), foco);
+    }
+
     // The keyboard round of each indicator window in each state: `pasos` are what the user
     // did, "g" + N choosing the group at N, "E" choosing "Encuesta", "i" + N the indicator at
     // N (the one at 1 gathered by "Encuesta"), "P" the question dialog.

@@ -1,8 +1,10 @@
 #include "Tabulacion.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPointer>
@@ -162,6 +164,42 @@ QStringList Tabular(QWidget* ventana, int veces, bool atras)
             nombres.append(nombre);
     }
     return nombres;
+}
+
+bool ElegirEn(QComboBox* lista, int indice, Eleccion como)
+{
+    if (!Activa(lista))
+        return false;
+    QAbstractItemView* vista = lista->view();
+    if (como == Eleccion::Raton) {
+        // The press that drops the list down gives it the focus first.
+        lista->setFocus(Qt::MouseFocusReason);
+        lista->showPopup();
+        if (!QTest::qWaitFor([vista] { return vista->isVisible(); }, 2000))
+            return false;
+        const QRect item = vista->visualRect(vista->model()->index(indice, 0));
+        QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, item.center());
+    } else {
+        lista->setFocus(Qt::TabFocusReason);
+        QWidget* teclado = lista;
+        int actual = lista->currentIndex();
+        if (como == Eleccion::Teclas) {
+            QTest::keyClick(lista, Qt::Key_Down, Qt::AltModifier);
+            if (!QTest::qWaitFor([vista] { return vista->isVisible(); }, 2000))
+                return false;
+            teclado = vista;
+            actual = vista->currentIndex().row();
+        }
+        // One press per item on the way, no more.
+        for (int n = 0; n < lista->count() && actual != indice; ++n) {
+            QTest::keyClick(teclado, actual < indice ? Qt::Key_Down : Qt::Key_Up);
+            actual = como == Eleccion::Teclas ? vista->currentIndex().row() : lista->currentIndex();
+        }
+        if (como == Eleccion::Teclas)
+            QTest::keyClick(vista, Qt::Key_Return);
+    }
+    return QTest::qWaitFor([vista] { return !vista->isVisible(); }, 2000) &&
+           lista->currentIndex() == indice;
 }
 
 QString Vuelta(QWidget* ventana)

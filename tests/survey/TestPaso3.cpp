@@ -238,6 +238,44 @@ private slots:
         QCOMPARE(testing::Vuelta(paso3), vuelta);
     }
 
+    // A view chosen in any way puts the focus on its first box, or leaves it on the list
+    // when the view has none; the round from there comes home and Shift+Tab retraces it.
+    // A click where the scroll box holds no box leaves the focus where it is.
+    void focoTrasElegir_data()
+    {
+        QTest::addColumn<QString>("pasos");
+        QTest::addColumn<int>("como");
+        QTest::addColumn<int>("vista");
+        QTest::addColumn<QString>("vuelta");
+        const QString resto = "B_Atras, B_Aceptar, B_Salir, CB_Todos, CB_Dimension, CB_SoloClave";
+        const QString comedor = "CB_SoloClave, B_Atras, B_Aceptar, B_Salir, CB_Todos, CB_Dimension";
+        const int teclas = int(testing::Eleccion::Teclas), raton = int(testing::Eleccion::Raton),
+                  cerrada = int(testing::Eleccion::Cerrada);
+        QTest::newRow("teclas, Aulas")
+            << "" << teclas << 1 << "Iluminación, Limpieza, " + resto + ", Calefacción";
+        QTest::newRow("ratón, Comedor") << "v1" << raton << 3 << comedor;
+        QTest::newRow("flecha abajo, Comedor") << "v2" << cerrada << 3 << comedor;
+        QTest::newRow("flecha arriba") << "v3" << cerrada << 2 << "Horario, " + resto + ", Fondos";
+        QTest::newRow("ratón, Todas")
+            << "v3" << raton << 0
+            << "Iluminación, Limpieza, Fondos, Horario, " + resto + ", Calefacción";
+    }
+
+    void focoTrasElegir()
+    {
+        QFETCH(QString, pasos);
+        QFETCH(int, como);
+        QFETCH(int, vista);
+        QFETCH(QString, vuelta);
+        TF_CrearEncuestaP3* paso3 = Paso3(pasos);
+        QVERIFY(testing::ElegirEn(paso3->CB_Dimension, vista, testing::Eleccion(como)));
+        QCOMPARE(testing::Vuelta(paso3), vuelta);
+        QWidget* foco = Foco();
+        QWidget* area = paso3->SB_Indicadores->viewport();
+        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() - 4, area->height() - 4));
+        QCOMPARE(Foco(), foco);
+    }
+
     // Each control is made the first time its item shows and is then only moved, shown
     // and hidden; a tick made in one view is there in the other.
     void controlesHechosUnaVez()
