@@ -1031,27 +1031,22 @@ private slots:
         QTest::addColumn<int>("como");
         QTest::addColumn<int>("grupo");
         QTest::addColumn<QString>("vuelta");
-        const QString resto = "B_%1, B_Salir, M_Definicion, ChB_Clave, CB_GI, RB_Datos";
-        const QString insertar = resto.arg("Insertar"), modificar = resto.arg("Modificar");
-        const int teclas = int(testing::Eleccion::Teclas), raton = int(testing::Eleccion::Raton),
+        // The round from the first box of "Familias", or from the list.
+        const QString cajas =
+            "Familias 2, B_%1, B_Salir, M_Definicion, ChB_Clave, CB_GI, RB_Datos, "
+            "Familias 1";
+        const QString lista = "RB_Datos, B_%1, B_Salir, M_Definicion, ChB_Clave, CB_GI";
+        const int raton = int(testing::Eleccion::Raton), teclas = int(testing::Eleccion::Teclas),
                   cerrada = int(testing::Eleccion::Cerrada);
-        QTest::newRow("creación, ratón")
-            << false << -1 << raton << 2 << "Familias 2, " + insertar + ", Familias 1";
-        QTest::newRow("creación, teclas")
-            << false << -1 << teclas << 0
-            << "Alumnado 2, Alumnado 3, Alumnado 4, Alumnado 5, Alumnado 6, Alumnado 7, " +
-                   insertar + ", Alumnado 1";
-        QTest::newRow("creación, flecha abajo")
-            << false << 1 << cerrada << 2 << "Familias 2, " + insertar + ", Familias 1";
-        QTest::newRow("creación, flecha arriba, sin dimensiones")
-            << false << 2 << cerrada << 1
-            << "RB_Datos, B_Insertar, B_Salir, M_Definicion, "
-               "ChB_Clave, CB_GI";
+        QTest::newRow("creación, ratón") << false << -1 << raton << 2 << cajas.arg("Insertar");
+        QTest::newRow("creación, teclas, sin dimensiones")
+            << false << -1 << teclas << 1 << lista.arg("Insertar");
+        QTest::newRow("creación, abajo") << false << 1 << cerrada << 2 << cajas.arg("Insertar");
+        QTest::newRow("creación, arriba") << false << 2 << cerrada << 1 << lista.arg("Insertar");
         QTest::newRow("modificación, ratón, sin dimensiones")
-            << true << 0 << raton << 1
-            << "RB_Datos, B_Modificar, B_Salir, M_Definicion, ChB_Clave, CB_GI";
+            << true << 0 << raton << 1 << lista.arg("Modificar");
         QTest::newRow("modificación, teclas")
-            << true << -1 << teclas << 2 << "Familias 2, " + modificar + ", Familias 1";
+            << true << -1 << teclas << 2 << cajas.arg("Modificar");
     }
 
     void focoTrasElegir()

@@ -249,13 +249,13 @@ private slots:
         QTest::addColumn<QString>("vuelta");
         const QString resto = "B_Atras, B_Aceptar, B_Salir, CB_Todos, CB_Dimension, CB_SoloClave";
         const QString comedor = "CB_SoloClave, B_Atras, B_Aceptar, B_Salir, CB_Todos, CB_Dimension";
-        const int teclas = int(testing::Eleccion::Teclas), raton = int(testing::Eleccion::Raton),
+        const int raton = int(testing::Eleccion::Raton), teclas = int(testing::Eleccion::Teclas),
                   cerrada = int(testing::Eleccion::Cerrada);
-        QTest::newRow("teclas, Aulas")
-            << "" << teclas << 1 << "Iluminación, Limpieza, " + resto + ", Calefacción";
+        QTest::newRow("teclas") << "" << teclas << 1
+                                << "Iluminación, Limpieza, " + resto + ", Calefacción";
         QTest::newRow("ratón, Comedor") << "v1" << raton << 3 << comedor;
-        QTest::newRow("flecha abajo, Comedor") << "v2" << cerrada << 3 << comedor;
-        QTest::newRow("flecha arriba") << "v3" << cerrada << 2 << "Horario, " + resto + ", Fondos";
+        QTest::newRow("abajo, Comedor") << "v2" << cerrada << 3 << comedor;
+        QTest::newRow("arriba") << "v3" << cerrada << 2 << "Horario, " + resto + ", Fondos";
         QTest::newRow("ratón, Todas")
             << "v3" << raton << 0
             << "Iluminación, Limpieza, Fondos, Horario, " + resto + ", Calefacción";
