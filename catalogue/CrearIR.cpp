@@ -66,6 +66,7 @@ void TF_CrearIR::CB_GISelect(int g)
     }
     AjustarArea(int(celdas.size()));
     GIAnterior = g;
+    // On to the first box, or back to the list for a group without dimensions.
     SB_Dimensiones->setFocus();
 }
 

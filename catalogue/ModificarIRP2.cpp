@@ -160,6 +160,7 @@ void TF_ModificarIRP2::CB_GISelect(int i)
         celda.CheckBox->show();
     AjustarArea(int(MatrizChecks[size_t(i)].size()));
     GIAnterior = i;
+    // On to the first box, or back to the list for a group without dimensions.
     SB_Dimensiones->setFocus();
 }
 

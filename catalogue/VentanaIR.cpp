@@ -49,9 +49,8 @@ void TVentanaIR::Preparar(const TPanelIR& panel)
         ui::PaintBackground(area, ui::GradientActiveCaption(), Qt::white);
     panel.SB_DimensionesContenido->setFont(
         ui::FontByHeight(QStringLiteral("MS Sans Serif"), 12, true));
-    // The dimension area takes the focus when a group is chosen, from where Tab goes
-    // through its boxes, made as groups are chosen; the area itself is no stop.
-    panel.SB_Dimensiones->setFocusPolicy(Qt::ClickFocus);
+    // The dimension area stands for its boxes, made as groups are chosen: the focus given
+    // to it goes on to the shown group's first box.
     ui::OrdenTabulacion(this,
                         {panel.M_Definicion, panel.ChB_Clave, panel.CB_GI, panel.RB_Datos,
                          panel.RB_Encuesta, panel.SB_Dimensiones, panel.B_Guardar, panel.B_Salir});

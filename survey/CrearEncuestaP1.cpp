@@ -65,6 +65,13 @@ void TF_CrearEncuestaP1::FormCreate()
     MonthCalendar1->installEventFilter(this);
     for (QWidget* part : MonthCalendar1->findChildren<QWidget*>())
         part->installEventFilter(this);
+    // A day chosen with the keys counts as one clicked: the arrows, PgUp/PgDn, Home and
+    // End move the chosen day, which is the date the questionnaire takes, and Enter
+    // confirms the one chosen.
+    ui::Connect(MonthCalendar1, &QCalendarWidget::selectionChanged, this,
+                &TF_CrearEncuestaP1::MonthCalendar1Click);
+    ui::Connect(MonthCalendar1, &QCalendarWidget::activated, this,
+                &TF_CrearEncuestaP1::MonthCalendar1Click);
 
     CabeceraMostrada = false;
 }

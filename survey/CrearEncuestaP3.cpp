@@ -163,7 +163,6 @@ void TF_CrearEncuestaP3::CB_DimensionSelect()
     CB_SoloClave->setEnabled(true);
     CB_Todos->setEnabled(true);
     SB_Indicadores->verticalScrollBar()->setValue(0);
-    SB_Indicadores->setFocus();
     int top = 20;
     CB_Dimension->setToolTip(TextoGuardado(CB_Dimension, k));
 
@@ -233,6 +232,9 @@ void TF_CrearEncuestaP3::CB_DimensionSelect()
         DesmarcandoTodos = true;
         CB_Todos->setChecked(false);
     }
+    // The scroll box takes the focus once the view is in it, so that it goes on to the
+    // view's first box, or back to the list for a view without measures.
+    SB_Indicadores->setFocus();
 }
 
 void TF_CrearEncuestaP3::AbrirMedidas(int codigoDimension)

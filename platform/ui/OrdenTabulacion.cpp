@@ -199,23 +199,63 @@ QWidget* Destino(QWidget* ventana, const TOrden& orden, QWidget* foco, bool adel
     return paradas.back().Control;
 }
 
-// The focus that lands on a control of a shown window which does not show, whatever put it
-// there, goes on to the window's first control that does.
+// Where the focus given to a box of the order goes, since the box is no stop: to the first
+// control in it or, while none shows there, back to the stop it came from (the list whose
+// dropped-down items had it, say), else to the stop before the box. None when the window
+// has no stop at all.
+QWidget* EnLaCaja(QWidget* ventana, const TOrden& orden, QWidget* caja, QWidget* antes)
+{
+    std::vector<QWidget*> entradas;
+    const std::vector<TParada> paradas = Paradas(ventana, orden, entradas);
+    const int entrada = int(std::find(entradas.begin(), entradas.end(), caja) - entradas.begin());
+    for (const TParada& parada : paradas)
+        if (parada.Entrada == entrada)
+            return parada.Control;
+    for (QWidget* w = antes; w; w = w->parentWidget())
+        for (const TParada& parada : paradas)
+            if (parada.Control == w)
+                return w;
+    return Destino(ventana, orden, caja, false);
+}
+
+// Gives `destino` the focus and scrolls it into sight in the scroll box that holds it.
+void Enfocar(QWidget* ventana, QWidget* destino, Qt::FocusReason razon)
+{
+    destino->setFocus(razon);
+    for (QWidget* padre = destino->parentWidget(); padre && padre != ventana;
+         padre = padre->parentWidget()) {
+        if (auto* caja = qobject_cast<QScrollArea*>(padre)) {
+            caja->ensureWidgetVisible(destino);
+            break;
+        }
+    }
+}
+
+// The focus always ends on a stop of a shown window's order, whatever put it elsewhere: on
+// a control that does not show, it goes on to the window's first control that does; on a
+// box of the order, into the box as EnLaCaja says.
 void VigilarFoco()
 {
     static bool vigilado = false;
     if (vigilado || !qApp)
         return;
     vigilado = true;
-    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* ahora) {
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* antes, QWidget* ahora) {
         for (QWidget* ventana = ahora ? ahora->parentWidget() : nullptr; ventana;
              ventana = ventana->parentWidget()) {
             const TOrden* orden = OrdenDe(ventana);
             if (!orden)
                 continue;
-            if (ventana->isVisible() && !ahora->isVisibleTo(ventana))
-                if (QWidget* primero = Destino(ventana, *orden, ahora, true))
-                    primero->setFocus(Qt::OtherFocusReason);
+            if (!ventana->isVisible())
+                return;
+            QWidget* destino = nullptr;
+            if (!ahora->isVisibleTo(ventana))
+                destino = Destino(ventana, *orden, ahora, true);
+            else if (EsCaja(ahora) && std::find(orden->Controles.begin(), orden->Controles.end(),
+                                                ahora) != orden->Controles.end())
+                destino = EnLaCaja(ventana, *orden, ahora, antes);
+            if (destino && destino != ahora)
+                Enfocar(ventana, destino, Qt::OtherFocusReason);
             return;
         }
     });
@@ -251,6 +291,10 @@ void OrdenTabulacion(QWidget* ventana, std::initializer_list<QWidget*> orden)
     if (!propio)
         propio = new TOrden(ventana);
     propio->Controles.assign(orden.begin(), orden.end());
+    // A click on a scroll box where it holds no control leaves the focus where it is.
+    for (QWidget* control : orden)
+        if (qobject_cast<QScrollArea*>(control))
+            control->setFocusPolicy(Qt::NoFocus);
 }
 
 bool Tabular(QWidget* ventana, bool adelante)
@@ -264,14 +308,7 @@ bool Tabular(QWidget* ventana, bool adelante)
     QWidget* destino = Destino(ventana, *orden, foco, adelante);
     if (!destino)
         return false;
-    destino->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    for (QWidget* padre = destino->parentWidget(); padre && padre != ventana;
-         padre = padre->parentWidget()) {
-        if (auto* caja = qobject_cast<QScrollArea*>(padre)) {
-            caja->ensureWidgetVisible(destino);
-            break;
-        }
-    }
+    Enfocar(ventana, destino, adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 

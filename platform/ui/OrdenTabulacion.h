@@ -11,8 +11,10 @@ namespace ui {
 // scroll box or a group box given there stands for the controls inside it, those made at
 // run time included: Tab goes through the ones shown, from top to bottom and, on one row,
 // from left to right, then on to the next control given; Shift+Tab the other way. The box
-// itself is no stop of its own. Those controls are looked for only when the key is pressed,
-// so that they may be made, moved, shown and hidden afterwards at no cost: call this once.
+// itself is no stop of its own: the focus given to it goes on to the first of them or, while
+// none shows there, back to the stop it came from, and a click on its empty part leaves the
+// focus where it is. Those controls are looked for only when they are needed, so that they
+// may be made, moved, shown and hidden afterwards at no cost: call this once.
 // Given no controls, the order is the toolkit's order of the window's controls, kept the
 // same way. The window hands its Tab keys over from its focusNextPrevChild to Tabular.
 //

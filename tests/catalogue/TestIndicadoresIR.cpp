@@ -968,9 +968,9 @@ private slots:
         QTest::newRow("modificación") << true;
     }
 
-    // Tab goes from the dimension area through the shown group's boxes, top to bottom
-    // and scrolled into sight, then on through the window in its order; Shift+Tab back.
-    // A box clicked where it shows in part stays where it is.
+    // A group chosen puts the focus on its first box; Tab goes from there through the
+    // group's boxes, top to bottom and scrolled into sight, then on through the window in
+    // its order; Shift+Tab back. A box clicked where it shows in part stays where it is.
     void tabulacion()
     {
         QFETCH(bool, modificar);
@@ -991,9 +991,9 @@ private slots:
                  ventana->findChild<QWidget*>(QStringLiteral("M_Definicion")));
         Escoger(grupos, 2);
         Escoger(grupos, 0);
-        QCOMPARE(QApplication::focusWidget(), area);
+        QCOMPARE(testing::Mostrado(QApplication::focusWidget()), QStringLiteral("Alumnado 1"));
         QStringList esperado;
-        for (int k = 1; k <= 7; ++k)
+        for (int k = 2; k <= 7; ++k)
             esperado << QStringLiteral("Alumnado %1").arg(k);
         esperado += QStringList{modificar ? "B_Modificar" : "B_Insertar",
                                 "B_Salir",
@@ -1001,7 +1001,8 @@ private slots:
                                 "ChB_Clave",
                                 "CB_GI",
                                 "RB_Datos",
-                                "Alumnado 1"};
+                                "Alumnado 1",
+                                "Alumnado 2"};
         QCOMPARE(testing::Tabular(ventana, int(esperado.size())), esperado);
         QCOMPARE(testing::Tabular(ventana, int(esperado.size()) - 1, true),
                  esperado.mid(0, esperado.size() - 1));
@@ -1020,6 +1021,58 @@ private slots:
         QCOMPARE(barra->value(), desplazada);
     }
 
+    // A group chosen in any way puts the focus on its first box, or leaves it on the list
+    // for a group without dimensions; the round from there comes home and Shift+Tab
+    // retraces it. A click where the area holds no box leaves the focus where it is.
+    void focoTrasElegir_data()
+    {
+        QTest::addColumn<bool>("modificar");
+        QTest::addColumn<int>("antes"); // the group shown first; -1 none
+        QTest::addColumn<int>("como");
+        QTest::addColumn<int>("grupo");
+        QTest::addColumn<QString>("vuelta");
+        // The round from the first box of "Familias", or from the list.
+        const QString cajas =
+            "Familias 2, B_%1, B_Salir, M_Definicion, ChB_Clave, CB_GI, RB_Datos, "
+            "Familias 1";
+        const QString lista = "RB_Datos, B_%1, B_Salir, M_Definicion, ChB_Clave, CB_GI";
+        const int raton = int(testing::Eleccion::Raton), teclas = int(testing::Eleccion::Teclas),
+                  cerrada = int(testing::Eleccion::Cerrada);
+        QTest::newRow("creación, ratón") << false << -1 << raton << 2 << cajas.arg("Insertar");
+        QTest::newRow("creación, teclas, sin dimensiones")
+            << false << -1 << teclas << 1 << lista.arg("Insertar");
+        QTest::newRow("creación, abajo") << false << 1 << cerrada << 2 << cajas.arg("Insertar");
+        QTest::newRow("creación, arriba") << false << 2 << cerrada << 1 << lista.arg("Insertar");
+        QTest::newRow("modificación, ratón, sin dimensiones")
+            << true << 0 << raton << 1 << lista.arg("Modificar");
+        QTest::newRow("modificación, teclas")
+            << true << -1 << teclas << 2 << cajas.arg("Modificar");
+    }
+
+    void focoTrasElegir()
+    {
+        QFETCH(bool, modificar);
+        QFETCH(int, antes);
+        QFETCH(int, como);
+        QFETCH(int, grupo);
+        QFETCH(QString, vuelta);
+        Catalogo();
+        if (!modificar)
+            MainForm->Crear3->trigger();
+        QWidget* ventana = modificar ? static_cast<QWidget*>(AbrirModificacion(0)) : F_CrearIR;
+        QVERIFY(ventana);
+        auto* grupos = ventana->findChild<QComboBox*>(QStringLiteral("CB_GI"));
+        if (antes >= 0)
+            Escoger(grupos, antes);
+        QVERIFY(testing::ElegirEn(grupos, grupo, testing::Eleccion(como)));
+        QCOMPARE(testing::Vuelta(ventana), vuelta);
+        QWidget* foco = QApplication::focusWidget();
+        QWidget* area =
+            ventana->findChild<QScrollArea*>(QStringLiteral("SB_Dimensiones"))->viewport();
+        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() - 4, area->height() - 4));
+        QCOMPARE(QApplication::focusWidget(), foco);
+    }
+
     // The keyboard round of each indicator window in each state: `pasos` are what the user
     // did, "g" + N choosing the group at N, "E" choosing "Encuesta", "i" + N the indicator at
     // N (the one at 1 gathered by "Encuesta"), "P" the question dialog.
@@ -1033,8 +1086,8 @@ private slots:
         QTest::newRow("creación") << "crear" << QStringList{} << datos.arg("Insertar");
         QTest::newRow("creación, grupo")
             << "crear" << QStringList{"g2"}
-            << "Familias 1, Familias 2, B_Insertar, B_Salir, M_Definicion, ChB_Clave, CB_GI, "
-               "RB_Datos";
+            << "Familias 2, B_Insertar, B_Salir, M_Definicion, ChB_Clave, CB_GI, RB_Datos, "
+               "Familias 1";
         QTest::newRow("creación, Encuesta")
             << "crear" << QStringList{"E"} << encuesta.arg("Insertar");
         QTest::newRow("modificación 1")
@@ -1049,7 +1102,7 @@ private slots:
             << "ChB_Clave, CB_GI, RB_Encuesta, B_Modificar, B_Salir, M_Definicion";
         QTest::newRow("modificación 2, Encuesta y grupo")
             << "modificar" << QStringList{"i1", "S", "g2"}
-            << "Familias 1, Familias 2, " + encuesta.arg("Modificar");
+            << "Familias 2, " + encuesta.arg("Modificar") + ", Familias 1";
         QTest::newRow("pregunta") << "modificar" << QStringList{"i1", "S", "P"}
                                   << "CB_TResp, B_Insertar, B_Salir, M_Pregunta";
         QTest::newRow("borrado") << "borrar" << QStringList{} << "B_Salir, CB_BorrarIR";

@@ -1,14 +1,17 @@
 #include "Tabulacion.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
 
 namespace testing {
 
@@ -163,14 +166,50 @@ QStringList Tabular(QWidget* ventana, int veces, bool atras)
     return nombres;
 }
 
+bool ElegirEn(QComboBox* lista, int indice, Eleccion como)
+{
+    if (!Activa(lista))
+        return false;
+    QAbstractItemView* vista = lista->view();
+    if (como == Eleccion::Raton) {
+        // The press that drops the list down gives it the focus first.
+        lista->setFocus(Qt::MouseFocusReason);
+        lista->showPopup();
+        if (!QTest::qWaitFor([vista] { return vista->isVisible(); }, 2000))
+            return false;
+        const QRect item = vista->visualRect(vista->model()->index(indice, 0));
+        QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, item.center());
+    } else {
+        lista->setFocus(Qt::TabFocusReason);
+        QWidget* teclado = lista;
+        int actual = lista->currentIndex();
+        if (como == Eleccion::Teclas) {
+            QTest::keyClick(lista, Qt::Key_Down, Qt::AltModifier);
+            if (!QTest::qWaitFor([vista] { return vista->isVisible(); }, 2000))
+                return false;
+            teclado = vista;
+            actual = vista->currentIndex().row();
+        }
+        // One press per item on the way, no more.
+        for (int n = 0; n < lista->count() && actual != indice; ++n) {
+            QTest::keyClick(teclado, actual < indice ? Qt::Key_Down : Qt::Key_Up);
+            actual = como == Eleccion::Teclas ? vista->currentIndex().row() : lista->currentIndex();
+        }
+        if (como == Eleccion::Teclas)
+            QTest::keyClick(vista, Qt::Key_Return);
+    }
+    return QTest::qWaitFor([vista] { return !vista->isVisible(); }, 2000) &&
+           lista->currentIndex() == indice;
+}
+
 QString Vuelta(QWidget* ventana)
 {
     if (!Activa(ventana))
         return QStringLiteral("(la ventana no se activa)");
     QStringList faltas;
-    if (QWidget* foco = QApplication::focusWidget();
-        foco && ventana->isAncestorOf(foco) && !SeVe(foco))
-        faltas << QStringLiteral("el foco está en %1, que no se ve").arg(foco->objectName());
+    QWidget* inicio = QApplication::focusWidget();
+    if (inicio && ventana->isAncestorOf(inicio) && !SeVe(inicio))
+        faltas << QStringLiteral("el foco está en %1, que no se ve").arg(inicio->objectName());
 
     // A round longer than this does not come back.
     const int kMaximo = 60;
@@ -185,6 +224,11 @@ QString Vuelta(QWidget* ventana)
     }
     if (paradas.isEmpty() || paradas.first() != QApplication::focusWidget())
         faltas << QStringLiteral("Tab no vuelve al principio");
+    else if (inicio && ventana->isAncestorOf(inicio) && !paradas.contains(inicio) &&
+             !(GrupoDe(inicio) && std::any_of(paradas.cbegin(), paradas.cend(), [&](QWidget* w) {
+                   return GrupoDe(w) == GrupoDe(inicio); // a radio group is one stop
+               })))
+        faltas << QStringLiteral("el foco está en %1, que no es parada").arg(inicio->objectName());
     const QStringList atras = Tabular(ventana, int(paradas.size()), true);
     if (atras != nombres)
         faltas << QStringLiteral("Mayús+Tab: ") + atras.join(QStringLiteral(", "));

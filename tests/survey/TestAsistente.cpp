@@ -13,6 +13,10 @@ class TestAsistente : public PruebaEncuesta
 
     TF_CrearEncuestaP1* Paso1() { return static_cast<TF_CrearEncuestaP1*>(HastaPaso(1)); }
 
+    // A day of the calendar from where every key can move the choice both ways without
+    // reaching the earliest day offered, today, and whose month starts after it.
+    static QDate DiaIntermedio() { return QDate::currentDate().addMonths(2).addDays(-14); }
+
 private slots:
     // How a step is closed: by its SALIR or by the close box of its frame.
     void cierreDevuelveLosComandos_data()
@@ -134,6 +138,48 @@ private slots:
         QCOMPARE(cabecera.Logo->HasGraphic(), bool(item));
         if (item)
             QCOMPARE(cabecera.Logo->ToImage().pixelColor(10, 10), QColor(200, 30, 30));
+    }
+
+    // A day chosen with the keyboard counts as one clicked: each key that moves the
+    // choice, pressed on a day from where it can move either way, and Enter tick
+    // "Incluir", and the questionnaire takes the day chosen; Tab only passes through.
+    void fechaConTeclado_data()
+    {
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QDate>("fecha"); // none: no date reaches the questionnaire
+        const QDate dia = DiaIntermedio();
+        QTest::newRow("izquierda") << int(Qt::Key_Left) << dia.addDays(-1);
+        QTest::newRow("derecha") << int(Qt::Key_Right) << dia.addDays(1);
+        QTest::newRow("arriba") << int(Qt::Key_Up) << dia.addDays(-7);
+        QTest::newRow("abajo") << int(Qt::Key_Down) << dia.addDays(7);
+        QTest::newRow("RePág") << int(Qt::Key_PageUp) << dia.addMonths(-1);
+        QTest::newRow("AvPág") << int(Qt::Key_PageDown) << dia.addMonths(1);
+        QTest::newRow("Inicio") << int(Qt::Key_Home) << QDate(dia.year(), dia.month(), 1);
+        QTest::newRow("Fin") << int(Qt::Key_End)
+                             << QDate(dia.year(), dia.month(), dia.daysInMonth());
+        QTest::newRow("Intro") << int(Qt::Key_Return) << dia;
+        QTest::newRow("Intro del teclado numérico") << int(Qt::Key_Enter) << dia;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << QDate();
+    }
+
+    void fechaConTeclado()
+    {
+        QFETCH(int, tecla);
+        QFETCH(QDate, fecha);
+        TF_CrearEncuestaP1* paso1 = Paso1();
+        Elegir(paso1->CB_Cabecera, 0);
+        Pulsar(paso1->B_Siguiente);
+        QCalendarWidget* calendario = paso1->MonthCalendar1;
+        calendario->setSelectedDate(DiaIntermedio());
+        paso1->CB_IncluirFecha->setChecked(false);
+        auto* dias = calendario->findChild<QTableView*>();
+        Foco();
+        dias->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(dias, Qt::Key(tecla));
+        QCOMPARE(calendario->selectedDate(), fecha.isValid() ? fecha : DiaIntermedio());
+        QCOMPARE(paso1->CB_IncluirFecha->isChecked(), fecha.isValid());
+        Pulsar(paso1->B_Siguiente);
+        QCOMPARE(DM_Encuesta->Cabecera.Fecha, fecha);
     }
 
     // Back from step 2 to the list for a centre whose logo is damaged: the error box,

@@ -166,9 +166,10 @@ private slots:
         QCOMPARE(MalMedidos(paso3->SB_IndicadoresContenido), QStringList());
     }
 
-    // From the scroll box, which a view change focuses, Tab goes through the view's boxes
-    // top to bottom (whatever order they were made in), then on in the window's order;
-    // Shift+Tab comes back the same way.
+    // A view change puts the focus on the view's first box, or leaves it on the list when
+    // the view has none; from there Tab goes through the view's boxes top to bottom
+    // (whatever order they were made in), then on in the window's order; Shift+Tab comes
+    // back the same way.
     void tabulador_data()
     {
         QTest::addColumn<QString>("pasos");
@@ -179,7 +180,8 @@ private slots:
         QTest::newRow("Todas") << "v2 v0"
                                << "Calefacción Iluminación Limpieza Fondos Horario " + resto +
                                       " Calefacción";
-        QTest::newRow("Comedor, sin medidas") << "v3" << resto + " B_Atras";
+        QTest::newRow("Comedor, sin medidas") << "v3"
+                                              << "CB_Dimension CB_SoloClave " + resto;
     }
 
     void tabulador()
@@ -187,7 +189,11 @@ private slots:
         QFETCH(QString, pasos);
         QFETCH(QString, recorrido);
         TF_CrearEncuestaP3* paso3 = Paso3(pasos);
-        QCOMPARE(Foco(), paso3->SB_Indicadores);
+        QWidget* foco = Foco();
+        QVERIFY(foco);
+        QCOMPARE(foco->objectName().isEmpty() ? Mostrado(foco) : foco->objectName(),
+                 recorrido.section(' ', 0, 0));
+        recorrido = recorrido.section(' ', 1);
         QStringList ida = recorrido.split(' ');
         QCOMPARE(Tabular(paso3, int(ida.size())), ida);
         ida.removeLast();
@@ -206,13 +212,15 @@ private slots:
         const QString resto = botones + ", CB_Dimension, CB_SoloClave";
         QTest::newRow("sin vista") << ""
                                    << "B_Atras, B_Aceptar, B_Salir, CB_Dimension";
-        QTest::newRow("Aulas") << "v1" << aulas + resto;
+        QTest::newRow("Aulas") << "v1"
+                               << "Iluminación, Limpieza, " + resto + ", Calefacción";
         QTest::newRow("Aulas, todos") << "v1 T"
                                       << "CB_Dimension, CB_SoloClave, " + aulas + botones;
         QTest::newRow("Todas, una marcada")
             << "v0 m1002"
             << "Iluminación, Limpieza, Fondos, Horario, " + resto + ", Calefacción";
-        QTest::newRow("Comedor") << "v3" << resto;
+        QTest::newRow("Comedor") << "v3"
+                                 << "CB_SoloClave, " + botones + ", CB_Dimension";
         QTest::newRow("Aulas, de vuelta") << "v1 A"
                                           << "CB_SoloClave, " + aulas + botones + ", CB_Dimension";
     }
@@ -228,6 +236,44 @@ private slots:
             Pulsar(F_CrearEncuestaP2->B_Siguiente);
         }
         QCOMPARE(testing::Vuelta(paso3), vuelta);
+    }
+
+    // A view chosen in any way puts the focus on its first box, or leaves it on the list
+    // when the view has none; the round from there comes home and Shift+Tab retraces it.
+    // A click where the scroll box holds no box leaves the focus where it is.
+    void focoTrasElegir_data()
+    {
+        QTest::addColumn<QString>("pasos");
+        QTest::addColumn<int>("como");
+        QTest::addColumn<int>("vista");
+        QTest::addColumn<QString>("vuelta");
+        const QString resto = "B_Atras, B_Aceptar, B_Salir, CB_Todos, CB_Dimension, CB_SoloClave";
+        const QString comedor = "CB_SoloClave, B_Atras, B_Aceptar, B_Salir, CB_Todos, CB_Dimension";
+        const int raton = int(testing::Eleccion::Raton), teclas = int(testing::Eleccion::Teclas),
+                  cerrada = int(testing::Eleccion::Cerrada);
+        QTest::newRow("teclas") << "" << teclas << 1
+                                << "Iluminación, Limpieza, " + resto + ", Calefacción";
+        QTest::newRow("ratón, Comedor") << "v1" << raton << 3 << comedor;
+        QTest::newRow("abajo, Comedor") << "v2" << cerrada << 3 << comedor;
+        QTest::newRow("arriba") << "v3" << cerrada << 2 << "Horario, " + resto + ", Fondos";
+        QTest::newRow("ratón, Todas")
+            << "v3" << raton << 0
+            << "Iluminación, Limpieza, Fondos, Horario, " + resto + ", Calefacción";
+    }
+
+    void focoTrasElegir()
+    {
+        QFETCH(QString, pasos);
+        QFETCH(int, como);
+        QFETCH(int, vista);
+        QFETCH(QString, vuelta);
+        TF_CrearEncuestaP3* paso3 = Paso3(pasos);
+        QVERIFY(testing::ElegirEn(paso3->CB_Dimension, vista, testing::Eleccion(como)));
+        QCOMPARE(testing::Vuelta(paso3), vuelta);
+        QWidget* foco = Foco();
+        QWidget* area = paso3->SB_Indicadores->viewport();
+        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() - 4, area->height() - 4));
+        QCOMPARE(Foco(), foco);
     }
 
     // Each control is made the first time its item shows and is then only moved, shown
