@@ -131,6 +131,7 @@ int main(int argc, char** argv)
     const QSizeF a4(210, 297);
     const int fuentes = report::kMaxPageFonts;
     const std::pair<const char*, QVector<TQRPage>> archivos[] = {
+        {"el más lleno que se acepta", testing::FullestSavedReport()},
         {"encuesta de 5.000 preguntas", EncuestaGrande(espacio.Db())},
         {"letra mayor, A4 vertical", Costosa(PaintCost::LargeGlyphs, a4, 1)},
         {"letra mayor, A4 apaisado", Costosa(PaintCost::LargeGlyphs, a4.transposed(), 1)},
