@@ -721,28 +721,20 @@ private slots:
         ends("a style of the reports", style, false, true);
         // Only the reports' paper, A4 upright or turned (on a smaller page the zooms that
         // fit it draw glyphs too large to be kept): one side a hair off, the other as on A4.
-        const auto side = [](bool wide, double other) {
-            return [=](double side) {
-                return OnePage({}, wide ? QSizeF(side, other) : QSizeF(other, side));
-            };
-        };
-        const struct
-        {
-            const char* name;
-            bool wide;
-            double other;
-            double end;
-        } sides[] = {{"A4 upright, its width", true, kPaperHeight, kPaperWidth},
-                     {"A4 upright, its height", false, kPaperWidth, kPaperHeight},
-                     {"A4 turned, its width", true, kPaperWidth, kPaperHeight},
-                     {"A4 turned, its height", false, kPaperHeight, kPaperWidth}};
-        for (const auto& each : sides) {
-            const auto page = side(each.wide, each.other);
-            ends(qPrintable(QStringLiteral("%1, longer").arg(each.name)), page, each.end,
-                 Above(each.end));
-            ends(qPrintable(QStringLiteral("%1, shorter").arg(each.name)), page, each.end,
-                 Below(each.end));
-        }
+        for (const QSizeF a4 :
+             {QSizeF(kPaperWidth, kPaperHeight), QSizeF(kPaperHeight, kPaperWidth)})
+            for (const bool wide : {true, false}) {
+                const auto page = [=](double side) {
+                    return OnePage({}, wide ? QSizeF(side, a4.height()) : QSizeF(a4.width(), side));
+                };
+                const double end = wide ? a4.width() : a4.height();
+                const QString name = QStringLiteral("A4 %1 x %2, its %3")
+                                         .arg(a4.width())
+                                         .arg(a4.height())
+                                         .arg(wide ? "width" : "height");
+                ends(qPrintable(name + ", longer"), page, end, Above(end));
+                ends(qPrintable(name + ", shorter"), page, end, Below(end));
+            }
         // The slowest pages to paint: as many texts and characters as a page may hold, in
         // as many fonts as it may hold, and one more.
         for (const auto& [name, cost] :

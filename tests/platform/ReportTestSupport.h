@@ -202,9 +202,10 @@ inline report::TQRPage CostlyPage(PaintCost cost, QSizeF size, int fonts, int va
 // in what costs the most to read and to paint. As many pictures as a file may hold, of
 // all the pixels it may hold. Pages of as many elements as a page may hold: texts in as
 // many fonts as a page may hold, of the largest sizes, in eight scripts, of as many
-// characters as a page may hold; and pictures, frames and lines (solid, dotted and dash-dotted) and
-// fills that paint as much as a page may. As many pages as the file may hold, every element named
-// on its own, the names as long as to make the file as large as it may be.
+// characters as a page may hold; and pictures, frames and lines (solid, dotted and
+// dash-dotted) and fills that paint as much as a page may. As many pages as the file may
+// hold, every element named on its own, the names as long as to make the file as large
+// as it may be.
 inline QVector<report::TQRPage> FullestSavedReport()
 {
     using namespace report;
