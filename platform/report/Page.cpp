@@ -4,6 +4,7 @@
 #include "TextMetrics.h"
 #include "Units.h"
 
+#include <QCache>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -33,6 +34,44 @@ QPointF Units(QPointF mm)
 QRectF Units(const QRectF& mm)
 {
     return QRectF(Units(mm.topLeft()), mm.size() * kUnitsPerMm);
+}
+
+// Texts read from a file come without their glyphs. Shaping a text (finding its fonts,
+// its scripts' rules) costs far more than drawing it, so each is shaped once, when it
+// is first drawn, and kept for the next paints while there is room.
+class TShapedTexts
+{
+public:
+    TShapedLinePtr Find(const TQRFont& font, const QString& text)
+    {
+        const QString key = font.Family + QChar(0) + QString::number(font.Points, 'g', 17) +
+                            QChar(0x30 + FontStyle(font)) + text;
+        if (const TEntry* found = m_cache.object(key))
+            return found->Line;
+        TShapedLinePtr line = ShapeLine(text, font);
+        m_cache.insert(key, new TEntry{line}, int(qMin<qsizetype>(key.size(), kRoom)) + kEntryCost);
+        return line;
+    }
+
+private:
+    struct TEntry
+    {
+        TShapedLinePtr Line;
+    };
+    // What an entry costs besides its characters, in characters.
+    static constexpr int kEntryCost = 16;
+    static constexpr int kRoom = 1 << 18;
+    static int FontStyle(const TQRFont& font)
+    {
+        return (font.Bold ? 1 : 0) | (font.Italic ? 2 : 0) | (font.Underline ? 4 : 0);
+    }
+    QCache<QString, TEntry> m_cache{kRoom};
+};
+
+TShapedLinePtr ShapedText(const TPageItem& item)
+{
+    static TShapedTexts texts;
+    return texts.Find(item.Font, item.Text);
 }
 
 // What the items of a page share while they are drawn.
@@ -101,9 +140,12 @@ void PaintItem(TPainting& painting, const TPageItem& item)
         if (painter.pen().style() == Qt::NoPen || painter.pen().color() != item.Color)
             painter.setPen(item.Color);
         const QPointF origin = Units(QPointF(item.Rect.left(), item.Baseline));
-        if (item.Glyphs) {
-            for (const QGlyphRun& run : item.Glyphs->Runs)
+        const TShapedLinePtr glyphs = item.Glyphs ? item.Glyphs : ShapedText(item);
+        if (glyphs) {
+            for (const QGlyphRun& run : glyphs->Runs)
                 painter.drawGlyphRun(origin, run);
+            if (!glyphs->Underline.isEmpty())
+                painter.fillRect(glyphs->Underline.translated(origin), item.Color);
             break;
         }
         if (!painting.Font || *painting.Font != item.Font) {

@@ -48,6 +48,8 @@ enum class TItemKind : quint8
 struct TShapedLine : QSharedData
 {
     QVector<QGlyphRun> Runs;
+    // Where the line's underline goes, likewise; empty when its font is not underlined.
+    QRectF Underline;
 };
 using TShapedLinePtr = QExplicitlySharedDataPointer<const TShapedLine>;
 
@@ -66,8 +68,8 @@ struct TPageItem
     QString Text;
     QImage Image;
     // How Text was shaped when the page was laid out, if it prints as it was measured;
-    // without it (pages read from a file, a text shrunk to fit or underlined) Text is
-    // shaped when it is drawn. Not part of what prints, so neither compared nor saved.
+    // without it (pages read from a file, a text shrunk to fit) Text is shaped when it is
+    // first drawn. Not part of what prints, so neither compared nor saved.
     TShapedLinePtr Glyphs;
 
     bool operator==(const TPageItem& other) const;

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QIODevice>
 #include <QSaveFile>
+#include <QVarLengthArray>
 #include <QtEndian>
 #include <array>
 #include <cmath>
@@ -170,8 +171,19 @@ bool PlaceFits(double v)
 
 bool PageSizeFits(QSizeF size)
 {
-    auto side = [](double v) { return v >= kMinPageSide && v <= kMaxPageSide; };
-    return side(size.width()) && side(size.height());
+    // Exactly: QSizeF's own comparison lets sizes a little off pass.
+    const double w = size.width();
+    const double h = size.height();
+    return (w == kPaperWidth && h == kPaperHeight) || (w == kPaperHeight && h == kPaperWidth);
+}
+
+// The fonts of the reports: their families, at sizes up to theirs, plain, bold or
+// underlined.
+bool FontFits(const TQRFont& font)
+{
+    return (font.Family == QLatin1String("Arial") ||
+            font.Family == QLatin1String("Book Antiqua")) &&
+           font.Points > 0 && font.Points <= kMaxFontPoints && !font.Italic;
 }
 
 // What an element of a saved page may be, whatever else the page holds.
@@ -188,8 +200,7 @@ bool ItemFits(const TPageItem& item)
         return item.PenWidth >= 0 && item.PenWidth <= kMaxPenWidth &&
                item.PenStyle >= Qt::SolidLine && item.PenStyle <= Qt::DashDotDotLine;
     case TItemKind::Text:
-        return PlaceFits(item.Baseline) && SavedFontFamily(item.Font.Family) &&
-               item.Font.Points > 0 && item.Font.Points <= kMaxFontPoints;
+        return PlaceFits(item.Baseline) && FontFits(item.Font);
     default:
         return true;
     }
@@ -221,9 +232,12 @@ public:
             break;
         case TItemKind::Text:
             m_textLeft -= item.Text.size();
+            if (!m_fonts.contains(item.Font))
+                m_fonts.append(item.Font);
             break;
         }
-        return ++m_items <= kMaxPageItems && m_textLeft >= 0 && m_inkLeft >= 0;
+        return ++m_items <= kMaxPageItems && m_textLeft >= 0 && m_inkLeft >= 0 &&
+               m_fonts.size() <= kMaxPageFonts;
     }
 
 private:
@@ -231,6 +245,8 @@ private:
 
     double m_inkLeft;
     qint64 m_textLeft = kMaxPageText;
+    // Few enough to be found by a walk.
+    QVarLengthArray<TQRFont, kMaxPageFonts + 1> m_fonts;
     quint32 m_items = 0;
 };
 
@@ -485,11 +501,6 @@ QVector<TQRPage> ReadBody(const QByteArray& body)
 }
 
 } // namespace
-
-bool SavedFontFamily(const QString& family)
-{
-    return family == QLatin1String("Arial") || family == QLatin1String("Book Antiqua");
-}
 
 QByteArray ReportFileBody(const QVector<TQRPage>& pages)
 {

@@ -23,11 +23,17 @@ namespace report {
 constexpr quint16 kReportFileVersion = 1;
 
 // What a saved report may hold. The questionnaire and the indicator report lay out A4
-// pages in "Arial" and "Book Antiqua" at 14 points at most, some hundreds of elements
-// and a few thousand characters a page, and two pictures (the fixed one and the
-// centre's logo). The limits leave room above that; a file beyond them was not written
-// by the program and is refused as damaged, and within them any file opens, and
-// paints each of its pages, at once. The writer refuses to write beyond them.
+// pages in "Arial" and "Book Antiqua", plain, bold or underlined, at 14 points at most,
+// in about eight fonts a page, some hundreds of elements and a few thousand characters
+// a page, and two pictures (the fixed one and the centre's logo). The limits leave room
+// above that; a file beyond them was not written by the program and is refused as
+// damaged, and within them any file opens, and paints each of its pages, at once. The
+// writer refuses to write beyond them.
+//
+// What a page costs to paint comes from more than its size in bytes: glyphs drawn larger
+// than the toolkit caches them are drawn as outlines, one by one, so the paper is the
+// reports' own and the letters no larger than theirs; and each font a page prints in is
+// found, and its glyphs made, on its own, so a page holds a handful of fonts.
 constexpr quint32 kMaxReportBody = 32u * 1024 * 1024; // bytes
 constexpr quint32 kMaxReportPages = 10000;
 constexpr quint32 kMaxReportItems = 384 * 1024; // in the whole file
@@ -41,20 +47,20 @@ constexpr double kMaxPageInk = 4.0;
 constexpr double kPictureInk = 4.0;
 constexpr double kStrokeInk = 4.0; // millimetres
 constexpr double kDashedInk = 4.0;
-constexpr double kMaxFontPoints = 18.0;
-constexpr double kMinPageSide = 50.0;   // millimetres
-constexpr double kMaxPageSide = 1200.0; // millimetres
+// A4, upright or turned.
+constexpr double kPaperWidth = 210.0;  // millimetres
+constexpr double kPaperHeight = 297.0; // millimetres
+constexpr double kMaxFontPoints = 14.0;
+// Fonts (family, size and style) of the texts of one page.
+constexpr int kMaxPageFonts = 16;
 // Every place and size of an element, in millimetres either way from the page's corner.
-constexpr double kMaxPlace = 2 * kMaxPageSide;
+constexpr double kMaxPlace = 2 * kPaperHeight;
 constexpr double kMaxPenWidth = 1.0;   // millimetres
 constexpr quint32 kMaxSourceName = 64; // bytes of an element's name
 constexpr quint32 kMaxImages = 16;
 constexpr qint64 kMaxImagePixels = 2048LL * 2048;
 // The largest picture and room for the others.
 constexpr qint64 kMaxTotalPixels = kMaxImagePixels + 1024LL * 1024;
-
-// Whether texts in `family` may be saved: the families the reports print in.
-bool SavedFontFamily(const QString& family);
 
 // Writes the pages; throws EReportError when they hold more than a saved report may,
 // or when the device refuses the bytes.

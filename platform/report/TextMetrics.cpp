@@ -21,9 +21,12 @@ struct TFontEntry
 };
 
 // A report uses a handful of fonts; finding one by a short walk is cheaper than
-// building a QFont and its metrics for every text.
+// building a QFont and its metrics for every text. Saved reports bring fonts of any
+// size: the oldest go when there are many, each returned entry lasting until another
+// font is asked for.
 const TFontEntry& Entry(const TQRFont& design)
 {
+    constexpr size_t kMaxEntries = 64;
     static std::vector<std::unique_ptr<TFontEntry>> entries;
     static const TFontEntry* last = nullptr;
     if (last && last->Design == design)
@@ -34,6 +37,8 @@ const TFontEntry& Entry(const TQRFont& design)
             return *last;
         }
     }
+    if (entries.size() >= kMaxEntries)
+        entries.erase(entries.begin());
     const QFont font = TextFont(design);
     entries.push_back(std::make_unique<TFontEntry>(TFontEntry{design, font, QFontMetricsF(font)}));
     last = entries.back().get();
@@ -45,7 +50,7 @@ constexpr double kUnbounded = 1e7;
 
 // The glyphs of the first `length` characters of `line`, placed from the line's
 // start on its baseline: the layout places them from its own top-left corner.
-TShapedLinePtr Shaped(const QTextLine& line, int length)
+TShapedLinePtr Shaped(const QTextLine& line, int length, const TFontEntry& entry)
 {
     if (length <= 0)
         return {};
@@ -58,8 +63,23 @@ TShapedLinePtr Shaped(const QTextLine& line, int length)
             position -= origin;
         run.setPositions(positions);
         run.setBoundingRect(run.boundingRect().translated(-origin));
+        // Qt underlines glyphs drawn on a scaled painter away from them: the line
+        // draws its own underline.
+        run.setUnderline(false);
+    }
+    if (entry.Design.Underline) {
+        const double thickness = entry.Metrics.lineWidth();
+        shaped->Underline = QRectF(0, entry.Metrics.underlinePos() - thickness / 2,
+                                   line.naturalTextWidth(), thickness);
     }
     return TShapedLinePtr(shaped);
+}
+
+// Characters that end a line even where lines do not wrap.
+bool BreaksLine(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
 }
 
 QString WithoutTrailingBlanks(const QString& text)
@@ -94,6 +114,28 @@ double TextWidthMm(const QString& text, const TQRFont& font)
     return TextUnitsToMm(Entry(font).Metrics.horizontalAdvance(text));
 }
 
+TShapedLinePtr ShapeLine(const QString& text, const TQRFont& font)
+{
+    // A separator that would break the line prints as a blank.
+    QString line = text;
+    for (QChar& c : line)
+        if (BreaksLine(c))
+            c = QLatin1Char(' ');
+    const TFontEntry& entry = Entry(font);
+    QTextLayout layout(line, entry.Font);
+    QTextOption single;
+    single.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(single);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(kUnbounded);
+    layout.endLayout();
+    if (layout.lineCount() != 1)
+        return {};
+    return Shaped(layout.lineAt(0), int(line.size()), entry);
+}
+
 QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double widthMm,
                               bool wordWrap)
 {
@@ -111,9 +153,6 @@ QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double w
     QTextOption single;
     single.setWrapMode(QTextOption::NoWrap);
     const double width = qMax(0.0, MmToTextUnits(widthMm));
-    // Qt underlines glyphs drawn on a scaled screen painter away from them: underlined
-    // texts are drawn from their characters.
-    const bool keepGlyphs = !font.Underline;
     for (const QString& paragraph : paragraphs) {
         const bool wrap = wordWrap && !paragraph.isEmpty();
         const QString whole = wrap ? paragraph : WithoutTrailingBlanks(paragraph);
@@ -131,7 +170,8 @@ QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double w
         layout.endLayout();
         // An unwrapped text is one line whatever separators it holds.
         if (!wrap && layout.lineCount() != 1) {
-            lines.append({whole, TextUnitsToMm(entry.Metrics.horizontalAdvance(whole)), {}});
+            lines.append({whole, TextUnitsToMm(entry.Metrics.horizontalAdvance(whole)),
+                          ShapeLine(whole, font)});
             continue;
         }
         for (int i = 0; i < layout.lineCount(); ++i) {
@@ -139,7 +179,7 @@ QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double w
             const QString printed =
                 WithoutTrailingBlanks(whole.mid(line.textStart(), line.textLength()));
             lines.append({printed, TextUnitsToMm(line.naturalTextWidth()),
-                          keepGlyphs ? Shaped(line, int(printed.size())) : TShapedLinePtr()});
+                          Shaped(line, int(printed.size()), entry)});
         }
     }
     return lines;

@@ -35,6 +35,10 @@ struct TTextLine
 // with `wordWrap`, the breaks between words that keep every line in the box (a
 // word longer than the box is cut). An empty text is no line at all. Each line
 // keeps the glyphs it was measured with, for drawing.
+// The glyphs of `text` printed on one line as it stands, as BreakLines shapes them;
+// none when the text does not print as one line.
+TShapedLinePtr ShapeLine(const QString& text, const TQRFont& font);
+
 QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double widthMm,
                               bool wordWrap);
 

@@ -714,12 +714,51 @@ private slots:
         const auto family = [](const QString& name) { return OnePage({Text("a", 10, name)}); };
         ends("a font of the reports", family, QStringLiteral("Book Antiqua"),
              QStringLiteral("MS Sans Serif"));
-        const auto wide = [](double side) { return OnePage({}, QSizeF(side, 297)); };
-        const auto high = [](double side) { return OnePage({}, QSizeF(210, side)); };
-        ends("the widest page", wide, kMaxPageSide, Above(kMaxPageSide));
-        ends("the narrowest page", wide, kMinPageSide, Below(kMinPageSide));
-        ends("the highest page", high, kMaxPageSide, Above(kMaxPageSide));
-        ends("the lowest page", high, kMinPageSide, Below(kMinPageSide));
+        const auto style = [](bool italic) {
+            TPageItem text = Text("a", kMaxFontPoints, "Book Antiqua");
+            text.Font.Bold = text.Font.Underline = true;
+            text.Font.Italic = italic;
+            return OnePage({text});
+        };
+        ends("a style of the reports", style, false, true);
+        // Only the reports' paper, A4 upright or turned (on a smaller page the zooms that
+        // fit it draw glyphs too large to be kept): one side a hair off, the other as on A4.
+        for (const QSizeF a4 :
+             {QSizeF(kPaperWidth, kPaperHeight), QSizeF(kPaperHeight, kPaperWidth)})
+            for (const bool wide : {true, false}) {
+                const auto page = [=](double side) {
+                    return OnePage({}, wide ? QSizeF(side, a4.height()) : QSizeF(a4.width(), side));
+                };
+                const double end = wide ? a4.width() : a4.height();
+                const QString name = QStringLiteral("A4 %1 x %2, its %3")
+                                         .arg(a4.width())
+                                         .arg(a4.height())
+                                         .arg(wide ? "width" : "height");
+                ends(qPrintable(name + ", longer"), page, end, Above(end));
+                ends(qPrintable(name + ", shorter"), page, end, Below(end));
+            }
+        // The slowest pages to paint: as many texts and characters as a page may hold, in
+        // as many fonts as it may hold, and one more.
+        for (const auto& [name, cost] :
+             {std::pair{"fonts", testing::PaintCost::ManyFonts},
+              std::pair{"fonts, characters no font has", testing::PaintCost::MissingGlyphs},
+              std::pair{"fonts, 25 scripts", testing::PaintCost::ManyScripts}})
+            ends(
+                name,
+                [cost = cost](int fonts) {
+                    return QVector<TQRPage>{
+                        testing::CostlyPage(cost, QSizeF(kPaperWidth, kPaperHeight), fonts)};
+                },
+                kMaxPageFonts, kMaxPageFonts + 1);
+        ends(
+            "the largest glyphs, on a turned page",
+            [](double points) {
+                TQRPage page = testing::CostlyPage(testing::PaintCost::LargeGlyphs,
+                                                   QSizeF(kPaperHeight, kPaperWidth), 1);
+                page.Items.last().Font.Points = points;
+                return QVector<TQRPage>{page};
+            },
+            kMaxFontPoints, Above(kMaxFontPoints));
         const auto at = [=](double place) { return OnePage({fill(place, -place, 1, 1)}); };
         ends("the farthest place", at, kMaxPlace, Above(kMaxPlace));
         ends("the farthest place back", at, -kMaxPlace, Below(-kMaxPlace));
@@ -744,47 +783,43 @@ private slots:
             },
             1024, 1025);
 
-        // The ink of a 200 mm square page: 160,000 mm2, reached by each kind of element,
-        // and passed by a thousandth of a millimetre.
-        const QSizeF square(200, 200);
+        // The ink of an A4 page: 4 x 62,370 mm2, reached by each kind of element, and
+        // passed by a thousandth of a millimetre.
         ends(
             "ink of fills",
             [=](double height) {
-                return OnePage({fill(0, 0, 200, 200), fill(0, 0, 200, 200), fill(0, 0, 200, 200),
-                                fill(0, 0, 200, height)},
-                               square);
+                const TPageItem page = fill(0, 0, kPaperWidth, kPaperHeight);
+                return OnePage({page, page, page, fill(0, 0, kPaperWidth, height)});
             },
-            200.0, 200.001);
+            kPaperHeight, kPaperHeight + 0.001);
         ends(
             "ink of pictures, four times their area",
             [=](double height) {
                 const QImage image = Pixels(1, 1);
-                return OnePage({Picture(image, QRectF(0, 0, 100, 100)),
-                                Picture(image, QRectF(0, 0, 100, 100)),
-                                Picture(image, QRectF(0, 0, 100, 100)),
-                                Picture(image, QRectF(0, 0, 100, height))},
-                               square);
+                const TPageItem quarter = Picture(image, QRectF(0, 0, 105, 148.5));
+                return OnePage(
+                    {quarter, quarter, quarter, Picture(image, QRectF(0, 0, 105, height))});
             },
-            100.0, 100.001);
-        // A line 396 mm long counts (396 + 4) x 4 = 1,600 mm2: a hundred of them.
+            148.5, 148.501);
+        // A line 590 mm long counts (590 + 4) x 4 = 2,376 mm2: 105 of them.
         ends(
             "ink of lines",
             [=](double length) {
-                QVector<TPageItem> items(99, line(396, kMaxPenWidth));
-                return OnePage(items << line(length), square);
+                QVector<TPageItem> items(104, line(590, kMaxPenWidth));
+                return OnePage(items << line(length));
             },
-            396.0, 396.001);
-        // A dotted frame 24 mm square counts (96 + 4) x 4 x 4 = 1,600 mm2.
+            590.0, 590.001);
+        // A dotted frame 36.125 mm square counts (144.5 + 4) x 4 x 4 = 2,376 mm2.
         ends(
             "ink of dotted frames",
             [=](double side) {
-                TPageItem frame = Item(TItemKind::Frame, QRectF(0, 0, 24, 24));
+                TPageItem frame = Item(TItemKind::Frame, QRectF(0, 0, 36.125, 36.125));
                 frame.PenStyle = Qt::DotLine;
-                QVector<TPageItem> items(99, frame);
+                QVector<TPageItem> items(104, frame);
                 frame.Rect.setWidth(side);
-                return OnePage(items << frame, square);
+                return OnePage(items << frame);
             },
-            24.0, 24.001);
+            36.125, 36.126);
     }
 
     void savedFilesHoldNoMoreThanTheReportsPrint()

@@ -170,13 +170,86 @@ private:
     void (*m_signal)(int) = SIG_DFL;
 };
 
+// What makes a page slow to paint: glyphs as large as a page may print, many fonts,
+// characters that no installed font has (each font then asks every other), and many
+// scripts (each shaped on its own and sought in other fonts).
+enum class PaintCost
+{
+    LargeGlyphs,
+    ManyFonts,
+    MissingGlyphs,
+    ManyScripts,
+};
+
+// The `n`th of the fonts a page may hold the most of: the reports' two families, bold,
+// underlined, both or neither, at the largest size and half a point less at each step.
+inline report::TQRFont CostlyFont(int n)
+{
+    report::TQRFont font;
+    font.Family = n % 2 ? QStringLiteral("Book Antiqua") : QStringLiteral("Arial");
+    font.Bold = n / 2 % 2 == 0;
+    font.Underline = n / 4 % 2 == 1;
+    font.Points = report::kMaxFontPoints - n / 8 * 0.5;
+    return font;
+}
+
+// A page of `size` as slow to paint as `cost` makes it: as many texts as a page may hold
+// elements, of as many characters as it may hold, in `fonts` fonts one after another
+// (CostlyFont). Pages of another `variant` hold other characters.
+inline report::TQRPage CostlyPage(PaintCost cost, QSizeF size, int fonts, int variant = 0)
+{
+    using namespace report;
+    // Twenty-five scripts: their first letter and how many follow.
+    static const char32_t scripts[25][2] = {
+        {0x4E00, 20000}, {0xAC00, 11000}, {0x0627, 26}, {0x05D0, 27},  {0x0915, 37},
+        {0x0E01, 46},    {0x10D0, 43},    {0x03B1, 25}, {0x0430, 32},  {0x0531, 38},
+        {0x0995, 37},    {0x0B95, 36},    {0x0C15, 37}, {0x0C95, 37},  {0x0D15, 37},
+        {0x0A95, 37},    {0x0A15, 37},    {0x0B15, 37}, {0x0D9A, 40},  {0x1780, 35},
+        {0x0E81, 36},    {0x0F40, 40},    {0x1000, 33}, {0x1200, 300}, {0x3041, 86}};
+    TQRPage page{size, {}};
+    const int texts = int(kMaxPageText / 4);
+    int n = variant * int(kMaxPageText);
+    for (int i = 0; i < texts; ++i) {
+        TPageItem text;
+        text.Kind = TItemKind::Text;
+        text.Rect = QRectF(i % 20 * 10.0, 6 + i / 20 % 55 * 5.0, 10, 5);
+        text.Baseline = text.Rect.top() + 4;
+        text.Font = CostlyFont(cost == PaintCost::LargeGlyphs ? 0 : i % fonts);
+        for (int j = 0; j < 4; ++j, ++n) {
+            char32_t c = 0;
+            switch (cost) {
+            case PaintCost::LargeGlyphs:
+            case PaintCost::ManyFonts:
+                c = 0x21 + char32_t(n) % 94;
+                break;
+            case PaintCost::MissingGlyphs: {
+                // Code points that the standard leaves unassigned.
+                static const char32_t unassigned[3][2] = {{0x2FE0, 16}, {0xFFF0, 9}, {0x07B2, 14}};
+                const auto* range = unassigned[n % 3];
+                c = range[0] + char32_t(n / 3) % range[1];
+                break;
+            }
+            case PaintCost::ManyScripts: {
+                const auto* script = scripts[n % 25];
+                c = script[0] + char32_t(n / 25) % script[1];
+                break;
+            }
+            }
+            text.Text += QString::fromUcs4(&c, 1);
+        }
+        page.Items.append(text);
+    }
+    return page;
+}
+
 // The fullest report a saved file may hold: every limit of the format reached at once,
 // in what costs the most to read and to paint. As many pictures as a file may hold, of
-// all the pixels it may hold. Pages of as many elements as a page may hold: texts of the
-// largest size, in eight scripts and every style, of as many characters as a page may
-// hold; and pictures, frames and lines (solid, dotted and dash-dotted) and fills that
-// paint as much as a page may. As many pages as the file may hold, every element named
-// on its own, the names as long as to make the file as large as it may be.
+// all the pixels it may hold. Pages of as many elements as a page may hold: texts in as
+// many fonts as a page may hold, of the largest sizes, in eight scripts, of as many
+// characters as a page may hold; and pictures, frames and lines (solid, dotted and
+// dash-dotted) and fills that paint as much as a page may. As many pages as the file may
+// hold, every element named on its own, the names as long as to make the file as large
+// as it may be.
 inline QVector<report::TQRPage> FullestSavedReport()
 {
     using namespace report;
@@ -212,11 +285,7 @@ inline QVector<report::TQRPage> FullestSavedReport()
         TPageItem& text =
             add(TItemKind::Text, QRectF(5 + (i % 6) * 33, (i / 6) % 37 * 7.5, 33, 7.5));
         text.Baseline = text.Rect.top() + 6;
-        text.Font.Family = i % 2 ? QStringLiteral("Book Antiqua") : QStringLiteral("Arial");
-        text.Font.Points = kMaxFontPoints;
-        text.Font.Bold = i & 1;
-        text.Font.Italic = i & 2;
-        text.Font.Underline = i & 4;
+        text.Font = CostlyFont(i % kMaxPageFonts);
         const auto* script = scripts[i % 8];
         while (text.Text.size() < 8) {
             const char32_t c = script[0] + char32_t(i * 8 + text.Text.size()) % script[1];

@@ -337,6 +337,7 @@ private slots:
     {
         QTest::addColumn<QString>("archivo");
         QTest::newRow("saved") << "saved";
+        QTest::newRow("saved, in many scripts") << "scripts";
         QTest::newRow("cancelled") << QString();
         QTest::newRow("foreign") << QStringLiteral("[Base_de_Datos]\nrutabd=\\datos");
         QTest::newRow("missing") << "missing";
@@ -347,14 +348,22 @@ private slots:
         QFETCH(QString, archivo);
         const QString path = Dir() + QStringLiteral("/encuesta.qrp");
         QVector<TQRPage> saved;
-        if (archivo == QLatin1String("saved")) {
+        if (archivo == QLatin1String("saved") || archivo == QLatin1String("scripts")) {
             Cabecera(QDate(2024, 1, 9), QImage());
-            Preguntas(Numeradas(30));
+            QList<QPair<QString, QVariant>> preguntas = Numeradas(30);
+            // Numbered past 99, whose numbers print smaller to fit their cells.
+            if (archivo == QLatin1String("scripts"))
+                for (auto& pregunta : preguntas)
+                    pregunta.first += QStringLiteral(
+                        ": ¿Está satisfecho? 你满意吗？ 만족하십니까? هل أنت راضٍ؟ האם אתה מרוצה? "
+                        "क्या आप संतुष्ट हैं? คุณพอใจไหม ხართ კმაყოფილი? Вы довольны? Είστε "
+                        "ικανοποιημένος; 満足していますか？ 👍🏽");
+            Preguntas(preguntas, archivo == QLatin1String("scripts") ? 85 : 1);
             saved = Paginas(Encuesta(), [&](report::TQRStandardPreview* preview) {
                 testing::SaveFileAnswer answer(path);
                 preview->SaveReportClick();
             });
-            QCOMPARE(saved.size(), 2);
+            QCOMPARE(saved.size(), archivo == QLatin1String("saved") ? 2 : 3);
             QVERIFY(!F_Encuesta);
         } else if (archivo != QLatin1String("missing") && !archivo.isEmpty()) {
             QFile file(path);
