@@ -4,8 +4,10 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QRawFont>
 #include <QTextLayout>
 #include <QTextOption>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -43,6 +45,105 @@ const TFontEntry& Entry(const TQRFont& design)
     entries.push_back(std::make_unique<TFontEntry>(TFontEntry{design, font, QFontMetricsF(font)}));
     last = entries.back().get();
     return *last;
+}
+
+// Letters of a script that needs a font's own shaping rules, when no installed font
+// holds them, print as empty boxes whatever the font. But the toolkit finds that out
+// afresh for each font and script, trying every installed font: tens of milliseconds
+// each, a whole second for a page of many fonts and scripts. The same boxes come at
+// once from a font that may take no other font's glyphs and names none installed:
+// such a font serves the runs of those scripts.
+
+// A font that names none installed and takes no other font's glyphs. The first script
+// it is asked for decides, for every script, what it draws with: the fonts passed to
+// this are never asked for another.
+QFont FontOfNone(const QString& family, int pixelSize)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// Whether no installed font shapes `script`, found out once per process by shaping
+// `letter` (one of its letters) in a font of its own: left to no glyphs of any font,
+// the run comes without a font behind it.
+bool NoFontShapes(QChar::Script script, char32_t letter)
+{
+    static std::array<signed char, QChar::ScriptCount> known{}; // 0 unknown, 1 yes, -1 no
+    if (script < 0 || script >= QChar::ScriptCount)
+        return false;
+    if (!known[script]) {
+        QTextLayout layout(QString::fromUcs4(&letter, 1),
+                           FontOfNone(QStringLiteral("Dimarvolteca: sonda %1").arg(script), 64));
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        bool none = false;
+        for (const QGlyphRun& run : layout.lineAt(0).glyphRuns()) {
+            const QRawFont font = run.rawFont();
+            none = !font.isValid() || (font.pixelSize() <= 0 && font.fontTable("head").isEmpty());
+        }
+        known[script] = none ? 1 : -1;
+    }
+    return known[script] > 0;
+}
+
+bool IsMark(QChar::Category category)
+{
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing;
+}
+
+// `text` laid out in `font` when the layout's lines are made. The toolkit splits a text
+// by script: marks, and characters common to all scripts (blanks, digits, punctuation),
+// join the letters before them, or the first letter when none comes before. A run of a
+// script that no font shapes is drawn in a font of none, as the same boxes.
+void Prepare(QTextLayout& layout, const QFont& font)
+{
+    const QString& text = layout.text();
+    QList<QTextLayout::FormatRange> boxed;
+    QChar::Script script = QChar::Script_Common;
+    qsizetype start = 0;
+    auto close = [&](qsizetype end, char32_t letter) {
+        if (script > QChar::Script_Common && NoFontShapes(script, letter)) {
+            QTextLayout::FormatRange range;
+            range.start = int(start);
+            range.length = int(end - start);
+            range.format.setFont(
+                FontOfNone(QStringLiteral("Dimarvolteca: sin letra"), font.pixelSize()));
+            boxed.append(range);
+        }
+    };
+    char32_t first = 0; // a character of the run's own script
+    for (qsizetype i = 0; i < text.size();) {
+        char32_t c = text.at(i).unicode();
+        qsizetype width = 1;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+            QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+            c = QChar::surrogateToUcs4(text.at(i).unicode(), text.at(i + 1).unicode());
+            width = 2;
+        }
+        const QChar::Script own = QChar::script(c);
+        if (own != script && own > QChar::Script_Common) {
+            if (script == QChar::Script_Common) {
+                script = own;
+                first = c;
+            } else if (!IsMark(QChar::category(c))) {
+                close(i, first);
+                script = own;
+                start = i;
+                first = c;
+            }
+        }
+        i += width;
+    }
+    close(text.size(), first);
+    layout.setFont(font);
+    if (!boxed.isEmpty())
+        layout.setFormats(boxed);
+    layout.setCacheEnabled(true);
 }
 
 // Wide enough for any line a page can hold.
@@ -122,11 +223,11 @@ TShapedLinePtr ShapeLine(const QString& text, const TQRFont& font)
         if (BreaksLine(c))
             c = QLatin1Char(' ');
     const TFontEntry& entry = Entry(font);
-    QTextLayout layout(line, entry.Font);
+    QTextLayout layout(line);
+    Prepare(layout, entry.Font);
     QTextOption single;
     single.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(single);
-    layout.setCacheEnabled(true);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
         line.setLineWidth(kUnbounded);
@@ -160,10 +261,10 @@ QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double w
             lines.append(TTextLine());
             continue;
         }
-        QTextLayout layout(whole, entry.Font);
-        layout.setTextOption(wrap ? wrapped : single);
+        QTextLayout layout(whole);
         // Its glyphs outlive the layout pass: the lines take them from there.
-        layout.setCacheEnabled(true);
+        Prepare(layout, entry.Font);
+        layout.setTextOption(wrap ? wrapped : single);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
             line.setLineWidth(wrap ? width : kUnbounded);
