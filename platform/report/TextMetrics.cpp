@@ -7,6 +7,7 @@
 #include <QRawFont>
 #include <QTextLayout>
 #include <QTextOption>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -48,44 +49,53 @@ const TFontEntry& Entry(const TQRFont& design)
 }
 
 // Letters of a script that needs a font's own shaping rules, when no installed font
-// holds them, print as empty boxes whatever the font. But the toolkit finds that out
-// afresh for each font and script, trying every installed font: tens of milliseconds
-// each, a whole second for a page of many fonts and scripts. The same boxes come at
-// once from a font that may take no other font's glyphs and names none installed:
-// such a font serves the runs of those scripts.
+// holds those rules, print as empty boxes whatever the font. But the toolkit finds that
+// out afresh for each family, weight and size asked for with that script, trying every
+// installed font: tens of milliseconds each, seconds for a page of many fonts and
+// scripts. The same boxes come at once from a font that may take no other font's glyphs
+// and names none installed: such a font serves the runs of those scripts.
 
-// A font that names none installed and takes no other font's glyphs. The first script
-// it is asked for decides, for every script, what it draws with: the fonts passed to
-// this are never asked for another.
-QFont FontOfNone(const QString& family, int pixelSize)
+// A font that names none installed and takes no other font's glyphs.
+QFont FontOfNone(int pixelSize)
 {
-    QFont font(family);
+    QFont font(QStringLiteral("Dimarvolteca: sin letra"));
     font.setPixelSize(pixelSize);
     font.setStyleStrategy(QFont::NoFontMerging);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
-// Whether no installed font shapes `script`, found out once per process by shaping
-// `letter` (one of its letters) in a font of its own: left to no glyphs of any font,
-// the run comes without a font behind it.
+// Glyphs that no font file stands behind: the toolkit's boxes.
+bool AreBoxes(const QRawFont& font)
+{
+    return !font.isValid() || (font.pixelSize() <= 0 && font.fontTable("head").isEmpty());
+}
+
+// Whether no installed font shapes `script`: the toolkit's own search, from a font of
+// the reports, leaves `letter` (one of its letters) to boxes. That search ends by trying
+// every installed font that may hold the script, whichever family, weight or size it
+// starts from, so one answer a process serves every font. A script that needs no rules
+// of a font's own is left to the toolkit: a letter that no font has prints as the
+// font's own missing glyph, found at once.
 bool NoFontShapes(QChar::Script script, char32_t letter)
 {
     static std::array<signed char, QChar::ScriptCount> known{}; // 0 unknown, 1 yes, -1 no
-    if (script < 0 || script >= QChar::ScriptCount)
+    if (script <= QChar::Script_Common || script >= QChar::ScriptCount)
         return false;
     if (!known[script]) {
-        QTextLayout layout(QString::fromUcs4(&letter, 1),
-                           FontOfNone(QStringLiteral("Dimarvolteca: sonda %1").arg(script), 64));
+        TQRFont reference;
+        reference.Family = QStringLiteral("Arial");
+        reference.Points = 10;
+        QTextLayout layout(QString::fromUcs4(&letter, 1), TextFont(reference));
         layout.beginLayout();
         layout.createLine();
         layout.endLayout();
-        bool none = false;
-        for (const QGlyphRun& run : layout.lineAt(0).glyphRuns()) {
-            const QRawFont font = run.rawFont();
-            none = !font.isValid() || (font.pixelSize() <= 0 && font.fontTable("head").isEmpty());
-        }
-        known[script] = none ? 1 : -1;
+        const QList<QGlyphRun> runs = layout.lineAt(0).glyphRuns();
+        const bool boxes =
+            !runs.isEmpty() && std::all_of(runs.begin(), runs.end(), [](const QGlyphRun& run) {
+                return AreBoxes(run.rawFont());
+            });
+        known[script] = boxes ? 1 : -1;
     }
     return known[script] > 0;
 }
@@ -111,8 +121,7 @@ void Prepare(QTextLayout& layout, const QFont& font)
             QTextLayout::FormatRange range;
             range.start = int(start);
             range.length = int(end - start);
-            range.format.setFont(
-                FontOfNone(QStringLiteral("Dimarvolteca: sin letra"), font.pixelSize()));
+            range.format.setFont(FontOfNone(font.pixelSize()));
             boxed.append(range);
         }
     };
