@@ -7,8 +7,8 @@
 //    hold, characters that no installed font has, and twenty-five scripts;
 //  - twenty-five scripts in as many fonts as a page may hold, each a font the toolkit
 //    looks for on its own (family, weight and size in pixels: an underline is no other
-//    font to it), and a file whose every page brings such fonts that no page before it
-//    did, paged through from the first to the last.
+//    font to it), and a file whose second page brings all but one of them (a file holds
+//    no more fonts than a page), paged through from the first to the last.
 // Prints for each its pages and size, the time to read it (median of five reads), and
 // the slowest paint of each view of a maximised preview: its first page as it opens,
 // each zoom (fit, 100 %, page width) as it is chosen, and its last page; each paint of
@@ -94,18 +94,16 @@ report::TQRFont FuentePropia(int n)
     return fuente;
 }
 
-// `paginas` pages of twenty-five scripts, their texts in as many fonts as a page may
-// hold: the first FuentePropia on every page, or with `nuevas` on each page the next
-// ones, that no page before it holds.
+// `paginas` pages of twenty-five scripts, their texts in the first FuentePropia, as many
+// as a file may hold; with `nuevas`, the first page in only one of them.
 QVector<TQRPage> Escrituras(int paginas, bool nuevas)
 {
     QVector<TQRPage> hojas;
     for (int i = 0; i < paginas; ++i) {
-        TQRPage hoja =
-            testing::CostlyPage(PaintCost::ManyScripts, QSizeF(210, 297), report::kMaxPageFonts, i);
+        const int fuentes = nuevas && i == 0 ? 1 : report::kMaxReportFonts;
+        TQRPage hoja = testing::CostlyPage(PaintCost::ManyScripts, QSizeF(210, 297), fuentes, i);
         for (int j = 0; j < hoja.Items.size(); ++j)
-            hoja.Items[j].Font =
-                FuentePropia((nuevas ? i * report::kMaxPageFonts : 0) + j % report::kMaxPageFonts);
+            hoja.Items[j].Font = FuentePropia(j % fuentes);
         hojas << hoja;
     }
     return hojas;
@@ -176,9 +174,7 @@ int main(int argc, char** argv)
     bench::CrearModulosEncuesta();
 
     const QSizeF a4(210, 297);
-    const int fuentes = report::kMaxPageFonts;
-    // As many pages as there are such fonts for.
-    const int nuevas = int(report::kMaxFontPoints * report::kTextDpi / 72) * 4 / fuentes;
+    const int fuentes = report::kMaxReportFonts;
     struct TArchivo
     {
         const char* Nombre;
@@ -194,7 +190,7 @@ int main(int argc, char** argv)
         {"caracteres sin letra que los tenga", Costosa(PaintCost::MissingGlyphs, a4, fuentes)},
         {"25 escrituras", Costosa(PaintCost::ManyScripts, a4, fuentes)},
         {"25 escrituras, 16 letras propias", Escrituras(3, false)},
-        {"25 escrituras, letras nuevas en cada", Escrituras(nuevas, true), true},
+        {"25 escrituras, 15 letras nuevas", Escrituras(6, true), true},
     };
 
     std::printf("Encuesta guardada, leída y pintada en la vista previa (%s); objetivo: ningún "

@@ -857,7 +857,21 @@ private slots:
                     return QVector<TQRPage>{
                         testing::CostlyPage(cost, QSizeF(kPaperWidth, kPaperHeight), fonts)};
                 },
-                kMaxPageFonts, kMaxPageFonts + 1);
+                kMaxReportFonts, kMaxReportFonts + 1);
+        // A font met anew costs its finding again on the page that brings it: the file as a
+        // whole holds no more fonts than a page, one new on each page here.
+        ends(
+            "fonts of the whole file",
+            [](int fonts) {
+                QVector<TQRPage> pages;
+                for (int i = 0; i < fonts; ++i) {
+                    TPageItem text = Text("a");
+                    text.Font = testing::CostlyFont(i);
+                    pages << OnePage({text}).first();
+                }
+                return pages;
+            },
+            kMaxReportFonts, kMaxReportFonts + 1);
         ends(
             "the largest glyphs, on a turned page",
             [](double points) {
