@@ -94,8 +94,9 @@ report::TQRFont FuentePropia(int n)
     return fuente;
 }
 
-// `paginas` pages of twenty-five scripts, their texts in the first FuentePropia, as many
-// as a file may hold; with `nuevas`, the first page in only one of them.
+// `paginas` pages of twenty-five scripts, their texts in as many FuentePropia as a file
+// may hold: the first ones; with `nuevas`, the next ones (that no file before asked for),
+// the first page in only one of them.
 QVector<TQRPage> Escrituras(int paginas, bool nuevas)
 {
     QVector<TQRPage> hojas;
@@ -103,7 +104,7 @@ QVector<TQRPage> Escrituras(int paginas, bool nuevas)
         const int fuentes = nuevas && i == 0 ? 1 : report::kMaxReportFonts;
         TQRPage hoja = testing::CostlyPage(PaintCost::ManyScripts, QSizeF(210, 297), fuentes, i);
         for (int j = 0; j < hoja.Items.size(); ++j)
-            hoja.Items[j].Font = FuentePropia(j % fuentes);
+            hoja.Items[j].Font = FuentePropia((nuevas ? report::kMaxReportFonts : 0) + j % fuentes);
         hojas << hoja;
     }
     return hojas;
