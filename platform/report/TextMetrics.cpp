@@ -16,11 +16,16 @@ namespace report {
 
 namespace {
 
+QFont FontOfNone(int pixelSize);
+
 struct TFontEntry
 {
     TQRFont Design;
     QFont Font;
     QFontMetricsF Metrics;
+    // Of its size, for runs that no font shapes: kept, as the toolkit keeps what it found
+    // for a font with the font.
+    QFont Boxes;
 };
 
 // A report uses a handful of fonts; finding one by a short walk is cheaper than
@@ -43,7 +48,8 @@ const TFontEntry& Entry(const TQRFont& design)
     if (entries.size() >= kMaxEntries)
         entries.erase(entries.begin());
     const QFont font = TextFont(design);
-    entries.push_back(std::make_unique<TFontEntry>(TFontEntry{design, font, QFontMetricsF(font)}));
+    entries.push_back(std::make_unique<TFontEntry>(
+        TFontEntry{design, font, QFontMetricsF(font), FontOfNone(font.pixelSize())}));
     last = entries.back().get();
     return *last;
 }
@@ -110,7 +116,7 @@ bool IsMark(QChar::Category category)
 // by script: marks, and characters common to all scripts (blanks, digits, punctuation),
 // join the letters before them, or the first letter when none comes before. A run of a
 // script that no font shapes is drawn in a font of none, as the same boxes.
-void Prepare(QTextLayout& layout, const QFont& font)
+void Prepare(QTextLayout& layout, const TFontEntry& font)
 {
     const QString& text = layout.text();
     QList<QTextLayout::FormatRange> boxed;
@@ -121,7 +127,7 @@ void Prepare(QTextLayout& layout, const QFont& font)
             QTextLayout::FormatRange range;
             range.start = int(start);
             range.length = int(end - start);
-            range.format.setFont(FontOfNone(font.pixelSize()));
+            range.format.setFont(font.Boxes);
             boxed.append(range);
         }
     };
@@ -149,7 +155,7 @@ void Prepare(QTextLayout& layout, const QFont& font)
         i += width;
     }
     close(text.size(), first);
-    layout.setFont(font);
+    layout.setFont(font.Font);
     if (!boxed.isEmpty())
         layout.setFormats(boxed);
     layout.setCacheEnabled(true);
@@ -233,7 +239,7 @@ TShapedLinePtr ShapeLine(const QString& text, const TQRFont& font)
             c = QLatin1Char(' ');
     const TFontEntry& entry = Entry(font);
     QTextLayout layout(line);
-    Prepare(layout, entry.Font);
+    Prepare(layout, entry);
     QTextOption single;
     single.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(single);
@@ -272,7 +278,7 @@ QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double w
         }
         QTextLayout layout(whole);
         // Its glyphs outlive the layout pass: the lines take them from there.
-        Prepare(layout, entry.Font);
+        Prepare(layout, entry);
         layout.setTextOption(wrap ? wrapped : single);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
