@@ -4,12 +4,17 @@
 //    FullestSavedReport) and the program's own largest questionnaire (5,000 questions);
 //  - the slowest to paint that the reader accepts, each built to one cost (CostlyPage):
 //    the largest glyphs on an upright and on a turned page, the most fonts a page may
-//    hold, characters that no installed font has, and twenty-five scripts.
+//    hold, characters that no installed font has, and twenty-five scripts;
+//  - twenty-five scripts in as many fonts as a page may hold, each a font the toolkit
+//    looks for on its own (family, weight and size in pixels: an underline is no other
+//    font to it), and a file whose second page brings all but one of them (a file holds
+//    no more fonts than a page), paged through from the first to the last.
 // Prints for each its pages and size, the time to read it (median of five reads), and
 // the slowest paint of each view of a maximised preview: its first page as it opens,
 // each zoom (fit, 100 %, page width) as it is chosen, and its last page; each paint of
-// a view is timed five times. Target: no paint over 250 ms; the files over it are named
-// at the end.
+// a view is timed five times; and, for the file paged through, the slowest page turn
+// (the next page shown and painted). Target: no paint over 250 ms; the files over it
+// are named at the end.
 //
 //   bench/run bench_encuesta_guardada   (on a virtual X display; it works in a temporary
 //                                        folder)
@@ -21,6 +26,7 @@
 #include "platform/report/QRPrinter.h"
 #include "platform/report/QuickRep.h"
 #include "platform/report/ReportFile.h"
+#include "platform/report/Units.h"
 #include "platform/report/preview/QRStandardPreview.h"
 #include "platform/ui/Application.h"
 #include "survey/FEncuesta.h"
@@ -77,6 +83,33 @@ QVector<TQRPage> Costosa(PaintCost coste, QSizeF papel, int fuentes)
     return paginas;
 }
 
+// The `n`th font the toolkit looks for on its own: both families of the reports, plain
+// and bold, each step a pixel smaller from the largest size a file may hold.
+report::TQRFont FuentePropia(int n)
+{
+    report::TQRFont fuente = testing::CostlyFont(n % 4);
+    fuente.Underline = false;
+    const int pixeles = int(report::kMaxFontPoints * report::kTextDpi / 72) - n / 4;
+    fuente.Points = pixeles * 72.0 / report::kTextDpi;
+    return fuente;
+}
+
+// `paginas` pages of twenty-five scripts, their texts in as many FuentePropia as a file
+// may hold: the first ones; with `nuevas`, the next ones (that no file before asked for),
+// the first page in only one of them.
+QVector<TQRPage> Escrituras(int paginas, bool nuevas)
+{
+    QVector<TQRPage> hojas;
+    for (int i = 0; i < paginas; ++i) {
+        const int fuentes = nuevas && i == 0 ? 1 : report::kMaxReportFonts;
+        TQRPage hoja = testing::CostlyPage(PaintCost::ManyScripts, QSizeF(210, 297), fuentes, i);
+        for (int j = 0; j < hoja.Items.size(); ++j)
+            hoja.Items[j].Font = FuentePropia((nuevas ? report::kMaxReportFonts : 0) + j % fuentes);
+        hojas << hoja;
+    }
+    return hojas;
+}
+
 // The slowest of five paints of the page shown, the first of them right after `paso`.
 double PeorPintado(QWidget* pagina, const std::function<void()>& paso)
 {
@@ -87,8 +120,8 @@ double PeorPintado(QWidget* pagina, const std::function<void()>& paso)
     return peor;
 }
 
-// The slowest paint of any view.
-double Medir(const char* nombre, const QString& archivo)
+// The slowest paint of any view; with `hojear`, of every page turn too.
+double Medir(const char* nombre, const QString& archivo, bool hojear)
 {
     QVector<TQRPage> leidas;
     const double lectura = MedianaDe(5, [&] { leidas = report::LoadReportFile(archivo); });
@@ -108,12 +141,25 @@ double Medir(const char* nombre, const QString& archivo)
           &report::TQRStandardPreview::ZoomToWidthClick,
           &report::TQRStandardPreview::LastPageClick})
         vistas << PeorPintado(pagina, [&] { (vista.*orden)(); });
+    if (hojear) {
+        vista.FirstPageClick();
+        pagina->repaint();
+        double peor = 0;
+        for (int i = 1; i < leidas.size(); ++i)
+            peor = std::max(peor, Tiempo([&] {
+                                vista.NextPageClick();
+                                pagina->repaint();
+                            }));
+        vistas << peor;
+    }
     qint64 elementos = 0;
     for (const TQRPage& hoja : leidas)
         elementos += hoja.Items.size();
     std::printf("%-34s %7d %9lld %6.1f %8.1f %8.1f %9.1f %8.1f %8.1f %8.1f\n", nombre,
                 int(leidas.size()), elementos, double(QFileInfo(archivo).size()) / (1024 * 1024),
                 lectura, vistas[0], vistas[1], vistas[2], vistas[3], vistas[4]);
+    if (hojear)
+        std::printf("%-34s página a página, la más lenta: %.1f ms\n", "", vistas[5]);
     std::fflush(stdout);
     vista.close();
     bench::Esperar();
@@ -129,8 +175,14 @@ int main(int argc, char** argv)
     bench::CrearModulosEncuesta();
 
     const QSizeF a4(210, 297);
-    const int fuentes = report::kMaxPageFonts;
-    const std::pair<const char*, QVector<TQRPage>> archivos[] = {
+    const int fuentes = report::kMaxReportFonts;
+    struct TArchivo
+    {
+        const char* Nombre;
+        QVector<TQRPage> Paginas;
+        bool Hojear = false;
+    };
+    const TArchivo archivos[] = {
         {"el más lleno que se acepta", testing::FullestSavedReport()},
         {"encuesta de 5.000 preguntas", EncuestaGrande(espacio.Db())},
         {"letra mayor, A4 vertical", Costosa(PaintCost::LargeGlyphs, a4, 1)},
@@ -138,6 +190,8 @@ int main(int argc, char** argv)
         {"más tipos de letra", Costosa(PaintCost::ManyFonts, a4, fuentes)},
         {"caracteres sin letra que los tenga", Costosa(PaintCost::MissingGlyphs, a4, fuentes)},
         {"25 escrituras", Costosa(PaintCost::ManyScripts, a4, fuentes)},
+        {"25 escrituras, 16 letras propias", Escrituras(3, false)},
+        {"25 escrituras, 15 letras nuevas", Escrituras(6, true), true},
     };
 
     std::printf("Encuesta guardada, leída y pintada en la vista previa (%s); objetivo: ningún "
@@ -147,10 +201,10 @@ int main(int argc, char** argv)
                 "MB", "leer ms", "1.ª ms", "ajust. ms", "100% ms", "ancho ms", "últ. ms");
     QStringList lentos;
     int n = 0;
-    for (const auto& [nombre, paginas] : archivos) {
+    for (const auto& [nombre, paginas, hojear] : archivos) {
         const QString ruta = espacio.Dir() + QStringLiteral("/%1.qrp").arg(n++);
         report::SaveReportFile(ruta, paginas);
-        if (Medir(nombre, ruta) > kObjetivo)
+        if (Medir(nombre, ruta, hojear) > kObjetivo)
             lentos << QString::fromUtf8(nombre);
     }
     if (lentos.isEmpty())

@@ -206,11 +206,18 @@ bool ItemFits(const TPageItem& item)
     }
 }
 
-// Adds up what a page holds, against what a saved page may hold.
+// The fonts of a file's texts: few enough to be found by a walk.
+using TFonts = QVarLengthArray<TQRFont, kMaxReportFonts + 1>;
+
+// Adds up what a page holds, against what a saved page may hold; its fonts into those of
+// the whole file.
 class TPageTally
 {
 public:
-    explicit TPageTally(QSizeF size) : m_inkLeft(kMaxPageInk * size.width() * size.height()) {}
+    TPageTally(QSizeF size, TFonts& fonts)
+        : m_inkLeft(kMaxPageInk * size.width() * size.height()), m_fonts(fonts)
+    {
+    }
 
     // False once the page holds more than it may.
     bool Add(const TPageItem& item)
@@ -237,7 +244,7 @@ public:
             break;
         }
         return ++m_items <= kMaxPageItems && m_textLeft >= 0 && m_inkLeft >= 0 &&
-               m_fonts.size() <= kMaxPageFonts;
+               m_fonts.size() <= kMaxReportFonts;
     }
 
 private:
@@ -245,8 +252,7 @@ private:
 
     double m_inkLeft;
     qint64 m_textLeft = kMaxPageText;
-    // Few enough to be found by a walk.
-    QVarLengthArray<TQRFont, kMaxPageFonts + 1> m_fonts;
+    TFonts& m_fonts;
     quint32 m_items = 0;
 };
 
@@ -347,6 +353,7 @@ QByteArray WriteBody(const QVector<TQRPage>& pages, bool checked)
         WriteImage(out, image);
     out.U32(quint32(pages.size()));
     qint64 items = 0;
+    TFonts fonts;
     for (const TQRPage& page : pages) {
         items += page.Items.size();
         if (!PageSizeFits(page.Size) || items > kMaxReportItems)
@@ -354,7 +361,7 @@ QByteArray WriteBody(const QVector<TQRPage>& pages, bool checked)
         out.F64(page.Size.width());
         out.F64(page.Size.height());
         out.U32(quint32(page.Items.size()));
-        TPageTally tally(page.Size);
+        TPageTally tally(page.Size, fonts);
         for (const TPageItem& item : page.Items) {
             const QByteArray name = item.Source.toUtf8();
             if (!ItemFits(item) || !tally.Add(item) || quint32(name.size()) > kMaxSourceName)
@@ -476,6 +483,7 @@ QVector<TQRPage> ReadBody(const QByteArray& body)
     pages.reserve(int(pageCount));
     TItemContext context{images, {}};
     quint32 itemsLeft = kMaxReportItems;
+    TFonts fonts;
     for (quint32 p = 0; p < pageCount; ++p) {
         TQRPage page;
         const double width = in.F64();
@@ -487,7 +495,7 @@ QVector<TQRPage> ReadBody(const QByteArray& body)
             Damaged();
         itemsLeft -= itemCount;
         page.Items.reserve(int(itemCount));
-        TPageTally tally(page.Size);
+        TPageTally tally(page.Size, fonts);
         for (quint32 i = 0; i < itemCount; ++i) {
             page.Items.append(ReadItem(in, context));
             if (!tally.Add(page.Items.last()))

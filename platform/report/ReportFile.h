@@ -24,8 +24,8 @@ constexpr quint16 kReportFileVersion = 1;
 
 // What a saved report may hold. The questionnaire and the indicator report lay out A4
 // pages in "Arial" and "Book Antiqua", plain, bold or underlined, at 14 points at most,
-// in about eight fonts a page, some hundreds of elements and a few thousand characters
-// a page, and two pictures (the fixed one and the centre's logo). The limits leave room
+// in the same eight fonts or so on every page, some hundreds of elements and a few thousand
+// characters a page, and two pictures (the fixed one and the centre's logo). The limits leave room
 // above that; a file beyond them was not written by the program and is refused as
 // damaged, and within them any file opens, and paints each of its pages, at once. The
 // writer refuses to write beyond them.
@@ -33,7 +33,8 @@ constexpr quint16 kReportFileVersion = 1;
 // What a page costs to paint comes from more than its size in bytes: glyphs drawn larger
 // than the toolkit caches them are drawn as outlines, one by one, so the paper is the
 // reports' own and the letters no larger than theirs; and each font a page prints in is
-// found, and its glyphs made, on its own, so a page holds a handful of fonts.
+// found, and its glyphs made, on its own, for every script it prints, so a file holds a
+// handful of fonts: a page that brings new ones would cost their finding again.
 constexpr quint32 kMaxReportBody = 32u * 1024 * 1024; // bytes
 constexpr quint32 kMaxReportPages = 10000;
 constexpr quint32 kMaxReportItems = 384 * 1024; // in the whole file
@@ -51,8 +52,8 @@ constexpr double kDashedInk = 4.0;
 constexpr double kPaperWidth = 210.0;  // millimetres
 constexpr double kPaperHeight = 297.0; // millimetres
 constexpr double kMaxFontPoints = 14.0;
-// Fonts (family, size and style) of the texts of one page.
-constexpr int kMaxPageFonts = 16;
+// Fonts (family, size and style) of the texts of the whole file.
+constexpr int kMaxReportFonts = 16;
 // Every place and size of an element, in millimetres either way from the page's corner.
 constexpr double kMaxPlace = 2 * kPaperHeight;
 constexpr double kMaxPenWidth = 1.0;   // millimetres

@@ -4,8 +4,11 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QRawFont>
 #include <QTextLayout>
 #include <QTextOption>
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -13,11 +16,16 @@ namespace report {
 
 namespace {
 
+QFont FontOfNone(int pixelSize);
+
 struct TFontEntry
 {
     TQRFont Design;
     QFont Font;
     QFontMetricsF Metrics;
+    // Of its size, for runs that no font shapes: kept, as the toolkit keeps what it found
+    // for a font with the font.
+    QFont Boxes;
 };
 
 // A report uses a handful of fonts; finding one by a short walk is cheaper than
@@ -40,9 +48,117 @@ const TFontEntry& Entry(const TQRFont& design)
     if (entries.size() >= kMaxEntries)
         entries.erase(entries.begin());
     const QFont font = TextFont(design);
-    entries.push_back(std::make_unique<TFontEntry>(TFontEntry{design, font, QFontMetricsF(font)}));
+    entries.push_back(std::make_unique<TFontEntry>(
+        TFontEntry{design, font, QFontMetricsF(font), FontOfNone(font.pixelSize())}));
     last = entries.back().get();
     return *last;
+}
+
+// Letters of a script that needs a font's own shaping rules, when no installed font
+// holds those rules, print as empty boxes whatever the font. But the toolkit finds that
+// out afresh for each family, weight and size asked for with that script, trying every
+// installed font: tens of milliseconds each, seconds for a page of many fonts and
+// scripts. The same boxes come at once from a font that may take no other font's glyphs
+// and names none installed: such a font serves the runs of those scripts.
+
+// A font that names none installed and takes no other font's glyphs.
+QFont FontOfNone(int pixelSize)
+{
+    QFont font(QStringLiteral("Dimarvolteca: sin letra"));
+    font.setPixelSize(pixelSize);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// Glyphs that no font file stands behind: the toolkit's boxes.
+bool AreBoxes(const QRawFont& font)
+{
+    return !font.isValid() || (font.pixelSize() <= 0 && font.fontTable("head").isEmpty());
+}
+
+// Whether no installed font shapes `script`: the toolkit's own search, from a font of
+// the reports, leaves `letter` (one of its letters) to boxes. That search ends by trying
+// every installed font that may hold the script, whichever family, weight or size it
+// starts from, so one answer a process serves every font. A script that needs no rules
+// of a font's own is left to the toolkit: a letter that no font has prints as the
+// font's own missing glyph, found at once.
+bool NoFontShapes(QChar::Script script, char32_t letter)
+{
+    static std::array<signed char, QChar::ScriptCount> known{}; // 0 unknown, 1 yes, -1 no
+    if (script <= QChar::Script_Common || script >= QChar::ScriptCount)
+        return false;
+    if (!known[script]) {
+        TQRFont reference;
+        reference.Family = QStringLiteral("Arial");
+        reference.Points = 10;
+        QTextLayout layout(QString::fromUcs4(&letter, 1), TextFont(reference));
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.lineAt(0).glyphRuns();
+        const bool boxes =
+            !runs.isEmpty() && std::all_of(runs.begin(), runs.end(), [](const QGlyphRun& run) {
+                return AreBoxes(run.rawFont());
+            });
+        known[script] = boxes ? 1 : -1;
+    }
+    return known[script] > 0;
+}
+
+bool IsMark(QChar::Category category)
+{
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing;
+}
+
+// `text` laid out in `font` when the layout's lines are made. The toolkit splits a text
+// by script: marks, and characters common to all scripts (blanks, digits, punctuation),
+// join the letters before them, or the first letter when none comes before. A run of a
+// script that no font shapes is drawn in a font of none, as the same boxes.
+void Prepare(QTextLayout& layout, const TFontEntry& font)
+{
+    const QString& text = layout.text();
+    QList<QTextLayout::FormatRange> boxed;
+    QChar::Script script = QChar::Script_Common;
+    qsizetype start = 0;
+    auto close = [&](qsizetype end, char32_t letter) {
+        if (script > QChar::Script_Common && NoFontShapes(script, letter)) {
+            QTextLayout::FormatRange range;
+            range.start = int(start);
+            range.length = int(end - start);
+            range.format.setFont(font.Boxes);
+            boxed.append(range);
+        }
+    };
+    char32_t first = 0; // a character of the run's own script
+    for (qsizetype i = 0; i < text.size();) {
+        char32_t c = text.at(i).unicode();
+        qsizetype width = 1;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+            QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+            c = QChar::surrogateToUcs4(text.at(i).unicode(), text.at(i + 1).unicode());
+            width = 2;
+        }
+        const QChar::Script own = QChar::script(c);
+        if (own != script && own > QChar::Script_Common) {
+            if (script == QChar::Script_Common) {
+                script = own;
+                first = c;
+            } else if (!IsMark(QChar::category(c))) {
+                close(i, first);
+                script = own;
+                start = i;
+                first = c;
+            }
+        }
+        i += width;
+    }
+    close(text.size(), first);
+    layout.setFont(font.Font);
+    if (!boxed.isEmpty())
+        layout.setFormats(boxed);
+    layout.setCacheEnabled(true);
 }
 
 // Wide enough for any line a page can hold.
@@ -122,11 +238,11 @@ TShapedLinePtr ShapeLine(const QString& text, const TQRFont& font)
         if (BreaksLine(c))
             c = QLatin1Char(' ');
     const TFontEntry& entry = Entry(font);
-    QTextLayout layout(line, entry.Font);
+    QTextLayout layout(line);
+    Prepare(layout, entry);
     QTextOption single;
     single.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(single);
-    layout.setCacheEnabled(true);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
         line.setLineWidth(kUnbounded);
@@ -160,10 +276,10 @@ QVector<TTextLine> BreakLines(const QString& text, const TQRFont& font, double w
             lines.append(TTextLine());
             continue;
         }
-        QTextLayout layout(whole, entry.Font);
-        layout.setTextOption(wrap ? wrapped : single);
+        QTextLayout layout(whole);
         // Its glyphs outlive the layout pass: the lines take them from there.
-        layout.setCacheEnabled(true);
+        Prepare(layout, entry);
+        layout.setTextOption(wrap ? wrapped : single);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
             line.setLineWidth(wrap ? width : kUnbounded);

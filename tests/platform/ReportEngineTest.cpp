@@ -5,15 +5,19 @@
 #include "platform/report/QuickRep.h"
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportFile.h"
+#include "platform/report/TextMetrics.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QRegion>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
 #include <QtEndian>
 #include <cmath>
 
@@ -487,6 +491,110 @@ private slots:
                  qPrintable(QStringLiteral("%1 of %2").arg(apart).arg(inked)));
     }
 
+    // Texts in any script, those that no installed font shapes among them, print the
+    // toolkit's own glyphs at the toolkit's places, whether its font has them (Hebrew,
+    // Arabic) or, on this machine, none does (it prints boxes). They come back from a
+    // file as they were saved, and paint.
+    void everyScriptPrintsTheToolkitsGlyphs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Hindi, marks and a question mark") << QStringLiteral("क्या आप संतुष्ट हैं?");
+        QTest::newRow("blanks, digits and a mark before the first letter")
+            << QStringLiteral(" 1. ि(क) ख a");
+        QTest::newRow("a mark after a Latin letter") << QStringLiteral("aि क");
+        QTest::newRow("scripts one after another") << QStringLiteral("தமிழ்ಕನ್ನಡ ខ្មែរ සිංහල");
+        QTest::newRow("right to left, N'Ko and Arabic") << QStringLiteral("ߊߋ عربي ߌ");
+        QTest::newRow("Latin, Han, Hangul, Hebrew") << QStringLiteral("Sí ✓ 你 한 ש");
+        QTest::newRow("Gujarati, then a letter beyond 16 bits") << QStringLiteral("ક 𑀓");
+    }
+
+    void everyScriptPrintsTheToolkitsGlyphs()
+    {
+        QFETCH(QString, text);
+        // Each run: where its glyphs come from, which they are and where they go.
+        const auto describe = [](const QList<QGlyphRun>& runs, QPointF origin) {
+            QStringList described;
+            for (const QGlyphRun& run : runs) {
+                const QRawFont font = run.rawFont();
+                // A run of boxes has no font file: nor name, tables or size.
+                QString line = font.pixelSize() <= 0 && font.fontTable("head").isEmpty()
+                                   ? QStringLiteral("boxes")
+                                   : font.familyName() + QString::number(font.pixelSize());
+                for (int i = 0; i < run.glyphIndexes().size(); ++i) {
+                    const QPointF at = run.positions().at(i) - origin;
+                    line += QStringLiteral(" %1@%2,%3")
+                                .arg(run.glyphIndexes().at(i))
+                                .arg(at.x(), 0, 'f', 2)
+                                .arg(at.y(), 0, 'f', 2);
+                }
+                described << line;
+            }
+            return described;
+        };
+        // A size of its own for each row: no font of the row has been asked for yet.
+        static double points = 7;
+        const TQRFont font = MakeFont(QStringLiteral("Arial"), points += 0.5, true, true);
+        ShapeLine(text, MakeFont(QStringLiteral("Book Antiqua"), 9)); // each script found out
+        // The scripts that fonts were tried for, one for each font tried.
+        QList<int> sought;
+        static QList<int>* tried = nullptr;
+        tried = &sought;
+        const QtMessageHandler before = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& message) {
+                static const QRegularExpression missing(
+                    QStringLiteral("OpenType support missing.*script (\\d+)"));
+                if (const auto match = missing.match(message); match.hasMatch())
+                    tried->append(match.captured(1).toInt());
+            });
+        const TShapedLinePtr shaped = ShapeLine(text, font);
+        qInstallMessageHandler(before);
+        QVERIFY(shaped);
+
+        QTextLayout layout(text, TextFont(font));
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const QStringList expected =
+            describe(line.glyphRuns(), QPointF(line.x(), line.y() + line.ascent()));
+        QCOMPARE(describe(shaped->Runs, QPointF()), expected);
+        // A script that the toolkit prints as boxes is not sought again in every font: at
+        // most one is tried, for the boxes of a size not met before.
+        for (qsizetype i = 0; i < text.size(); i += text.at(i).isHighSurrogate() ? 2 : 1) {
+            const QString letter = text.mid(i, text.at(i).isHighSurrogate() ? 2 : 1);
+            const QChar::Script script = QChar::script(letter.toUcs4().first());
+            const QList<QGlyphRun> runs = line.glyphRuns(int(i), int(letter.size()));
+            if (script > QChar::Script_Common && !runs.isEmpty() &&
+                describe(runs, QPointF()).first().startsWith(QLatin1String("boxes")))
+                QVERIFY2(sought.count(script) <= 1,
+                         qPrintable(QStringLiteral("script %1 sought in %2 fonts")
+                                        .arg(script)
+                                        .arg(sought.count(script))));
+        }
+        // Scripts that need no font's own rules always print from a font.
+        if (QTest::currentDataTag() == QLatin1String("Latin, Han, Hangul, Hebrew"))
+            QVERIFY2(!expected.join(' ').contains(QLatin1String("boxes")),
+                     qPrintable(expected.join(QLatin1String(" | "))));
+
+        TQRPage page{QSizeF(210, 297), {}};
+        TPageItem item;
+        item.Kind = TItemKind::Text;
+        item.Rect = QRectF(10, 10, 150, 8);
+        item.Baseline = 16;
+        item.Font = font;
+        item.Text = text;
+        page.Items << item;
+        const QVector<TQRPage> reopened = Loaded(Saved({page}));
+        QVERIFY(reopened == QVector<TQRPage>{page});
+        // Four pixels a millimetre.
+        QImage sheet(840, 1188, QImage::Format_RGB32);
+        QPainter painter(&sheet);
+        PaintPage(painter, reopened.first(), QRectF(0, 0, 840, 1188));
+        painter.end();
+        QImage white(600, 32, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QVERIFY(sheet.copy(40, 40, 600, 32) != white);
+    }
+
     // The report file of saved questionnaires: the printer's pages go to a file and come
     // back; files that cannot be read or written raise, and a failed load keeps the pages.
     void savedPagesComeBackTheSame()
@@ -749,7 +857,21 @@ private slots:
                     return QVector<TQRPage>{
                         testing::CostlyPage(cost, QSizeF(kPaperWidth, kPaperHeight), fonts)};
                 },
-                kMaxPageFonts, kMaxPageFonts + 1);
+                kMaxReportFonts, kMaxReportFonts + 1);
+        // A font met anew costs its finding again on the page that brings it: the file as a
+        // whole holds no more fonts than a page, one new on each page here.
+        ends(
+            "fonts of the whole file",
+            [](int fonts) {
+                QVector<TQRPage> pages;
+                for (int i = 0; i < fonts; ++i) {
+                    TPageItem text = Text("a");
+                    text.Font = testing::CostlyFont(i);
+                    pages << OnePage({text}).first();
+                }
+                return pages;
+            },
+            kMaxReportFonts, kMaxReportFonts + 1);
         ends(
             "the largest glyphs, on a turned page",
             [](double points) {

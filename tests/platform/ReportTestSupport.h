@@ -285,7 +285,7 @@ inline QVector<report::TQRPage> FullestSavedReport()
         TPageItem& text =
             add(TItemKind::Text, QRectF(5 + (i % 6) * 33, (i / 6) % 37 * 7.5, 33, 7.5));
         text.Baseline = text.Rect.top() + 6;
-        text.Font = CostlyFont(i % kMaxPageFonts);
+        text.Font = CostlyFont(i % kMaxReportFonts);
         const auto* script = scripts[i % 8];
         while (text.Text.size() < 8) {
             const char32_t c = script[0] + char32_t(i * 8 + text.Text.size()) % script[1];
