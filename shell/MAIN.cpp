@@ -38,12 +38,21 @@ QPointer<TMainForm> MainForm;
 
 namespace {
 
+// The name of the desktop's style, under the program's own touches to it.
+QString DesktopStyleName()
+{
+    const QStyle* style = QApplication::style();
+    if (const auto* proxy = qobject_cast<const QProxyStyle*>(style))
+        style = proxy->baseStyle();
+    return style->name();
+}
+
 // As on the desktop the program was designed for, a disabled menu item can still be
 // highlighted, so the status bar shows its hint; choosing it does nothing.
 class TMenuStyle : public QProxyStyle
 {
 public:
-    TMenuStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    TMenuStyle() : QProxyStyle(QStyleFactory::create(DesktopStyleName())) {}
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override

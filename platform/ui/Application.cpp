@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "FocoVisible.h"
 #include "Messages.h"
 #include "TextoPlano.h"
 
@@ -129,6 +130,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
     InstallFontSubstitutes();
     InstallSpanish(this);
     InstalarAyudasPlanas(this);
+    InstalarFocoVisible(this);
     setWindowIcon(ProgramIcon());
 }
 

@@ -276,6 +276,36 @@ private slots:
         QCOMPARE(Foco(), foco);
     }
 
+    // Where the keyboard leaves the focus, on the blue of the boxes' area, it can be seen:
+    // the box with it is framed in the colour of its caption.
+    void focoSeVe()
+    {
+        TF_CrearEncuestaP3* paso3 = Paso3();
+        QVERIFY(testing::ElegirEn(paso3->CB_Dimension, 1, testing::Eleccion::Teclas));
+        testing::Vuelta(paso3);
+        auto* caja = qobject_cast<QCheckBox*>(Foco());
+        QVERIFY2(caja, "the focus is on no check box");
+        const QColor texto = caja->palette().color(caja->foregroundRole());
+        const auto enColorDelTexto = [&] {
+            const QImage imagen = caja->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < imagen.height(); ++y)
+                for (int x = 0; x < imagen.width(); ++x)
+                    n += qAbs(qGray(imagen.pixel(x, y)) - qGray(texto.rgb())) < 40;
+            return n;
+        };
+        const int conFoco = enColorDelTexto();
+        QTest::keyClick(caja, Qt::Key_Tab);
+        QVERIFY(Foco() != caja);
+        const int sinFoco = enColorDelTexto();
+        // A dotted frame round the caption: a pixel in two along its four sides.
+        QVERIFY2(conFoco - sinFoco >= caja->height(),
+                 qPrintable(QStringLiteral("%1 pixels of the caption's colour with the focus, %2 "
+                                           "without")
+                                .arg(conFoco)
+                                .arg(sinFoco)));
+    }
+
     // Each control is made the first time its item shows and is then only moved, shown
     // and hidden; a tick made in one view is there in the other.
     void controlesHechosUnaVez()
